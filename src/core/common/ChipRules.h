@@ -1,0 +1,72 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+// The VT03's fixed rules in one place: other code asks these tables instead of switching on
+// the setting values itself.
+namespace kadro::chip {
+
+struct CharGeometry {
+    int width;              // pixels
+    int height;             // pixels
+    int tilePixelBytes;     // one byte per pixel in the converter's tile store
+    int nameUnit;           // pixel bytes per name step inside a bank
+    int pgtBytes16;         // PGT bytes per character with 16 colours
+    int pgtBytes4;          // PGT bytes per character with 4 colours
+    std::string_view label; // display name
+};
+
+inline constexpr std::array<CharGeometry, 4> charGeometry{{
+    {8, 8, 64, 64, 32, 16, "8*8"},
+    {8, 16, 128, 64, 64, 32, "8*16"},
+    {16, 8, 128, 128, 64, 32, "16*8"},
+    {16, 16, 256, 128, 128, 64, "16*16"},
+}};
+
+inline constexpr int charSizeCount = 4;
+
+inline constexpr const CharGeometry& geometry(int charSize) {
+    return charGeometry[static_cast<std::size_t>(charSize & 3)];
+}
+
+// colourCount: 0 = 16 colours, 1 = 4 colours.
+inline constexpr int coloursPerTile(int colourCount) { return colourCount == 1 ? 4 : 16; }
+inline constexpr int pgtBytesPerChar(int colourCount, int charSize) {
+    return colourCount == 1 ? geometry(charSize).pgtBytes4 : geometry(charSize).pgtBytes16;
+}
+// PGT bytes per name step: the name unit in pixel bytes packed 2 (16 colours) or 4 pixels a byte.
+inline constexpr int pgtBytesPerName(int colourCount, int charSize) {
+    return geometry(charSize).nameUnit / (colourCount == 1 ? 4 : 2);
+}
+// A bank holds 16384 pixel bytes: 8 KB of PGT with 16 colours, 4 KB with 4.
+inline constexpr int bankPixelBytes = 0x4000;
+inline constexpr int bankStride(int colourCount) { return colourCount == 1 ? 0x1000 : 0x2000; }
+inline constexpr int maxBanks = 16;
+inline constexpr int maxEndAddress = 0x2000;
+inline constexpr int attributeBlock = 16; // pixels: palettes are chosen per 16 x 16 block
+inline constexpr int palettes = 16;
+inline constexpr int slotsPerPalette = 16;
+inline constexpr int paletteSlots = palettes * slotsPerPalette;
+
+inline constexpr std::array<std::string_view, 2> colourCountNames{"16 Color", "4 Color"};
+inline constexpr std::array<std::string_view, 2> compressNames{"Compress", "No Compress"};
+inline constexpr std::array<std::string_view, 3> colourModeNames{
+    "VT03 NEW(4K HSL)", "TFT RGB(4K RGB)", "VT03 OLD(64 NES)"};
+
+// Display name of a stored index; a value from an untrusted file may be out of range.
+template <std::size_t N>
+constexpr std::string_view displayName(const std::array<std::string_view, N>& names, int index) {
+    return index >= 0 && static_cast<std::size_t>(index) < N ? names[static_cast<std::size_t>(index)]
+                                                             : std::string_view{};
+}
+
+// Colour modes of the VT03 colour codes.
+enum ColourMode : int { HslMode = 0, RgbMode = 1, NesMode = 2 };
+
+// A code with any of these bits set is not a colour of the 4K palette.
+inline constexpr std::uint32_t noColourCodeBits = 0xC0C0;
+inline constexpr std::uint32_t noColourMark = 0xFFFFFFFF;
+
+} // namespace kadro::chip

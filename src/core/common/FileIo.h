@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kadro::fileio {
+
+// The whole file, or nothing when it cannot be opened or read. Files longer than maxBytes are
+// refused before anything is allocated for them.
+std::optional<std::vector<std::uint8_t>> readFile(const std::string& path,
+                                                  std::uintmax_t maxBytes = 1u << 30);
+
+// At most count bytes from the start of the file (fewer when the file is shorter).
+std::optional<std::vector<std::uint8_t>> readPrefix(const std::string& path, std::size_t count);
+
+// The name of an existing entry of dir that equals name without regard to case, or nothing.
+std::optional<std::string> findCaseInsensitive(const std::string& dir, std::string_view name);
+
+// Text as the console toolchains expect it: every "\n" becomes CR LF on every platform.
+std::string withCrLf(std::string_view text);
+
+// Writes a file through a temporary name in the same folder and a rename, so that a failed
+// write never leaves a half-written file under the real name. error() names the path and the
+// reason after a failure.
+class AtomicFile {
+public:
+    explicit AtomicFile(std::string path) : path_(std::move(path)) {}
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    void write(std::span<const std::uint8_t> bytes);
+    void write(std::string_view bytes);
+    // Renames the finished file into place; false (with error()) when any step failed.
+    bool commit();
+    const std::string& error() const { return error_; }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+    std::vector<std::uint8_t> buffer_;
+    std::string error_;
+};
+
+// One-shot forms of AtomicFile.
+bool writeFile(const std::string& path, std::span<const std::uint8_t> bytes, std::string* error);
+bool writeTextFile(const std::string& path, std::string_view text, std::string* error);
+
+} // namespace kadro::fileio

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "common/ChipRules.h"
+#include "picture/DibImage.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace kadro {
+
+// The settings every conversion, writer and dialog shares. Its 1120 bytes are also the head of
+// every ".kdr" document, so toBytes/fromBytes keep each field at its fixed offset.
+struct ConversionSettings {
+    static constexpr std::size_t byteSize = 1120;
+    static constexpr int bankRowEntries = 256;
+
+    std::array<std::uint8_t, 4> formatMagic{'K', 'D', 'R', 0};
+    std::array<std::uint8_t, 10> label{' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', 0};
+    std::uint8_t paletteFirst = 0;
+    std::uint8_t paletteUsed = 0;
+    std::int32_t headerVersion = 2;
+    std::uint8_t pictureType = 0;
+    std::uint8_t colourCount = 0; // 0 = 16 colours, 1 = 4 colours
+    std::uint8_t charSize = 0;    // index into chip::charGeometry
+    std::uint8_t pntAttributeMode = 0;
+    std::int32_t mapBytes = 0;
+    std::int32_t paletteBytes = 0;
+    std::int32_t patternBytes = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::uint8_t compressMode = 0; // 0 = "Compress", 1 = "No Compress"
+    std::uint8_t reserved45 = 0;
+    std::uint8_t outputLevel = 0;
+    std::uint8_t colourMode = 0; // chip::ColourMode
+    std::array<std::int32_t, bankRowEntries> bankStartRows{};
+    std::array<std::int16_t, chip::maxBanks> bankSizes{};
+    std::uint16_t startAddress = 0;
+    std::uint16_t endAddress = 0;
+    std::array<std::uint8_t, 12> reserved{};
+
+    std::array<std::uint8_t, byteSize> toBytes() const;
+    static ConversionSettings fromBytes(std::span<const std::uint8_t, byteSize> bytes);
+
+    bool hasKdrMagic() const {
+        return formatMagic[0] == 'K' && formatMagic[1] == 'D' && formatMagic[2] == 'R';
+    }
+    const chip::CharGeometry& geometry() const { return chip::geometry(charSize); }
+    // Character cells across and down the converted area.
+    int cellsAcross() const { return width / geometry().width; }
+    int cellsDown() const { return height / geometry().height; }
+    int bankStride() const { return chip::bankStride(colourCount); }
+    // Banks listed in bankStartRows before the first -1 (at most 16 are meaningful).
+    int bankCount() const;
+};
+
+// Values the process keeps beside the header: what the picture on screen is, the background
+// colour of every palette and the list of used colours.
+struct ProcessValues {
+    int currentPictureType = 0; // -1 ordinary image, 3 converted data
+    Colour backgroundColour = 0;
+    bool animationMode = false;
+    std::vector<Colour> usedColours; // at most 256, in order of first appearance
+
+    int usedColourCount() const { return static_cast<int>(usedColours.size()); }
+};
+
+inline constexpr int maxUsedColours = 256;
+
+// Distinct colours of an area in reading order, at most 256. A pixel that cannot be read (outside
+// the picture, or no image at all) counts as black.
+std::vector<Colour> colourStats(const DibImage* image, int left, int top, int width, int height);
+
+} // namespace kadro

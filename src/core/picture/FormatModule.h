@@ -1,0 +1,73 @@
+#pragma once
+
+#include "picture/DibImage.h"
+#include "picture/ImageRequest.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kadro {
+
+class UserInterface;
+
+struct FormatEntry {
+    int type = 0;
+    std::string_view name;
+    std::array<std::string_view, 2> extensions{};
+};
+
+// Picture formats the program knows, each read by a module library named after the entry.
+inline constexpr std::array<FormatEntry, 13> formatTable{{
+    {1, "BMP", {"BMP"}},   {2, "CUR", {"CUR"}},   {3, "ICO", {"ICO"}},
+    {4, "PCX", {"PCX"}},   {5, "DCX", {"DCX"}},   {6, "GIF", {"GIF"}},
+    {7, "PNG", {"PNG"}},   {8, "TGA", {"TGA"}},   {9, "WMF", {"WMF"}},
+    {10, "EMF", {"EMF"}},  {11, "TIFF", {"TIFF", "TIF"}},
+    {12, "JPEG", {"JPEG", "JPG"}}, {13, "PSD", {"PSD"}},
+}};
+
+// Sizes a module may describe; larger claims are refused before anything is allocated.
+inline constexpr int maxModuleSide = 16384;
+inline constexpr long long maxModulePixels = 64LL * 1024 * 1024;
+
+// Loads the format modules found in one folder and reads pictures through them. A module that
+// cannot be loaded leaves its format unavailable.
+class FormatModuleLoader {
+public:
+    explicit FormatModuleLoader(const std::string& moduleDirectory);
+    ~FormatModuleLoader();
+    FormatModuleLoader(const FormatModuleLoader&) = delete;
+    FormatModuleLoader& operator=(const FormatModuleLoader&) = delete;
+
+    // Format type 1-13 from the path's extension, or 0.
+    static int classify(std::string_view path);
+    // "PNG" and so on; empty for 0 or an unknown type.
+    static std::string_view formatName(int type);
+    // Library file of a format: name + "MODULE" + the platform's suffix.
+    static std::string libraryFileName(std::string_view formatName);
+
+    bool hasModule(int type) const;
+    // Replaces a format's entry point; how tests speak the protocol without a library.
+    void setEntryPoint(int type, FormatModuleEntry entry);
+
+    // A 24-bit picture, or nothing. An unknown extension shows "无效的文件类型"; a missing
+    // module or a module that fails gives nothing without a message.
+    std::optional<DibImage> load(const std::string& path, UserInterface& ui);
+
+    // Runs identify, describe and read on one request with one entry point.
+    static std::optional<DibImage> runRequest(FormatModuleEntry entry, const std::string& path);
+
+private:
+    struct Slot {
+        void* library = nullptr;
+        FormatModuleEntry entry = nullptr;
+    };
+    std::array<Slot, 16> slots_{};
+};
+
+// Builds a loader for one load, as the program does for every picture it opens.
+std::optional<DibImage> loadPictureFile(const std::string& moduleDirectory, const std::string& path,
+                                        UserInterface& ui);
+
+} // namespace kadro

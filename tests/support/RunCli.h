@@ -1,0 +1,53 @@
+#pragma once
+
+#include "TempDir.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace kadro::test {
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+inline std::string shellQuote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+inline std::string slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+// Runs the built kadro-cli with the arguments, in workDir when given.
+inline CliRun runCli(const std::vector<std::string>& args, const std::string& workDir = {}) {
+    TempDir capture;
+    std::string command;
+    if (!workDir.empty())
+        command += "cd " + shellQuote(workDir) + " && ";
+    command += shellQuote(std::string(KADRO_BIN_DIR) + "/kadro-cli");
+    for (const auto& a : args)
+        command += " " + shellQuote(a);
+    command += " >" + shellQuote(capture.file("out")) + " 2>" + shellQuote(capture.file("err")) +
+               " </dev/null";
+    const int status = std::system(command.c_str());
+    CliRun run;
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = slurp(capture.file("out"));
+    run.err = slurp(capture.file("err"));
+    return run;
+}
+
+} // namespace kadro::test
