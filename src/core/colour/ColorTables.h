@@ -1,0 +1,48 @@
+#pragma once
+
+#include "common/Colour.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace kadro {
+
+class UserInterface;
+
+inline constexpr const char* hslTableFileName = "Hsl2rgb.tab";
+inline constexpr const char* nesPaletteFileName = "6576(ok).act";
+inline constexpr std::size_t hslTableEntries = 65536;
+inline constexpr std::size_t nesPaletteEntries = 64;
+
+// The two lookup tables behind the VT03 colour codes, and the conversions between colour values
+// and codes in the three colour modes (chip::ColourMode).
+class ColorTables {
+public:
+    // Reads both tables from the program's folder. A table that cannot be read shows
+    // "RGB2HSL.TAB文件读取错误!" or "6576(ok).act文件错误!" and gives nothing.
+    static std::optional<ColorTables> load(const std::string& programDirectory, UserInterface& ui);
+    // Tables already in memory: 65536 HSL entries (values above 0xFFFFFF mark no colour) and
+    // the 64 old-palette colours.
+    static ColorTables fromData(std::vector<Colour> hslTable,
+                                const std::array<Colour, nesPaletteEntries>& nesPalette);
+
+    std::uint16_t toVt03Code(Colour colour, int colourMode) const;
+    Colour fromVt03Code(std::uint16_t code, int colourMode) const;
+    // A 12-bit colour (red bits 0-3, green 4-7, blue 8-11) with each nibble at the top of its byte.
+    static Colour fromTwelveBit(std::uint16_t value);
+    // Distinct codes among the colours' codes in one mode.
+    int countVt03Colours(std::span<const Colour> colours, int colourMode) const;
+
+    std::span<const Colour> hslTable() const { return hsl_; }
+    const std::array<Colour, nesPaletteEntries>& nesPalette() const { return nes_; }
+
+private:
+    std::vector<Colour> hsl_;
+    std::array<Colour, nesPaletteEntries> nes_{};
+};
+
+} // namespace kadro
