@@ -7,9 +7,9 @@
 ;
 ; Screen model: picture tile (x, y) lives in name table cell (x mod 64,
 ; y mod 30) of two side-by-side name tables, and the scroll registers point
-; at the view's corner. A move of the view blanks the screen for a few frames
-; while the visible cells are rewritten. Pattern banks change mid-screen from
-; the scan-line timer interrupt.
+; at the view's corner. A step of the view only brings in one column or two
+; rows of cells, which the NMI writes together with the new scroll values.
+; Pattern banks change mid-screen from the scan-line timer interrupt.
 ;
 ; Only 8x8 tiles are understood: the width and height bytes are read as
 ; counts of 8-pixel tiles.
@@ -106,6 +106,22 @@ topBank:    .res 1      ; pattern bank of the first screen row
 viewNext:   .res 1      ; screen row where the view's second bank starts
 viewFire:   .res 1      ; scan line whose interrupt switches to it
 irqOn:      .res 1
+; the view the next NMI takes over, in the same order as the live one above
+nCtrl:      .res 1
+nScrollX:   .res 1
+nScrollY:   .res 1
+nTopBank:   .res 1
+nViewNext:  .res 1
+nViewFire:  .res 1
+nIrqOn:     .res 1
+updReady:   .res 1      ; vbuf and the n* view wait for the NMI
+bufPos:     .res 1
+upX:        .res 1      ; picture column or row being brought into view
+upY:        .res 1
+upRow:      .res 1
+upCount:    .res 1
+upIndex:    .res 1
+upOff:      .res 2
 ; the pending switch (p) and the one after it (q), so that the handler can
 ; program the timer for q right after switching to p
 pRow:       .res 1      ; screen row where the bank starts
@@ -128,6 +144,10 @@ held:       .res 1
 startLo:    .res MAX_BANKS + 1  ; first pixel row of each bank
 startHi:    .res MAX_BANKS + 1
 attrShadow: .res 128            ; attribute bytes of both name tables
+; Name table writes for the NMI: records of address high, address low, count
+; (bit 7: step down a column instead of along a row) and the bytes; a 0 ends.
+vbuf:       .res 128
+rowNames:   .res SCREEN_COLS
 
 .segment "CODE"
 
@@ -155,6 +175,7 @@ reset:
 :       sta $00,x
         sta $0200,x
         sta $0300,x
+        sta $0400,x
         inx
         bne :-
         sta TIMEROFF
@@ -291,23 +312,26 @@ scrollStep:
         jmp @move
 @none:  rts
 
-@move:  lda vx
-        sta tmp
-        lda vy
-        sta tmp2
-        lda pad
+@move:  lda pad
         and #PAD_RIGHT
         beq :+
         lda vx
         cmp maxVx
         bcs :+
         inc vx
+        clc
+        adc #SCREEN_COLS
+        jsr prepColumn
+        jsr commit
 :       lda pad
         and #PAD_LEFT
         beq :+
         lda vx
         beq :+
         dec vx
+        lda vx
+        jsr prepColumn
+        jsr commit
 :       lda pad
         and #PAD_DOWN
         beq :+
@@ -316,6 +340,11 @@ scrollStep:
         bcs :+
         inc vy
         inc vy
+        lda vy
+        clc
+        adc #SCREEN_ROWS - 2
+        jsr prepRows
+        jsr commit
 :       lda pad
         and #PAD_UP
         beq :+
@@ -323,17 +352,352 @@ scrollStep:
         beq :+
         dec vy
         dec vy
-:       lda vx
-        cmp tmp
-        bne :+
         lda vy
-        cmp tmp2
-        beq @same
-:       jmp redraw
-@same:  rts
+        jsr prepRows
+        jsr commit
+:       rts
+
+; Hands vbuf and the new view to the NMI and waits until it has taken them.
+commit:
+        jsr setView
+        lda #1
+        sta updReady
+:       lda updReady
+        bne :-
+        rts
+
+; appends A to vbuf (uses X)
+emit:
+        ldx bufPos
+        sta vbuf,x
+        inc bufPos
+        rts
+
+; vbuf = the names of picture column A (just come into view) and the
+; attribute bytes of its name table column
+prepColumn:
+        sta upX
+        lda #0
+        sta bufPos
+        lda upX
+        and #32
+        lsr a
+        lsr a
+        lsr a
+        ora #$20
+        jsr emit
+        lda upX
+        and #31
+        jsr emit
+        lda #$80 | SCREEN_ROWS
+        jsr emit
+        lda #0                  ; cells below the picture stay tile 0
+        ldy #SCREEN_ROWS
+:       jsr emit
+        dey
+        bne :-
+        ; picture rows vy.. go to name table rows (vy + i) mod 30
+        lda vy
+        ldx width
+        jsr mul8
+        lda prod
+        clc
+        adc upX
+        sta upOff
+        lda prod+1
+        adc #0
+        sta upOff+1
+        lda vy
+        jsr mod30
+        sta upRow
+        lda vy
+        sta row
+        lda #SCREEN_ROWS
+        sta upCount
+@row:   lda row
+        cmp height
+        bcs @names
+        lda upOff
+        sta prod
+        lda upOff+1
+        sta prod+1
+        lda nameBank
+        jsr mapWindow
+        ldy #0
+        lda (src),y
+        ldx upRow
+        sta vbuf+3,x
+        lda upOff
+        clc
+        adc width
+        sta upOff
+        bcc :+
+        inc upOff+1
+:       inc upRow
+        lda upRow
+        cmp #SCREEN_ROWS
+        bne :+
+        lda #0
+        sta upRow
+:       inc row
+        dec upCount
+        bne @row
+@names: ; the column's quadrants, then its 8 attribute bytes
+        lda upX
+        lsr a
+        sta qx
+        lda vy
+        lsr a
+        sta qy
+        lda #SCREEN_ROWS / 2
+        sta upCount
+@quad:  lda qy
+        asl a
+        cmp height
+        bcs @attr
+        jsr updateQuadrant
+        inc qy
+        dec upCount
+        bne @quad
+@attr:  lda #0
+        sta upIndex
+@byte:  lda upX
+        and #32
+        lsr a
+        lsr a
+        lsr a
+        ora #$23
+        jsr emit
+        lda upIndex
+        asl a
+        asl a
+        asl a
+        sta tmp
+        lda upX
+        and #31
+        lsr a
+        lsr a
+        ora tmp
+        ora #$C0
+        jsr emit
+        lda #1
+        jsr emit
+        lda upX                 ; shadow index: table * 64 + row * 8 + column / 4
+        and #32
+        asl a
+        ora tmp
+        sta tmp
+        lda upX
+        and #31
+        lsr a
+        lsr a
+        ora tmp
+        tax
+        lda attrShadow,x
+        jsr emit
+        inc upIndex
+        lda upIndex
+        cmp #8
+        bne @byte
+        lda #0
+        jmp emit
+
+; vbuf = the names of picture rows A and A + 1 (A even, just come into view)
+; and the attribute bytes of their name table rows
+prepRows:
+        sta upY
+        sta row
+        lda #0
+        sta bufPos
+        lda #2
+        sta upCount
+@row:   lda row
+        jsr mod30
+        sta upRow
+        ldy #SCREEN_COLS - 1
+        lda #0
+:       sta rowNames,y
+        dey
+        bpl :-
+        lda row
+        cmp height
+        bcs @emit
+        lda row
+        ldx width
+        jsr mul8
+        lda prod
+        clc
+        adc vx
+        sta prod
+        bcc :+
+        inc prod+1
+:       lda nameBank
+        jsr mapWindow
+        ldy #0
+:       tya
+        clc
+        adc vx
+        cmp width
+        bcs @emit
+        lda (src),y
+        sta rowNames,y
+        iny
+        cpy #SCREEN_COLS
+        bne :-
+@emit:  ; from column vx to the end of its name table ...
+        lda vx
+        and #32
+        lsr a
+        lsr a
+        lsr a
+        sta tmp
+        lda upRow
+        lsr a
+        lsr a
+        lsr a
+        ora tmp
+        ora #$20
+        jsr emit
+        lda upRow
+        asl a
+        asl a
+        asl a
+        asl a
+        asl a
+        sta tmp2
+        lda vx
+        and #31
+        ora tmp2
+        jsr emit
+        lda vx
+        and #31
+        eor #$FF
+        sec
+        adc #SCREEN_COLS
+        sta tmp                 ; cells in the first table
+        jsr emit
+        ldy #0
+:       lda rowNames,y
+        jsr emit
+        iny
+        cpy tmp
+        bne :-
+        cpy #SCREEN_COLS
+        beq @next
+        ; ... and the rest from column 0 of the other table
+        lda vx
+        eor #32
+        and #32
+        lsr a
+        lsr a
+        lsr a
+        sta tmp2
+        lda upRow
+        lsr a
+        lsr a
+        lsr a
+        ora tmp2
+        ora #$20
+        jsr emit
+        lda upRow
+        asl a
+        asl a
+        asl a
+        asl a
+        asl a
+        jsr emit
+        lda #SCREEN_COLS
+        sec
+        sbc tmp
+        jsr emit
+:       lda rowNames,y
+        jsr emit
+        iny
+        cpy #SCREEN_COLS
+        bne :-
+@next:  inc row
+        dec upCount
+        beq :+
+        jmp @row
+:
+
+        ; the rows' quadrants, then the attribute row in both tables
+        lda upY
+        lsr a
+        sta qy
+        lda upY
+        cmp height
+        bcs @attr
+        lda vx
+        lsr a
+        sta qx
+@quad:  lda qx
+        asl a
+        cmp width
+        bcs @attr
+        lda vx
+        clc
+        adc #SCREEN_COLS - 1
+        lsr a
+        cmp qx
+        bcc @attr
+        jsr updateQuadrant
+        inc qx
+        jmp @quad
+@attr:  lda upY
+        jsr mod30
+        lsr a
+        lsr a
+        asl a
+        asl a
+        asl a
+        sta upIndex             ; attribute row * 8
+        lda #$23
+        ldx #0
+        jsr @table
+        lda #$27
+        ldx #64
+        jsr @table
+        lda #0
+        jmp emit
+@table: stx tmp
+        jsr emit
+        lda upIndex
+        ora #$C0
+        jsr emit
+        lda #8
+        jsr emit
+        lda upIndex
+        clc
+        adc tmp
+        tay
+        lda #8
+        sta tmp2
+:       lda attrShadow,y
+        jsr emit
+        iny
+        dec tmp2
+        bne :-
+        rts
+
+; attrShadow takes the palette of picture quadrant (qx, qy)
+updateQuadrant:
+        lda qy
+        lsr a
+        ldx attrStep
+        jsr mul8
+        lda attrBank
+        jsr mapWindow
+        lda qx
+        lsr a
+        tay
+        lda (src),y
+        jsr pickQuadrant
+        sta tmp2
+        jmp storeQuadrant
 
 ; ---------------------------------------------------------------------------
-; Rewrites every visible cell with rendering off, then shows the new view.
+; Writes every visible cell with rendering off, then shows the view.
 redraw:
         lda #0
         sta irqOn               ; no mid-screen switches while blank
@@ -347,9 +711,13 @@ redraw:
         jsr drawAttributes
         jsr copyAttributes
         jsr setView
+        lda #0
+        sta vbuf                ; nothing else to write
+        lda #1
+        sta updReady
 
         bit PPUSTATUS
-        lda ctrlValue
+        lda nCtrl
         sta PPUCTRL
         jsr waitFrame           ; the NMI sets scroll and banks
         lda #$0A                ; background on, also in the leftmost column
@@ -661,13 +1029,14 @@ copyAttributes:
         bne :-
         rts
 
-; scroll registers, first pattern bank and the first timer value of the view
+; scroll registers, first pattern bank and the first timer value of the view,
+; for the NMI to take over
 setView:
         lda vx
         asl a
         asl a
         asl a
-        sta scrollX
+        sta nScrollX
         lda vx
         lsr a
         lsr a
@@ -676,13 +1045,13 @@ setView:
         lsr a
         and #1
         ora #$80                ; NMI on
-        sta ctrlValue
+        sta nCtrl
         lda vy
         jsr mod30
         asl a
         asl a
         asl a
-        sta scrollY
+        sta nScrollY
 
         ; prod = first pixel row of the view
         lda vy
@@ -709,10 +1078,10 @@ setView:
         bcc @find
         beq @find
 @found: dex
-        stx topBank
+        stx nTopBank
         inx
         lda #0
-        sta irqOn
+        sta nIrqOn
         cpx bankCount
         bcs @noIrq
         ; rows to the next bank start
@@ -726,11 +1095,11 @@ setView:
         lda tmp
         cmp #240
         bcs @noIrq
-        sta viewNext
+        sta nViewNext
         jsr fireLine
-        sta viewFire
+        sta nViewFire
         lda #1
-        sta irqOn
+        sta nIrqOn
 @noIrq: rts
 
 ; A = scan line whose interrupt switches to a bank starting at screen row A
@@ -787,7 +1156,10 @@ nmi:
         pha
         tya
         pha
-        lda #0
+        lda updReady
+        beq :+
+        jsr flushUpdate
+:       lda #0
         sta TIMEROFF
         ldx topBank
         jsr bankRegs
@@ -836,6 +1208,45 @@ nmi:
         tax
         pla
         rti
+
+; Writes vbuf to the name tables and takes over the n* view.
+flushUpdate:
+        bit PPUSTATUS
+        ldx #0
+@rec:   lda vbuf,x
+        beq @view
+        sta PPUADDR
+        lda vbuf+1,x
+        sta PPUADDR
+        lda vbuf+2,x
+        and #$80                ; step 32 for a column
+        lsr a
+        lsr a
+        lsr a
+        lsr a
+        lsr a
+        ora #$80
+        sta PPUCTRL
+        lda vbuf+2,x
+        and #$7F
+        tay
+        inx
+        inx
+        inx
+:       lda vbuf,x
+        sta PPUDATA
+        inx
+        dey
+        bne :-
+        beq @rec
+@view:  ldx #nIrqOn - nCtrl
+:       lda nCtrl,x
+        sta ctrlValue,x
+        dex
+        bpl :-
+        lda #0
+        sta updReady
+        rts
 
 ; X = bank -> X, Y, A = its $2016, $2017, $2018 values. Bank k is 4 KB of
 ; PPU pattern space at k * 4 KB: k * 8 KB of ROM for 16-colour tiles, k * 4 KB

@@ -90,9 +90,17 @@ TEST_F(RomViewerTest, SwitchesBanksBelowTheLastTimerLine) {
 }
 
 TEST_F(RomViewerTest, ScrollsWithTheJoypad) {
-    // One step right is 8 pixels, one step down 16; the view starts inside bank 0.
-    expectShown(randomPicture(40, 36, true, true, {7, 6, 7, 6, 5, 5}, 5), 8, 16,
-                {{"P1 Right", 60, 63}, {"P1 Down", 100, 103}}, 3);
+    // A step right or left is 8 pixels, up or down 16; each direction brings in other
+    // name table cells. The view ends inside bank 0.
+    expectShown(randomPicture(40, 36, true, true, {7, 6, 7, 6, 5, 5}, 5), 16, 16,
+                {{"P1 Right", 60, 63},
+                 {"P1 Right", 70, 73},
+                 {"P1 Right", 80, 83},
+                 {"P1 Down", 90, 93},
+                 {"P1 Down", 100, 103},
+                 {"P1 Left", 110, 113},
+                 {"P1 Up", 120, 123}},
+                3);
 }
 
 TEST_F(RomViewerTest, ScrollStopsAtThePictureEdges) {
