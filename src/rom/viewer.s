@@ -94,8 +94,6 @@ col:        .res 1
 count:      .res 1
 qx:         .res 1
 qy:         .res 1
-qxEnd:      .res 1
-qyEnd:      .res 1
 mask:       .res 1
 ; state shared with the interrupt handlers
 frame:      .res 1      ; bumped by every NMI
@@ -186,15 +184,10 @@ reset:
         sta PRGCTRL             ; 8 KB banks, timer clocked by scan lines
         sta VIDEOHIGH
         sta VIDEOMASK
-        lda #$80                ; frames are counted by the NMI from here on
-        sta ctrlValue
-        sta PPUCTRL
-
         lda P_FLAGS
         sta VIDEOCTRL
         jsr readParams
-        jsr loadPalette
-        jsr redraw
+        jsr drawView
         cli
 mainLoop:
         jsr waitFrame
@@ -628,22 +621,7 @@ prepRows:
         lda upY
         cmp height
         bcs @attr
-        lda vx
-        lsr a
-        sta qx
-@quad:  lda qx
-        asl a
-        cmp width
-        bcs @attr
-        lda vx
-        clc
-        adc #SCREEN_COLS - 1
-        lsr a
-        cmp qx
-        bcc @attr
-        jsr updateQuadrant
-        inc qx
-        jmp @quad
+        jsr updateQuadrantRow
 @attr:  lda upY
         jsr mod30
         lsr a
@@ -697,15 +675,10 @@ updateQuadrant:
         jmp storeQuadrant
 
 ; ---------------------------------------------------------------------------
-; Writes every visible cell with rendering off, then shows the view.
-redraw:
-        lda #0
-        sta irqOn               ; no mid-screen switches while blank
-        jsr waitFrame
-        lda #0
-        sta PPUCTRL
-        sta PPUMASK
-
+; Loads the palette and writes every visible cell while rendering and NMIs
+; are still off, then shows the view.
+drawView:
+        jsr loadPalette
         jsr clearTables
         jsr drawNames
         jsr drawAttributes
@@ -717,7 +690,7 @@ redraw:
         sta updReady
 
         bit PPUSTATUS
-        lda nCtrl
+        lda nCtrl               ; NMIs on: frames are counted from here
         sta PPUCTRL
         jsr waitFrame           ; the NMI sets scroll and banks
         lda #$0A                ; background on, also in the leftmost column
@@ -856,77 +829,46 @@ drawNames:
 ; Attribute quadrants (2x2 tiles) of the visible area, unpacked from the
 ; picture's 4x4-tile bytes and repacked for the name table cells.
 drawAttributes:
-        ; quadrant ranges, clipped to the picture
-        lda vx
-        lsr a
-        sta qx
-        lda vx
-        clc
-        adc #SCREEN_COLS - 1
-        lsr a
-        sta qxEnd
-        lda width
-        clc
-        adc #1
-        ror a
-        cmp qxEnd
-        beq :+
-        bcs :++
-:       sec
-        sbc #1
-        sta qxEnd
-:       lda vy
+        lda vy
         lsr a
         sta qy
+@rows:  lda qy
+        asl a
+        cmp height
+        bcs @done
         lda vy
         clc
         adc #SCREEN_ROWS - 1
         lsr a
-        sta qyEnd
-        lda height
-        clc
-        adc #1
-        ror a
-        cmp qyEnd
-        beq :+
-        bcs @rows
-:       sec
-        sbc #1
-        sta qyEnd
-@rows:  lda qy
-        cmp qyEnd
-        beq :+
-        bcs @done
-:       lda qy
-        lsr a
-        ldx attrStep
-        jsr mul8
-        lda attrBank
-        jsr mapWindow
-        lda vx
-        lsr a
-        sta qx
-@quad:  lda qx
-        cmp qxEnd
-        beq :+
-        bcs @nextRow
-:       lda qx
-        lsr a
-        tay
-        lda (src),y
-        ; picture quadrant: shift by 2 * (qx & 1) + 4 * (qy & 1)
-        ldx qy
-        jsr pickQuadrant
-        sta tmp2                ; palette number 0..3
-        jsr storeQuadrant
-        inc qx
-        jmp @quad
-@nextRow:
+        cmp qy
+        bcc @done
+        jsr updateQuadrantRow
         inc qy
         jmp @rows
 @done:  rts
 
-; A = attribute byte; uses qx/qy low bits to extract two bits
+; attrShadow takes the visible quadrants of quadrant row qy
+updateQuadrantRow:
+        lda vx
+        lsr a
+        sta qx
+@quad:  lda qx
+        asl a
+        cmp width
+        bcs @done
+        lda vx
+        clc
+        adc #SCREEN_COLS - 1
+        lsr a
+        cmp qx
+        bcc @done
+        jsr updateQuadrant
+        inc qx
+        jmp @quad
+@done:  rts
+
+; A = the picture's attribute byte of a 4x4-tile group -> palette of quadrant
+; (qx, qy) in it, from bits 2 * (qx & 1) + 4 * (qy & 1)
 pickQuadrant:
         pha
         lda qy
