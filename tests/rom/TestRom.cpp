@@ -201,6 +201,8 @@ Colour oldModeColour(int index) {
 
 DibImage renderPicture(const TilePicture& p, const std::string& colourTablePath) {
     const std::vector<Colour> table = loadColourTable(colourTablePath);
+    if (!table.empty() && table[0x0330] != makeColour(255, 255, 255))
+        throw std::runtime_error(colourTablePath + " does not map code 0x0330 to white");
     auto decode = [&](std::uint16_t code) {
         if (!p.newPalette)
             return oldModeColour(code & 0x3F);
