@@ -105,8 +105,9 @@ TEST_F(RomViewerTest, ScrollsWithTheJoypad) {
 
 TEST_F(RomViewerTest, ScrollStopsAtThePictureEdges) {
     // Held buttons repeat; the view must end on the bottom-right corner, not past it.
-    expectShown(randomPicture(40, 36, true, true, {6, 6, 6, 6, 6, 6}, 6), 64, 48,
-                {{"P1 Right", 30, 200}, {"P1 Down", 30, 200}}, 5);
+    // 72 tiles wide: the columns wrap around both name tables.
+    expectShown(randomPicture(72, 36, true, true, {3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3}, 6), 320, 48,
+                {{"P1 Right", 30, 330}, {"P1 Down", 30, 330}}, 6);
 }
 
 TEST(RomTemplateTest, LeavesEverythingButTheProgramBlank) {
