@@ -3,6 +3,8 @@
 #include "RunCli.h"
 #include "TempDir.h"
 
+#include <wand/MagickWand.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -39,26 +41,25 @@ std::string tail(const std::string& text, std::size_t chars) {
     return text.size() <= chars ? text : text.substr(text.size() - chars);
 }
 
-// A binary PPM (P6, maxval 255), as the converter writes it.
-std::optional<DibImage> readPpm(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::string magic;
-    int width = 0, height = 0, maxval = 0;
-    in >> magic >> width >> height >> maxval;
-    in.get();
-    if (!in || magic != "P6" || maxval != 255)
-        return std::nullopt;
-    auto image = DibImage::createBlank(width, height);
-    if (!image)
-        return std::nullopt;
-    std::vector<char> rgb(static_cast<std::size_t>(3 * width * height));
-    if (!in.read(rgb.data(), static_cast<std::streamsize>(rgb.size())))
-        return std::nullopt;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const auto* px = reinterpret_cast<const unsigned char*>(&rgb[static_cast<std::size_t>(3 * (y * width + x))]);
-            image->setPixel(x, y, makeColour(px[0], px[1], px[2]));
-        }
+// MAME saves its screenshots as PNG; ImageMagick is already a dependency of the build.
+std::optional<DibImage> readPng(const std::string& path) {
+    if (IsMagickWandInstantiated() == MagickFalse)
+        MagickWandGenesis();
+    MagickWand* wand = NewMagickWand();
+    std::optional<DibImage> image;
+    if (MagickReadImage(wand, path.c_str()) == MagickTrue) {
+        const auto width = MagickGetImageWidth(wand);
+        const auto height = MagickGetImageHeight(wand);
+        std::vector<unsigned char> rgb(3 * width * height);
+        if (MagickExportImagePixels(wand, 0, 0, width, height, "RGB", CharPixel, rgb.data()) == MagickTrue)
+            image = DibImage::createBlank(static_cast<int>(width), static_cast<int>(height));
+        for (int y = 0; image && y < image->height(); ++y)
+            for (int x = 0; x < image->width(); ++x) {
+                const unsigned char* px = &rgb[3 * (static_cast<std::size_t>(y) * width + static_cast<std::size_t>(x))];
+                image->setPixel(x, y, makeColour(px[0], px[1], px[2]));
+            }
+    }
+    DestroyMagickWand(wand);
     return image;
 }
 
@@ -82,15 +83,11 @@ std::string luaScript(const std::vector<ButtonHold>& buttons, int snapshotFrame)
 
 std::string findMame() { return findProgram({"mame"}, {"/usr/games", "/usr/local/games"}); }
 
-// /usr/local/bin/convert may be a stand-in; ImageMagick 6 installs the real one under this name.
-std::string findPngConverter() { return findProgram({"convert-im6.q16", "convert"}, {}); }
-
 EmulatorRun runRom(const std::string& romPath, double seconds, const std::vector<ButtonHold>& buttons) {
     EmulatorRun run;
     const std::string mame = findMame();
-    const std::string converter = findPngConverter();
-    if (mame.empty() || converter.empty()) {
-        run.error = "mame or convert not found";
+    if (mame.empty()) {
+        run.error = "mame not found";
         return run;
     }
     TempDir dir;
@@ -118,16 +115,9 @@ EmulatorRun runRom(const std::string& romPath, double seconds, const std::vector
         run.error = "mame failed (status " + std::to_string(status) + "): " + tail(slurp(dir.file("mame.log")), 2000);
         return run;
     }
-    const std::string ppm = dir.file("screen.ppm");
-    const std::string convert = shellQuote(converter) + " " + shellQuote(shot.string()) + " -depth 8 ppm:" +
-                                shellQuote(ppm) + " >/dev/null 2>&1";
-    if (std::system(convert.c_str()) != 0) {
-        run.error = "could not convert the screenshot";
-        return run;
-    }
-    run.screen = readPpm(ppm);
+    run.screen = readPng(shot.string());
     if (!run.screen)
-        run.error = "could not read the converted screenshot";
+        run.error = "could not read the screenshot " + shot.string();
     return run;
 }
 

@@ -22,9 +22,8 @@ struct EmulatorRun {
     std::string error;              // why there is no screen, with the emulator's output
 };
 
-// The emulator and the PNG converter, or empty when not installed.
+// The emulator, or empty when it is not installed.
 std::string findMame();
-std::string findPngConverter();
 
 // Runs the ROM for the given emulated time, pressing the buttons, and takes a screenshot
 // at the end (a scripted run: a tenth of a second before the end).
