@@ -131,7 +131,7 @@ std::vector<std::uint8_t> oldPaletteBytes() {
     return bytes;
 }
 
-bool write(const std::string &path, const std::vector<std::uint8_t> &bytes) {
+bool write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::string error;
     if (kadro::fileio::writeFile(path, bytes, &error))
         return true;
@@ -141,7 +141,7 @@ bool write(const std::string &path, const std::vector<std::uint8_t> &bytes) {
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: make_colour_tables OUT_DIR\n");
         return 2;

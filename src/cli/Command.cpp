@@ -5,12 +5,15 @@
 
 namespace kadro::cli {
 
+int runAdapt(Context&, std::span<const std::string>);
 int runInfo(Context&, std::span<const std::string>);
 
 namespace {
 constexpr std::array commandTable{
     Command{"info", "info PICTURE", "format, size and colour count of a picture or document",
             runInfo},
+    Command{"adapt", "adapt PICTURE [--mode hsl|rgb|nes] -o OUT.bmp",
+            "reduce a picture's colours to those of one VT03 colour mode", runAdapt},
 };
 } // namespace
 

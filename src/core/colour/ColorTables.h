@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colour/NearestColour.h"
 #include "common/Colour.h"
 
 #include <array>
@@ -17,6 +18,10 @@ inline constexpr const char* hslTableFileName = "Hsl2rgb.tab";
 inline constexpr const char* nesPaletteFileName = "6576(ok).act";
 inline constexpr std::size_t hslTableEntries = 65536;
 inline constexpr std::size_t nesPaletteEntries = 64;
+inline constexpr std::size_t hslTableBytes = hslTableEntries * 4;
+inline constexpr std::size_t nesPaletteBytes = nesPaletteEntries * 3;
+inline constexpr const char* hslTableErrorMessage = "RGB2HSL.TAB文件读取错误!";
+inline constexpr const char* nesPaletteErrorMessage = "6576(ok).act文件错误!";
 
 // The two lookup tables behind the VT03 colour codes, and the conversions between colour values
 // and codes in the three colour modes (chip::ColourMode).
@@ -29,6 +34,12 @@ public:
     // the 64 old-palette colours.
     static ColorTables fromData(std::vector<Colour> hslTable,
                                 const std::array<Colour, nesPaletteEntries>& nesPalette);
+    // Each table alone, as load reads it: from the program's folder, the file name matched
+    // without regard to case, a file shorter than its table refused with the table's message.
+    static std::optional<std::vector<Colour>> readHslTable(const std::string& programDirectory,
+                                                           UserInterface& ui);
+    static std::optional<std::array<Colour, nesPaletteEntries>>
+    readNesPalette(const std::string& programDirectory, UserInterface& ui);
 
     std::uint16_t toVt03Code(Colour colour, int colourMode) const;
     Colour fromVt03Code(std::uint16_t code, int colourMode) const;
@@ -41,8 +52,11 @@ public:
     const std::array<Colour, nesPaletteEntries>& nesPalette() const { return nes_; }
 
 private:
+    ColorTables(std::vector<Colour> hslTable, const std::array<Colour, nesPaletteEntries>& nes);
+
     std::vector<Colour> hsl_;
     std::array<Colour, nesPaletteEntries> nes_{};
+    NearestColourSearch hslSearch_; // every colour of the HSL table, code 0 included
 };
 
 } // namespace kadro

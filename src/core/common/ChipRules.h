@@ -69,4 +69,12 @@ enum ColourMode : int { HslMode = 0, RgbMode = 1, NesMode = 2 };
 inline constexpr std::uint32_t noColourCodeBits = 0xC0C0;
 inline constexpr std::uint32_t noColourMark = 0xFFFFFFFF;
 
+// The 4K RGB code: red level in bits 0-3, green bits 4-5 in code bits 4-5, green bits 6-7 in
+// code bits 8-9, blue's top nibble in code bits 10-13. Red has only 14 levels: two pairs of
+// nibbles share a level, and levels 14 and 15 show no red.
+inline constexpr std::array<std::uint8_t, 16> redLevelOfNibble{0, 1, 2, 3,  4,  4,  5,  6,
+                                                               7, 8, 9, 10, 11, 11, 12, 13};
+inline constexpr std::array<std::uint8_t, 16> redOfLevel{0,   16,  32,  48,  64,  96,  112, 128,
+                                                         144, 160, 176, 208, 224, 240, 0,   0};
+
 } // namespace kadro::chip

@@ -1,0 +1,137 @@
+#include "colour/ColorTables.h"
+
+#include "common/ByteIo.h"
+#include "common/ChipRules.h"
+#include "common/FileIo.h"
+#include "common/Paths.h"
+#include "common/UserInterface.h"
+
+#include <filesystem>
+#include <unordered_set>
+
+namespace kadro {
+
+namespace {
+
+// The table files may have been copied from a system that does not keep the case of names.
+std::optional<std::vector<std::uint8_t>> readTableFile(const std::string& directory,
+                                                       std::string_view name, std::size_t size) {
+    std::string path = paths::join(directory, name);
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        auto found = fileio::findCaseInsensitive(directory, name);
+        if (!found)
+            return std::nullopt;
+        path = *found;
+    }
+    auto bytes = fileio::readPrefix(path, size);
+    if (!bytes || bytes->size() < size)
+        return std::nullopt;
+    return bytes;
+}
+
+std::uint16_t rgb4kCode(Colour colour) {
+    const int green = greenOf(colour);
+    const int code = chip::redLevelOfNibble[static_cast<std::size_t>(redOf(colour) >> 4)] |
+                     ((green >> 4) & 3) << 4 | ((green >> 6) & 3) << 8 |
+                     (blueOf(colour) >> 4) << 10;
+    return static_cast<std::uint16_t>(code);
+}
+
+Colour rgb4kColour(std::uint16_t code) {
+    const int red = chip::redOfLevel[code & 0xF];
+    const int green = ((code >> 4) & 3) << 4 | ((code >> 8) & 3) << 6;
+    const int blue = ((code >> 10) & 0xF) << 4;
+    return makeColour(red, green, blue);
+}
+
+} // namespace
+
+ColorTables::ColorTables(std::vector<Colour> hslTable,
+                         const std::array<Colour, nesPaletteEntries>& nes)
+    : hsl_(std::move(hslTable)), nes_(nes) {
+    hsl_.resize(hslTableEntries, chip::noColourMark);
+    hslSearch_ = NearestColourSearch(hsl_, CandidateSet{0, false});
+}
+
+ColorTables ColorTables::fromData(std::vector<Colour> hslTable,
+                                  const std::array<Colour, nesPaletteEntries>& nesPalette) {
+    return ColorTables(std::move(hslTable), nesPalette);
+}
+
+std::optional<std::vector<Colour>> ColorTables::readHslTable(const std::string& programDirectory,
+                                                             UserInterface& ui) {
+    const auto bytes = readTableFile(programDirectory, hslTableFileName, hslTableBytes);
+    if (!bytes) {
+        ui.showMessage(hslTableErrorMessage, MessageIcon::Warning);
+        return std::nullopt;
+    }
+    std::vector<Colour> table(hslTableEntries);
+    for (std::size_t i = 0; i < table.size(); ++i)
+        table[i] = bytes::readU32(*bytes, i * 4);
+    return table;
+}
+
+std::optional<std::array<Colour, nesPaletteEntries>>
+ColorTables::readNesPalette(const std::string& programDirectory, UserInterface& ui) {
+    const auto bytes = readTableFile(programDirectory, nesPaletteFileName, nesPaletteBytes);
+    if (!bytes) {
+        ui.showMessage(nesPaletteErrorMessage, MessageIcon::Warning);
+        return std::nullopt;
+    }
+    std::array<Colour, nesPaletteEntries> palette{};
+    for (std::size_t i = 0; i < palette.size(); ++i) {
+        const std::uint8_t* record = bytes->data() + 3 * i;
+        palette[i] = makeColour(record[0], record[1], record[2]);
+    }
+    return palette;
+}
+
+std::optional<ColorTables> ColorTables::load(const std::string& programDirectory,
+                                             UserInterface& ui) {
+    auto hsl = readHslTable(programDirectory, ui);
+    if (!hsl)
+        return std::nullopt;
+    const auto nes = readNesPalette(programDirectory, ui);
+    if (!nes)
+        return std::nullopt;
+    return ColorTables(std::move(*hsl), *nes);
+}
+
+std::uint16_t ColorTables::toVt03Code(Colour colour, int colourMode) const {
+    switch (colourMode) {
+    case chip::RgbMode:
+        return rgb4kCode(colour);
+    case chip::NesMode:
+        return static_cast<std::uint16_t>(*scanNearest(nes_, CandidateSet{0, true}, colour));
+    default:
+        // A table without a single colour has no nearer answer than code 0.
+        return static_cast<std::uint16_t>(hslSearch_.find(colour).value_or(0));
+    }
+}
+
+Colour ColorTables::fromVt03Code(std::uint16_t code, int colourMode) const {
+    switch (colourMode) {
+    case chip::RgbMode:
+        return rgb4kColour(code);
+    case chip::NesMode:
+        // The chip reads six bits of an old-palette code; a larger code from a damaged file
+        // must not reach past the table.
+        return nes_[code & (nesPaletteEntries - 1)];
+    default:
+        return hsl_[code];
+    }
+}
+
+Colour ColorTables::fromTwelveBit(std::uint16_t value) {
+    return makeColour((value & 0xF) << 4, ((value >> 4) & 0xF) << 4, ((value >> 8) & 0xF) << 4);
+}
+
+int ColorTables::countVt03Colours(std::span<const Colour> colours, int colourMode) const {
+    std::unordered_set<std::uint16_t> codes;
+    for (Colour c : colours)
+        codes.insert(toVt03Code(c, colourMode));
+    return static_cast<int>(codes.size());
+}
+
+} // namespace kadro
