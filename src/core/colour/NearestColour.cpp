@@ -20,18 +20,24 @@ int cellOf(Colour c) {
 
 std::optional<std::size_t> scanNearest(std::span<const Colour> table, const CandidateSet& set,
                                        Colour colour) {
+    const std::size_t size = table.size();
+    const Colour* entries = table.data();
     std::size_t i = set.first;
     if (!set.firstAlways)
-        while (i < table.size() && table[i] > highestColourValue)
+        while (i < size && entries[i] > highestColourValue)
             ++i;
-    if (i >= table.size())
+    if (i >= size)
         return std::nullopt;
     std::size_t best = i;
-    int bestDistance = colourDistance(table[i], colour);
-    for (++i; i < table.size(); ++i) {
-        if (table[i] > highestColourValue)
+    int bestDistance = colourDistance(entries[i], colour);
+    const int r = redOf(colour), g = greenOf(colour), b = blueOf(colour);
+    for (++i; i < size; ++i) {
+        const Colour e = entries[i];
+        if (e > highestColourValue)
             continue;
-        const int d = colourDistance(table[i], colour);
+        const int dr = static_cast<int>(e & 0xFF) - r, dg = static_cast<int>((e >> 8) & 0xFF) - g,
+                  db = static_cast<int>(e >> 16) - b;
+        const int d = dr * dr + dg * dg + db * db;
         if (d < bestDistance) {
             bestDistance = d;
             best = i;
