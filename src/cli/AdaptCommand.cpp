@@ -3,9 +3,10 @@
 
 #include "colour/ColourAdaptation.h"
 #include "common/Paths.h"
-#include "picture/ConversionSettings.h"
 
+#include <array>
 #include <iostream>
+#include <unordered_set>
 
 namespace kadro::cli {
 
@@ -24,6 +25,18 @@ bool adapt(std::string_view mode, DibImage& image, Context& context) {
     if (mode == "nes")
         return adapt64(image, context.programDirectory, context.ui);
     return adaptHsl4k(image, context.programDirectory, context.ui);
+}
+
+// Counted in full: the picture's statistics stop at 256, and a photograph keeps more.
+std::size_t distinctColours(const DibImage& image) {
+    std::unordered_set<Colour> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            Colour c = 0;
+            image.getPixel(x, y, c);
+            colours.insert(c);
+        }
+    return colours.size();
 }
 
 const AdaptMode* findMode(std::string_view option) {
@@ -61,9 +74,7 @@ int runAdapt(Context& context, std::span<const std::string> args) {
     std::string error;
     if (!image->writeBmp(*out, &error))
         return fail(error);
-    const auto colours = colourStats(&*image, 0, 0, image->width(), image->height());
-    std::cout << *out << ": " << mode->command << ", " << colours.size()
-              << (colours.size() == maxUsedColours ? " or more" : "") << " colours\n";
+    std::cout << *out << ": " << mode->command << ", " << distinctColours(*image) << " colours\n";
     return exitOk;
 }
 

@@ -31,13 +31,14 @@ inline std::string slurp(const std::string& path) {
     return ss.str();
 }
 
-// Runs the built kadro-cli with the arguments, in workDir when given.
-inline CliRun runCli(const std::vector<std::string>& args, const std::string& workDir = {}) {
+// Runs a program with the arguments, in workDir when given.
+inline CliRun runProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::string& workDir = {}) {
     TempDir capture;
     std::string command;
     if (!workDir.empty())
         command += "cd " + shellQuote(workDir) + " && ";
-    command += shellQuote(std::string(KADRO_BIN_DIR) + "/kadro-cli");
+    command += shellQuote(program);
     for (const auto& a : args)
         command += " " + shellQuote(a);
     command += " >" + shellQuote(capture.file("out")) + " 2>" + shellQuote(capture.file("err")) +
@@ -48,6 +49,11 @@ inline CliRun runCli(const std::vector<std::string>& args, const std::string& wo
     run.out = slurp(capture.file("out"));
     run.err = slurp(capture.file("err"));
     return run;
+}
+
+// Runs the built kadro-cli with the arguments, in workDir when given.
+inline CliRun runCli(const std::vector<std::string>& args, const std::string& workDir = {}) {
+    return runProgram(std::string(KADRO_BIN_DIR) + "/kadro-cli", args, workDir);
 }
 
 } // namespace kadro::test
