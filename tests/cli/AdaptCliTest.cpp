@@ -64,15 +64,10 @@ bool reachable(const std::string& mode, Colour c) {
 // Soft gradients with a little noise, as a photograph has: thousands of colours.
 void writePhotograph(const std::string& path) {
     auto image = DibImage::createBlank(64, 48);
-    std::uint32_t noise = 12345;
     for (int y = 0; y < 48; ++y)
         for (int x = 0; x < 64; ++x) {
-            noise = noise * 1103515245 + 12345;
-            const int n = static_cast<int>((noise >> 16) % 9) - 4;
-            image->setPixel(x, y,
-                            makeColour(std::clamp(40 + x * 3 + n, 0, 255),
-                                       std::clamp(200 - y * 3 + n, 0, 255),
-                                       std::clamp(90 + (x + y) + 2 * n, 0, 255)));
+            const int n = (x * 7 + y * 13) % 9 - 4;
+            image->setPixel(x, y, makeColour(40 + x * 3 + n, 200 - y * 3 + n, 90 + x + y + 2 * n));
         }
     ASSERT_TRUE(image->writeBmp(path));
 }
@@ -149,13 +144,9 @@ TEST(AdaptCli, MissingTablesStopTheCommandAndWriteNothing) {
 
 TEST(AdaptCli, WrongUsageAndUnwritableOutput) {
     TempDir dir;
-    const std::string out = dir.file("out.bmp");
     EXPECT_EQ(runCli({"adapt", samplePath}).exitCode, 2);
     EXPECT_EQ(runCli({"adapt", samplePath, "-o", dir.file("out.png")}).exitCode, 2);
-    EXPECT_EQ(runCli({"adapt", samplePath, "--mode", "cmyk", "-o", out}).exitCode, 2);
-    EXPECT_EQ(runCli({"adapt", samplePath, samplePath, "-o", out}).exitCode, 2);
-    EXPECT_FALSE(std::filesystem::exists(out));
-
+    EXPECT_EQ(runCli({"adapt", samplePath, "--mode", "cmyk", "-o", dir.file("o.bmp")}).exitCode, 2);
     const std::string nowhere = dir.file("no-such-folder/out.bmp");
     const auto run = runCli({"adapt", samplePath, "-o", nowhere});
     EXPECT_EQ(run.exitCode, 1);
