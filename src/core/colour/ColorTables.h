@@ -41,7 +41,12 @@ public:
     static std::optional<std::array<Colour, nesPaletteEntries>>
     readNesPalette(const std::string& programDirectory, UserInterface& ui);
 
+    // Mode 0: the lowest code of the nearest colour of the HSL table (code 0 included; 0 when
+    // the table holds no colour). Mode 1: the 4K RGB code. Mode 2: the lowest index of the
+    // nearest old-palette colour. Other values are taken as mode 0.
     std::uint16_t toVt03Code(Colour colour, int colourMode) const;
+    // Mode 0: the HSL table entry (0xFFFFFFFF for a code that is no colour). Mode 2 reads the
+    // code's low six bits, as the chip does.
     Colour fromVt03Code(std::uint16_t code, int colourMode) const;
     // A 12-bit colour (red bits 0-3, green 4-7, blue 8-11) with each nibble at the top of its byte.
     static Colour fromTwelveBit(std::uint16_t value);
