@@ -53,8 +53,8 @@ public:
 
 private:
     Point centre_;
-    std::array<Point, 3> ends_;
-    std::array<int, 3> lengths_;
+    std::array<Point, 3> ends_{};
+    std::array<int, 3> lengths_{};
 };
 
 // The handle whose square holds p, red first; -1 for none.
