@@ -6,7 +6,9 @@
 namespace kadro::cli {
 
 int runAdapt(Context&, std::span<const std::string>);
+int runConvert(Context&, std::span<const std::string>);
 int runInfo(Context&, std::span<const std::string>);
+int runRender(Context&, std::span<const std::string>);
 
 namespace {
 constexpr std::array commandTable{
@@ -14,10 +16,20 @@ constexpr std::array commandTable{
             runInfo},
     Command{"adapt", "adapt PICTURE [--mode hsl|rgb|nes] -o OUT.bmp",
             "reduce a picture's colours to those of one VT03 colour mode", runAdapt},
+    Command{"convert",
+            "convert PICTURE -o OUT.kdr [--area X,Y,W,H] [--colour-mode hsl|rgb|nes] "
+            "[--colours 16|4] [--char 8x8|8x16|16x8|16x16] [--no-compress] [--start HEX] "
+            "[--end HEX] [--background #RRGGBB] [--palette FILE.pal] [--save-palette FILE.pal]",
+            "convert an area of a picture (or .kdr) into VT03 tiles and save the .kdr document",
+            runConvert},
+    Command{"render", "render DOC.kdr -o OUT.bmp",
+            "draw a converted document as the console would show it", runRender},
 };
 } // namespace
 
-std::span<const Command> commands() { return commandTable; }
+std::span<const Command> commands() {
+    return commandTable;
+}
 
 int fail(std::string_view text) {
     std::cerr << "kadro-cli: " << text << '\n';
@@ -25,7 +37,7 @@ int fail(std::string_view text) {
 }
 
 int usageError(std::string_view command, std::string_view reason) {
-    for (const auto& c : commands())
+    for (const auto &c : commands())
         if (c.name == command)
             std::cerr << "kadro-cli " << command << ": " << reason << "\nusage: kadro-cli "
                       << c.usage << '\n';

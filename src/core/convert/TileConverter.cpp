@@ -1,0 +1,306 @@
+#include "convert/TileConverter.h"
+
+#include "convert/CellReader.h"
+#include "convert/PaletteMatch.h"
+#include "convert/PatternPacking.h"
+#include "convert/Preview.h"
+#include "convert/TileCutter.h"
+#include "convert/TileStore.h"
+
+#include <cstdio>
+
+namespace kadro {
+
+namespace {
+
+template <typename... Args> std::string format(const char *pattern, Args... args) {
+    char text[256];
+    std::snprintf(text, sizeof text, pattern, args...);
+    return text;
+}
+
+// Conversion messages name the character cell (or block corner) as left, top, right, bottom.
+std::string cellMessage(TileCutter::Result result, int x, int y, const chip::CharGeometry &g,
+                        int limit) {
+    if (result == TileCutter::Result::TooManyColours)
+        return format("(%d,%d,%d,%d)范围内颜色超过%d种,转换终止!", x, y, x + g.width, y + g.height,
+                      limit);
+    return format("没有可用的调色板匹配(%d,%d,%d,%d),转换终止!", x, y, x + g.width, y + g.height);
+}
+
+// What the two passes produce before packing.
+struct CutOutput {
+    std::vector<std::int16_t> names;
+    std::vector<std::uint8_t> attributes;
+    std::vector<std::uint8_t> pixels;
+    std::array<std::int32_t, ConversionSettings::bankRowEntries> bankStartRows{};
+    std::array<std::int16_t, chip::maxBanks> bankSizes{};
+};
+
+// The two passes over the character cells: the first finds the rows where the pattern banks
+// break, the second emits names, attributes and pattern pixels bank by bank.
+class Passes {
+public:
+    Passes(const ConversionSettings &s, const ConversionSource &source, const PaletteTable &table,
+           UserInterface &ui)
+        : s_(s), g_(s.geometry()), area_(source.area), limit_(chip::coloursPerTile(s.colourCount)),
+          reader_(source.image, source.area), cutter_(reader_, table, s.charSize, limit_),
+          store_(g_.tilePixelBytes, s.compressMode == 0),
+          tile_(static_cast<std::size_t>(g_.tilePixelBytes)), ui_(ui) {}
+
+    bool plan(CutOutput &out, std::string &message);
+    bool emit(CutOutput &out, std::string &message);
+
+private:
+    bool cutCell(int x, int y, int &palette, std::string &message) {
+        const auto result = cutter_.cut(x, y, tile_.data(), palette);
+        if (result == TileCutter::Result::Ok)
+            return true;
+        message = cellMessage(result, x, y, g_, limit_);
+        return false;
+    }
+    int bytesPerPgtByte() const { return s_.colourCount == 1 ? 4 : 2; }
+
+    const ConversionSettings &s_;
+    const chip::CharGeometry &g_;
+    Selection area_;
+    int limit_;
+    CellReader reader_;
+    TileCutter cutter_;
+    TileStore store_;
+    std::vector<std::uint8_t> tile_;
+    UserInterface &ui_;
+};
+
+bool Passes::plan(CutOutput &out, std::string &message) {
+    out.bankStartRows.fill(-1);
+    out.bankStartRows[0] = 0;
+    const int limit = 2 * s_.endAddress;
+    int bank = 0, bankFirstRow = area_.top;
+    store_.reset(2 * s_.startAddress);
+    for (int y = area_.top; y < area_.bottom;) {
+        bool broke = false;
+        for (int x = area_.left; x < area_.right && !broke; x += g_.width) {
+            int palette = 0;
+            if (!cutCell(x, y, palette, message))
+                return false;
+            store_.place(tile_.data());
+            broke = store_.size() > limit;
+        }
+        if (!broke) {
+            ui_.advanceProgress();
+            y += g_.height;
+            continue;
+        }
+        if (y == bankFirstRow) {
+            message = format("Character row %d-%d of the area needs more than one pattern bank: "
+                             "its distinct tiles do not fit between start address 0x%X (bank 0 "
+                             "only) and end address 0x%X. Conversion stopped.",
+                             y - area_.top, y - area_.top + g_.height,
+                             bank == 0 ? s_.startAddress : 0, s_.endAddress);
+            return false;
+        }
+        if (++bank >= chip::maxBanks) {
+            message = format("The area needs more than %d pattern banks. Conversion stopped.",
+                             chip::maxBanks);
+            return false;
+        }
+        // Bank rows count from the top of the converted picture, which the console shows at row 0.
+        out.bankStartRows[static_cast<std::size_t>(bank)] = y - area_.top;
+        bankFirstRow = y;
+        store_.reset(0);
+    }
+    return true;
+}
+
+bool Passes::emit(CutOutput &out, std::string &message) {
+    const std::size_t cells = static_cast<std::size_t>(s_.cellsAcross() * s_.cellsDown());
+    out.names.reserve(cells);
+    out.attributes.reserve(cells);
+    int bank = 0;
+    store_.reset(2 * s_.startAddress);
+    auto closeBank = [&](std::size_t length) {
+        const std::size_t at = out.pixels.size();
+        out.pixels.resize(at + length, 0xFF);
+        std::copy(store_.bytes().begin(), store_.bytes().end(),
+                  out.pixels.begin() + static_cast<std::ptrdiff_t>(at));
+        out.bankSizes[static_cast<std::size_t>(bank)] =
+            static_cast<std::int16_t>(store_.size() / bytesPerPgtByte());
+        store_.reset(0);
+        ++bank;
+    };
+    for (int y = area_.top; y < area_.bottom; y += g_.height) {
+        for (int x = area_.left; x < area_.right; x += g_.width) {
+            int palette = 0;
+            if (!cutCell(x, y, palette, message))
+                return false;
+            out.names.push_back(
+                static_cast<std::int16_t>(store_.place(tile_.data()) / g_.nameUnit));
+            out.attributes.push_back(static_cast<std::uint8_t>(palette));
+        }
+        ui_.advanceProgress();
+        const std::size_t next = static_cast<std::size_t>(bank + 1);
+        if (next < out.bankStartRows.size() && y + g_.height - area_.top == out.bankStartRows[next])
+            closeBank(chip::bankPixelBytes);
+    }
+    if (!store_.empty())
+        closeBank(static_cast<std::size_t>(store_.size()));
+    return true;
+}
+
+} // namespace
+
+TileConverter::TileConverter(std::shared_ptr<const ColorTables> tables)
+    : tables_(std::move(tables)) {}
+
+std::unique_ptr<TileConverter> TileConverter::create(const std::string &programDirectory,
+                                                     UserInterface &ui) {
+    auto tables = ColorTables::load(programDirectory, ui);
+    if (!tables)
+        return nullptr;
+    return std::make_unique<TileConverter>(std::make_shared<const ColorTables>(std::move(*tables)));
+}
+
+std::string checkConversion(const ConversionSettings &s, const ConversionSource &source) {
+    const Selection &a = source.area;
+    if (source.image.bitCount() != 24)
+        return "请将位图转换为24位色处理!";
+    if (s.charSize > 3 || s.colourCount > 1 || s.compressMode > 1 || s.colourMode > 2)
+        return "The conversion settings hold an unknown character size, colour count, "
+               "compression or colour mode.";
+    if (a.empty() || a.left < 0 || a.top < 0 || a.right > source.image.width() ||
+        a.bottom > source.image.height())
+        return format("The area (%d,%d,%d,%d) is empty or reaches outside the %dx%d picture.",
+                      a.left, a.top, a.right, a.bottom, source.image.width(),
+                      source.image.height());
+    const auto &g = s.geometry();
+    if (a.width() % g.width != 0 || a.height() % g.height != 0)
+        return "当前区域与块大小不匹配!";
+    if (s.width != a.width() || s.height != a.height())
+        return format("The settings' size %dx%d differs from the area's %dx%d.", s.width, s.height,
+                      a.width(), a.height());
+    if (s.endAddress > chip::maxEndAddress)
+        return format("End address 0x%X is above 0x2000, the size of a pattern bank.",
+                      s.endAddress);
+    if (s.endAddress <= s.startAddress)
+        return format("End address 0x%X is not above start address 0x%X.", s.endAddress,
+                      s.startAddress);
+    // Names count whole name units from the bank's start, so the leading space must be a
+    // whole number of them.
+    if (2 * s.startAddress % g.nameUnit != 0)
+        return format("Start address 0x%X is not a multiple of 0x%X, so %s characters could not "
+                      "be named from it.",
+                      s.startAddress, g.nameUnit / 2, std::string(g.label).c_str());
+    return {};
+}
+
+bool TileConverter::allocatePalettes(ConversionSettings &settings, const ConversionSource &source,
+                                     UserInterface &ui) {
+    if (auto problem = checkConversion(settings, source); !problem.empty()) {
+        ui.showMessage(problem, MessageIcon::Warning);
+        return false;
+    }
+    return fitBlocks(settings, source, ui) && setUpPalettes(source, ui) &&
+           convertTiles(settings, source, ui);
+}
+
+bool TileConverter::fitBlocks(const ConversionSettings &settings, const ConversionSource &source,
+                              UserInterface &ui) {
+    for (auto &slot : paletteTable_)
+        slot.used = 0;
+    for (int p = 0; p < chip::palettes; ++p)
+        paletteTable_[static_cast<std::size_t>(p * chip::slotsPerPalette)] = {
+            source.backgroundColour, 1};
+    const int limit = chip::coloursPerTile(settings.colourCount);
+    const auto &g = settings.geometry();
+    const CellReader reader(source.image, source.area);
+    const Selection &a = source.area;
+    for (int top = a.top; top < a.bottom; top += chip::attributeBlock)
+        for (int left = a.left; left < a.right; left += chip::attributeBlock) {
+            CellReader::BlockColours colours;
+            const int n = reader.blockColours(left, top, colours);
+            if (n > limit) {
+                ui.showMessage(format("(%d,%d,%d,%d)内颜色超过%d种,转换终止!", left, top,
+                                      left + g.width, top + g.height, limit),
+                               MessageIcon::Warning);
+                return false;
+            }
+            if (!fitColours(chip::palettes, limit,
+                            std::span(colours.data(), static_cast<std::size_t>(n)))) {
+                ui.showMessage(format("没有可用的调色板匹配(%d,%d,%d,%d),转换终止!", left, top,
+                                      left + g.width, top + g.height),
+                               MessageIcon::Warning);
+                return false;
+            }
+        }
+    return true;
+}
+
+bool TileConverter::fitColours(int count, int size, std::span<const Colour> colours) {
+    if (palettematch::firstHolding(paletteTable_, count, size, colours) >= 0)
+        return true;
+    for (int p = 0; p < count; ++p) {
+        std::vector<Colour> missing;
+        for (Colour c : colours)
+            if (palettematch::slotOf(paletteTable_, p, size, c) < 0)
+                missing.push_back(c);
+        PaletteSlot *palette = paletteTable_.data() + p * chip::slotsPerPalette;
+        std::vector<int> free;
+        for (int s = 0; s < size; ++s)
+            if (palette[s].used == 0)
+                free.push_back(s);
+        if (missing.size() > free.size())
+            continue;
+        for (std::size_t i = 0; i < missing.size(); ++i)
+            palette[free[i]] = {missing[i], 1};
+        return true;
+    }
+    return false;
+}
+
+bool TileConverter::setUpPalettes(const ConversionSource &source, UserInterface &ui) {
+    if (!source.animationMode)
+        return ui.setUpPalettes(paletteTable_);
+    // A missing file or one of another kind keeps the fitted palettes.
+    const auto read = readPaletteFile(source.animationPalettePath);
+    if (read.status == PaletteFileStatus::Ok)
+        paletteTable_ = read.slots;
+    else if (read.status == PaletteFileStatus::TooShort)
+        ui.showMessage(describePaletteFailure(source.animationPalettePath, read.status) +
+                           "; the fitted palettes are used.",
+                       MessageIcon::Warning);
+    return true;
+}
+
+bool TileConverter::convertTiles(ConversionSettings &settings, const ConversionSource &source,
+                                 UserInterface &ui) {
+    if (auto problem = checkConversion(settings, source); !problem.empty()) {
+        ui.showMessage(problem, MessageIcon::Warning);
+        return false;
+    }
+    CutOutput out;
+    std::string message;
+    {
+        const int step = settings.geometry().height;
+        ProgressScope progress(ui, convertingText, source.area.top, 2 * source.area.bottom, step);
+        Passes passes(settings, source, paletteTable_, ui);
+        if (!passes.plan(out, message) || !passes.emit(out, message)) {
+            ui.showMessage(message, MessageIcon::Warning);
+            return false;
+        }
+    }
+    ConversionSettings updated = settings;
+    updated.bankStartRows = out.bankStartRows;
+    updated.bankSizes = out.bankSizes;
+    updated.mapBytes = static_cast<std::int32_t>(3 * out.names.size());
+    results_ = packing::packResults(updated, out.names, out.attributes, out.pixels, paletteTable_,
+                                    *tables_);
+    settings = updated;
+    return true;
+}
+
+int TileConverter::renderPreview(const ConversionSettings &settings, DibImage &image) const {
+    return Preview(settings, results_, *tables_).render(image);
+}
+
+} // namespace kadro

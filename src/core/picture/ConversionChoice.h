@@ -1,0 +1,28 @@
+#pragma once
+
+#include "common/Colour.h"
+#include "picture/Selection.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace kadro {
+
+// What the person chooses for one conversion: the area and the settings of the Transformation
+// dialog (its initial values are the defaults here), plus the background colour of every palette.
+struct ConversionChoice {
+    Selection area;
+    int colourMode = 0;   // chip::ColourMode
+    int colourCount = 0;  // 0 = 16 colours, 1 = 4 colours
+    int charSize = 0;     // index into chip::charGeometry
+    int compressMode = 0; // 0 = "Compress", 1 = "No Compress"
+    std::uint16_t startAddress = 0;
+    std::uint16_t endAddress = 0x2000;
+    Colour backgroundColour = 0;
+};
+
+// Reads an address field as the dialog does: hexadecimal digits from the right, up to the first
+// character that is not one, cut to 16 bits. "1G00" gives 0, "ff" 0xFF, "12345" 0x2345.
+std::uint16_t readAddressText(std::string_view text);
+
+} // namespace kadro

@@ -1,0 +1,200 @@
+#include "picture/Picture.h"
+
+#include "common/FileIo.h"
+#include "common/Paths.h"
+#include "picture/FormatModule.h"
+#include "picture/KdrFile.h"
+
+namespace kadro {
+
+namespace {
+constexpr const char *notTrueColourMessage = "请将位图转换为24位色处理!";
+constexpr int convertedType = 3;
+
+// A header-only document gives a blank of its size; untrusted sizes are held to what the
+// format modules accept before anything is allocated.
+bool plausibleSize(int width, int height) {
+    return width >= 0 && height >= 0 && width <= maxModuleSide && height <= maxModuleSide &&
+           static_cast<long long>(width) * height <= maxModulePixels;
+}
+} // namespace
+
+Picture::Picture(std::string programDirectory, UserInterface &ui)
+    : programDirectory_(std::move(programDirectory)), ui_(ui) {}
+
+bool Picture::createEmpty(int width, int height) {
+    auto blank = DibImage::createBlank(width, height);
+    if (!blank)
+        return false;
+    attach(std::move(*blank));
+    return true;
+}
+
+void Picture::attach(DibImage image) {
+    image_ = std::move(image);
+    selection_ = Selection::fromSize(0, 0, image_->width(), image_->height());
+}
+
+bool Picture::getPixel(int x, int y, Colour &colour) const {
+    if (!image_)
+        return false;
+    const auto status = image_->getPixel(x, y, colour);
+    if (status == PixelStatus::NotTrueColour)
+        ui_.showMessage(notTrueColourMessage, MessageIcon::Warning);
+    return status == PixelStatus::Ok;
+}
+
+bool Picture::setPixel(int x, int y, Colour colour) {
+    if (!image_)
+        return false;
+    const auto status = image_->setPixel(x, y, colour);
+    if (status == PixelStatus::NotTrueColour)
+        ui_.showMessage(notTrueColourMessage, MessageIcon::Warning);
+    return status == PixelStatus::Ok;
+}
+
+void Picture::colourStats(int left, int top, int width, int height) {
+    values.usedColours = kadro::colourStats(image(), left, top, width, height);
+}
+
+bool Picture::loadKdr(const std::string &path) {
+    KdrReadResult read = readKdr(path);
+    switch (read.status) {
+    case KdrStatus::CannotOpen:
+    case KdrStatus::TooShort:
+        return false;
+    case KdrStatus::BadMagic:
+        ui_.showMessage("非法的KDR文件!", MessageIcon::Warning);
+        return false;
+    case KdrStatus::Inconsistent:
+        ui_.showMessage(describeKdrFailure(path, read), MessageIcon::Warning);
+        return false;
+    case KdrStatus::NotConverted: {
+        const auto &s = read.document.settings;
+        if (!plausibleSize(s.width, s.height) || !createEmpty(s.width, s.height))
+            return false;
+        values.currentPictureType = s.pictureType;
+        return true;
+    }
+    case KdrStatus::Ok:
+        break;
+    }
+    auto converter = TileConverter::create(programDirectory_, ui_);
+    auto blank = DibImage::createBlank(read.document.settings.width, read.document.settings.height);
+    if (!converter || !blank)
+        return false;
+    converter->adoptResults(std::move(read.document.results));
+    converter_ = std::move(converter);
+    settings = read.document.settings;
+    values.currentPictureType = convertedType;
+    attach(std::move(*blank));
+    return true;
+}
+
+bool Picture::loadViaModule(const std::string &path) {
+    auto loaded = loadPictureFile(programDirectory_, path, ui_);
+    if (!loaded)
+        return false;
+    values.currentPictureType = -1;
+    attach(std::move(*loaded));
+    return true;
+}
+
+bool Picture::save(const std::string &path) {
+    const std::string extension = paths::lowerExtension(path);
+    std::string error;
+    bool ok;
+    if (extension == "bmp") {
+        ok = image_ ? image_->writeBmp(path, &error) : fileio::writeFile(path, {}, &error);
+    } else if (extension == "kdr" && hasConversion()) {
+        ok = fileio::writeFile(path, kdrBytes({settings, converter_->results()}), &error);
+    } else {
+        ok = fileio::writeFile(path, {}, &error);
+    }
+    if (!ok)
+        ui_.showMessage(error, MessageIcon::Warning);
+    return ok;
+}
+
+ConversionChoice Picture::initialChoice() const {
+    ConversionChoice choice;
+    choice.area = Selection::fromSize(0, 0, width(), height());
+    Colour corner = 0;
+    if (image_ && image_->getPixel(0, 0, corner) == PixelStatus::Ok)
+        choice.backgroundColour = corner;
+    return choice;
+}
+
+ConversionChoice Picture::animationChoice() const {
+    ConversionChoice choice;
+    choice.area = Selection::fromSize(0, 0, width(), height());
+    choice.colourMode = settings.colourMode;
+    choice.startAddress = settings.startAddress;
+    choice.backgroundColour = values.backgroundColour;
+    return choice;
+}
+
+bool Picture::transform(const ConversionChoice &choice) {
+    const auto &g = chip::geometry(choice.charSize);
+    if (choice.area.width() % g.width != 0 || choice.area.height() % g.height != 0) {
+        ui_.showMessage("当前区域与块大小不匹配!", MessageIcon::Warning);
+        return false;
+    }
+    auto converter = TileConverter::create(programDirectory_, ui_);
+    if (!converter)
+        return false;
+    ConversionSettings s = settings;
+    s.pictureType = convertedType;
+    s.colourCount = static_cast<std::uint8_t>(choice.colourCount);
+    s.charSize = static_cast<std::uint8_t>(choice.charSize);
+    s.colourMode = static_cast<std::uint8_t>(choice.colourMode);
+    s.width = choice.area.width();
+    s.height = choice.area.height();
+    s.compressMode = static_cast<std::uint8_t>(choice.compressMode);
+    s.startAddress = choice.startAddress;
+    s.endAddress = choice.endAddress;
+    pendingSettings_ = s;
+    pendingChoice_ = choice;
+    pendingConverter_ = std::move(converter);
+    return true;
+}
+
+bool Picture::convert() {
+    if (!pendingConverter_ || !image_)
+        return false;
+    auto converter = std::move(pendingConverter_);
+    ConversionSettings s = pendingSettings_;
+    const ConversionSource source{*image_, pendingChoice_.area, pendingChoice_.backgroundColour,
+                                  values.animationMode, animationPalettePath};
+    if (!converter->allocatePalettes(s, source, ui_))
+        return false;
+    auto blank = DibImage::createBlank(s.width, s.height);
+    if (!blank)
+        return false;
+    settings = s;
+    converter_ = std::move(converter);
+    values.backgroundColour = pendingChoice_.backgroundColour;
+    values.currentPictureType = settings.pictureType;
+    attach(std::move(*blank));
+    return true;
+}
+
+int Picture::refresh() {
+    fillBackground();
+    if (hasConversion() && image_)
+        return converter_->renderPreview(settings, *image_);
+    return 0;
+}
+
+bool Picture::fillBackground() {
+    if (!image_)
+        return false;
+    const Colour background = ColorTables::fromTwelveBit(previewBackground);
+    for (int y = 0; y < image_->height(); ++y)
+        for (int x = 0; x < image_->width(); ++x)
+            if (!setPixel(x, y, background))
+                return false;
+    return true;
+}
+
+} // namespace kadro

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "common/UserInterface.h"
+#include "convert/TileConverter.h"
+#include "picture/ConversionChoice.h"
+#include "picture/ConversionSettings.h"
+#include "picture/DibImage.h"
+#include "picture/Selection.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace kadro {
+
+// The one picture the program works on: the settings header (also the head of a ".kdr"
+// document), the process-wide values beside it, the image with its selection, and the tile
+// converter holding the results of the last conversion or loaded document. Loads, conversions
+// and saves that fail leave all of it as it was.
+class Picture {
+public:
+    // programDirectory: where the colour tables lie (and the format modules).
+    Picture(std::string programDirectory, UserInterface &ui);
+
+    ConversionSettings settings;
+    ProcessValues values;
+    // Read in animation mode instead of asking for the palettes.
+    std::string animationPalettePath = "ani.pal";
+
+    // A new white image; the selection becomes the whole image.
+    bool createEmpty(int width, int height);
+    void attach(DibImage image);
+    const DibImage *image() const { return image_ ? &*image_ : nullptr; }
+    DibImage *image() { return image_ ? &*image_ : nullptr; }
+    int width() const { return image_ ? image_->width() : 0; }
+    int height() const { return image_ ? image_->height() : 0; }
+
+    // Pixel access for editing and adaptation. A picture that is not 24-bit shows
+    // "请将位图转换为24位色处理!" on every call; no image or a point outside fails silently.
+    bool getPixel(int x, int y, Colour &colour) const;
+    bool setPixel(int x, int y, Colour colour);
+    // Fills values.usedColours from an area of the image.
+    void colourStats(int left, int top, int width, int height);
+
+    const Selection &selection() const { return selection_; }
+    void setSelection(const Selection &selection) { selection_ = selection; }
+
+    // A converted ".kdr" document becomes the picture (a white image of its size; call refresh to
+    // draw it); a header-only document gives a white image of its size. A wrong magic shows
+    // "非法的KDR文件!", a corrupt document says what is wrong; a missing or short file fails
+    // without a message.
+    bool loadKdr(const std::string &path);
+    // A picture through the format modules.
+    bool loadViaModule(const std::string &path);
+    // By extension: ".bmp" the image, ".kdr" the document (an empty file before any conversion),
+    // anything else an empty file. Write failures are shown.
+    bool save(const std::string &path);
+
+    // The Transformation dialog's initial values: whole picture, background = pixel (0, 0).
+    ConversionChoice initialChoice() const;
+    // The fixed settings of animation mode: 16 colours, "8*8", whole picture, compression,
+    // end address 0x2000; colour mode, start address and background as they stand.
+    ConversionChoice animationChoice() const;
+    // Starts a conversion with the person's choice: refuses an area that is not a whole number of
+    // characters ("当前区域与块大小不匹配!") and builds a new converter (loading the colour
+    // tables). Nothing visible changes until convert succeeds.
+    bool transform(const ConversionChoice &choice);
+    // Runs the conversion started by transform. On success the settings, converter and values
+    // take the new conversion and the image becomes a white blank of the converted size; call
+    // refresh to draw it. On failure the picture stays as it was.
+    bool convert();
+
+    // True when the picture shows converted data (outputs and ".kdr" saving are possible).
+    bool hasConversion() const { return values.currentPictureType == 3 && converter_ != nullptr; }
+    const TileConverter *converter() const { return converter_.get(); }
+    const ConversionResults *results() const {
+        return converter_ ? &converter_->results() : nullptr;
+    }
+
+    // Fills the image with the preview background, then draws the converted data. Returns the
+    // number of cells that could not be drawn (a damaged document names patterns it lacks).
+    int refresh();
+    bool fillBackground();
+
+private:
+    std::string programDirectory_;
+    UserInterface &ui_;
+    std::optional<DibImage> image_;
+    Selection selection_;
+    std::unique_ptr<TileConverter> converter_;
+    // The conversion between transform and convert.
+    std::unique_ptr<TileConverter> pendingConverter_;
+    ConversionSettings pendingSettings_;
+    ConversionChoice pendingChoice_;
+};
+
+// The preview's background: a 12-bit colour that nothing in the program changes (black).
+inline constexpr std::uint16_t previewBackground = 0;
+
+} // namespace kadro
