@@ -1,0 +1,108 @@
+#include "RunCli.h"
+#include "TempDir.h"
+
+#include "colour/ColorTables.h"
+#include "common/UserInterface.h"
+#include "palette/PaletteFile.h"
+#include "picture/FormatModule.h"
+#include "picture/KdrFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace kadro;
+using kadro::test::runCli;
+
+namespace {
+const std::string sample = std::string(KADRO_SAMPLES_DIR) + "/sample.bmp";
+
+DibImage readBmp(const std::string &path) {
+    SilentUserInterface ui;
+    auto image = loadPictureFile(KADRO_BIN_DIR, path, ui);
+    EXPECT_TRUE(image) << path;
+    return image ? std::move(*image) : *DibImage::createBlank(0, 0);
+}
+} // namespace
+
+TEST(ConvertCli, ConvertsTheSampleAndRendersWhatTheModeShows) {
+    test::TempDir dir;
+    const auto run = runCli({"convert", sample, "-o", dir.file("s.kdr"), "--colour-mode", "rgb"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out.rfind(dir.file("s.kdr") + ": 256x240, 960 characters of 8*8, ", 0), 0u)
+        << run.out;
+    EXPECT_NE(run.out.find(" in 1 bank, "), std::string::npos) << run.out;
+    const auto doc = readKdr(dir.file("s.kdr"));
+    ASSERT_EQ(doc.status, KdrStatus::Ok);
+    EXPECT_EQ(doc.document.settings.colourMode, 1);
+
+    const auto render = runCli({"render", dir.file("s.kdr"), "-o", dir.file("s.bmp")});
+    ASSERT_EQ(render.exitCode, 0) << render.err;
+    const auto original = readBmp(sample);
+    const auto shown = readBmp(dir.file("s.bmp"));
+    ASSERT_EQ(shown.width(), 256);
+    ASSERT_EQ(shown.height(), 240);
+    const auto tables = ColorTables::fromData(std::vector<Colour>(hslTableEntries, 0xFFFFFFFF), {});
+    for (int y = 0; y < 240; ++y)
+        for (int x = 0; x < 256; ++x) {
+            Colour want = 0, got = 0;
+            original.getPixel(x, y, want);
+            shown.getPixel(x, y, got);
+            ASSERT_EQ(got, tables.fromVt03Code(tables.toVt03Code(want, 1), 1)) << x << "," << y;
+        }
+}
+
+TEST(ConvertCli, PalettesCanBeLaidOverAndSaved) {
+    test::TempDir dir;
+    PaletteTable overlay{};
+    overlay[15 * 16 + 15] = {0x00ABCDEF, 1};
+    ASSERT_TRUE(writePaletteFile(dir.file("in.pal"), overlay, nullptr));
+    const auto run =
+        runCli({"convert", sample, "-o", dir.file("s.kdr"), "--area", "0,0,128,64", "--char",
+                "16x16", "--no-compress", "--start", "400", "--palette", dir.file("in.pal"),
+                "--save-palette", dir.file("out.pal"), "--background", "#000000"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("128x64, 32 characters of 16*16, 32 tiles"), std::string::npos)
+        << run.out;
+    const auto saved = readPaletteFile(dir.file("out.pal"));
+    ASSERT_EQ(saved.status, PaletteFileStatus::Ok);
+    EXPECT_EQ(saved.slots[255].colour, 0x00ABCDEFu);
+    EXPECT_EQ(saved.slots[0], (PaletteSlot{0, 1})) << "background as given";
+    const auto doc = readKdr(dir.file("s.kdr"));
+    ASSERT_EQ(doc.status, KdrStatus::Ok);
+    EXPECT_EQ(doc.document.settings.startAddress, 0x400);
+    EXPECT_EQ(doc.document.settings.compressMode, 1);
+    EXPECT_EQ(doc.document.results.mapData[0], 0x400 * 2 / 128) << "first name after the space";
+}
+
+TEST(ConvertCli, RefusalsExplainThemselvesAndWriteNothing) {
+    test::TempDir dir;
+    auto seventeen = DibImage::createBlank(16, 16);
+    for (int i = 0; i < 256; ++i)
+        seventeen->setPixel(i % 16, i / 16, static_cast<Colour>(i % 17 * 0x0F0F0F));
+    ASSERT_TRUE(seventeen->writeBmp(dir.file("many.bmp")));
+
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+        {{"convert", dir.file("many.bmp"), "-o", dir.file("x.kdr")},
+         "(0,0,8,8)内颜色超过16种,转换终止!"},
+        {{"convert", sample, "-o", dir.file("x.kdr"), "--area", "0,0,100,64"},
+         "当前区域与块大小不匹配!"},
+        {{"convert", sample, "-o", dir.file("x.kdr"), "--end", "3000"}, "above 0x2000"},
+        {{"convert", sample, "-o", dir.file("x.kdr"), "--area", "200,0,64,64"}, "outside"},
+        {{"convert", dir.file("none.bmp"), "-o", dir.file("x.kdr")}, "no such file"},
+        {{"render", dir.file("none.kdr"), "-o", dir.file("x.bmp")}, "cannot open"},
+    };
+    for (const auto &[args, says] : cases) {
+        const auto run = runCli(args);
+        EXPECT_EQ(run.exitCode, 1) << args[1];
+        EXPECT_NE(run.err.find(says), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.file("x.kdr")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("x.bmp")));
+
+    EXPECT_EQ(runCli({"convert", sample, "-o", dir.file("x.kdr"), "--colours", "8"}).exitCode, 2);
+    EXPECT_EQ(runCli({"convert", sample, "-o", dir.file("x.png")}).exitCode, 2);
+    EXPECT_EQ(runCli({"render", dir.file("x.kdr")}).exitCode, 2);
+}

@@ -1,0 +1,201 @@
+#include "picture/Picture.h"
+
+#include "RecordingUserInterface.h"
+#include "TempDir.h"
+#include "common/ByteIo.h"
+#include "common/FileIo.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace kadro;
+
+namespace {
+
+// A program folder with colour tables: the computed mode needs no contents.
+struct ProgramFolder {
+    test::TempDir dir;
+    ProgramFolder() {
+        fileio::writeFile(dir.file(hslTableFileName), std::vector<std::uint8_t>(4 * 65536, 0xFF),
+                          nullptr);
+        fileio::writeFile(dir.file(nesPaletteFileName), std::vector<std::uint8_t>(192, 0), nullptr);
+    }
+};
+
+DibImage landscape() {
+    auto image = DibImage::createBlank(64, 32);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 64; ++x)
+            image->setPixel(x, y,
+                            y < 12                     ? 0x402000
+                            : (x * 7 + y * 3) % 5 == 0 ? 0xF0F0F0
+                                                       : 0x008000);
+    return std::move(*image);
+}
+
+ConversionChoice rgbChoice(const Picture &p) {
+    auto choice = p.initialChoice();
+    choice.colourMode = 1;
+    return choice;
+}
+
+std::size_t fileSize(const std::string &path) {
+    return static_cast<std::size_t>(std::filesystem::file_size(path));
+}
+
+} // namespace
+
+TEST(Picture, AConvertedPictureSurvivesSavingAndLoading) {
+    ProgramFolder program;
+    test::RecordingUserInterface ui;
+    Picture picture(program.dir.path().string(), ui);
+    picture.attach(landscape());
+    ASSERT_TRUE(picture.transform(rgbChoice(picture)));
+    ASSERT_TRUE(picture.convert()) << ui.messages.at(0);
+    picture.refresh();
+    EXPECT_EQ(picture.values.backgroundColour, 0x402000u) << "pixel (0, 0)";
+    const auto original = landscape();
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 64; ++x) {
+            Colour want = 0, got = 0;
+            original.getPixel(x, y, want);
+            ASSERT_TRUE(picture.getPixel(x, y, got));
+            ASSERT_EQ(got, want) << "the preview shows the converted colours at " << x << "," << y;
+        }
+    const std::string path = program.dir.file("a.kdr");
+    ASSERT_TRUE(picture.save(path));
+
+    Picture loaded(program.dir.path().string(), ui);
+    ASSERT_TRUE(loaded.loadKdr(path));
+    EXPECT_EQ(loaded.settings.toBytes(), picture.settings.toBytes());
+    EXPECT_EQ(loaded.results()->mapData, picture.results()->mapData);
+    EXPECT_EQ(loaded.results()->paletteCodes, picture.results()->paletteCodes);
+    EXPECT_EQ(loaded.results()->patternData, picture.results()->patternData);
+    loaded.refresh();
+    EXPECT_TRUE(std::equal(loaded.image()->block().begin(), loaded.image()->block().end(),
+                           picture.image()->block().begin()));
+    EXPECT_EQ(fileSize(path),
+              1120 + picture.settings.mapBytes + 512u + picture.settings.patternBytes);
+}
+
+TEST(Picture, FailedLoadsAndConversionsLeaveThePictureAsItWas) {
+    ProgramFolder program;
+    test::RecordingUserInterface ui;
+    Picture picture(program.dir.path().string(), ui);
+    picture.attach(landscape());
+    ASSERT_TRUE(picture.transform(rgbChoice(picture)) && picture.convert());
+    const auto header = picture.settings.toBytes();
+    const auto block =
+        std::vector<std::uint8_t>(picture.image()->block().begin(), picture.image()->block().end());
+    const TileConverter *converter = picture.converter();
+    auto unchanged = [&] {
+        EXPECT_EQ(picture.settings.toBytes(), header);
+        EXPECT_TRUE(std::equal(block.begin(), block.end(), picture.image()->block().begin()));
+        EXPECT_EQ(picture.converter(), converter);
+        EXPECT_TRUE(picture.hasConversion());
+    };
+
+    const std::string good = program.dir.file("good.kdr");
+    ASSERT_TRUE(picture.save(good));
+    auto bytes = *fileio::readFile(good);
+    auto write = [&](const std::string &name, std::vector<std::uint8_t> b) {
+        fileio::writeFile(program.dir.file(name), b, nullptr);
+        return program.dir.file(name);
+    };
+    EXPECT_FALSE(picture.loadKdr(write("short.kdr", {bytes.begin(), bytes.begin() + 1000})));
+    EXPECT_TRUE(ui.messages.empty()) << "a short file fails silently";
+    auto foreign = bytes;
+    foreign[0] = 'X';
+    EXPECT_FALSE(picture.loadKdr(write("foreign.kdr", foreign)));
+    EXPECT_EQ(ui.messages.at(0), "非法的KDR文件!");
+    EXPECT_FALSE(picture.loadKdr(write("cut.kdr", {bytes.begin(), bytes.end() - 1})));
+    EXPECT_EQ(ui.messages.size(), 2u) << "a damaged document says why";
+    unchanged();
+
+    EXPECT_FALSE(picture.loadViaModule(program.dir.file("none.png")));
+    unchanged();
+
+    auto seventeen = DibImage::createBlank(16, 16);
+    for (int x = 0; x < 16; ++x)
+        for (int y = 0; y < 16; ++y)
+            seventeen->setPixel(x, y, static_cast<Colour>((x + 16 * y) % 17));
+    Picture other(program.dir.path().string(), ui);
+    other.attach(std::move(*seventeen));
+    ASSERT_TRUE(other.transform(rgbChoice(other)));
+    EXPECT_FALSE(other.convert());
+    EXPECT_FALSE(other.hasConversion());
+    EXPECT_EQ(other.width(), 16);
+    EXPECT_TRUE(other.save(program.dir.file("x.kdr")));
+    EXPECT_EQ(fileSize(program.dir.file("x.kdr")), 0u) << "nothing converted, nothing to save";
+}
+
+TEST(Picture, TransformRefusesPartialCharacters) {
+    ProgramFolder program;
+    test::RecordingUserInterface ui;
+    Picture picture(program.dir.path().string(), ui);
+    picture.attach(landscape());
+    auto choice = rgbChoice(picture);
+    choice.area = Selection::fromSize(0, 0, 60, 32);
+    EXPECT_FALSE(picture.transform(choice));
+    EXPECT_EQ(ui.messages.at(0), "当前区域与块大小不匹配!");
+    choice.area = Selection::fromSize(0, 0, 56, 32);
+    EXPECT_TRUE(picture.transform(choice));
+
+    Picture noTables(program.dir.file("elsewhere"), ui);
+    noTables.attach(landscape());
+    EXPECT_FALSE(noTables.transform(rgbChoice(noTables)));
+    EXPECT_EQ(ui.messages.at(1), "RGB2HSL.TAB文件读取错误!");
+}
+
+TEST(Picture, SavesByExtension) {
+    ProgramFolder program;
+    test::RecordingUserInterface ui;
+    Picture picture(program.dir.path().string(), ui);
+    ASSERT_TRUE(picture.createEmpty(3, 2));
+    ASSERT_TRUE(picture.save(program.dir.file("a.BMP")));
+    EXPECT_EQ(fileSize(program.dir.file("a.BMP")), 78u);
+    ASSERT_TRUE(picture.save(program.dir.file("a.kdr")));
+    EXPECT_EQ(fileSize(program.dir.file("a.kdr")), 0u) << "no conversion yet";
+    ASSERT_TRUE(picture.save(program.dir.file("a.txt")));
+    EXPECT_EQ(fileSize(program.dir.file("a.txt")), 0u);
+    EXPECT_FALSE(picture.save(program.dir.file("missing/a.bmp")));
+    EXPECT_EQ(ui.messages.size(), 1u);
+
+    // A header-only document opens as a white picture of its size.
+    ConversionSettings header;
+    header.width = 24;
+    header.height = 8;
+    const auto bytes = header.toBytes();
+    fileio::writeFile(program.dir.file("h.kdr"), bytes, nullptr);
+    ASSERT_TRUE(picture.loadKdr(program.dir.file("h.kdr")));
+    EXPECT_EQ(picture.width(), 24);
+    EXPECT_EQ(picture.values.currentPictureType, 0);
+}
+
+TEST(Picture, PixelsOfAnotherDepthAskForTrueColour) {
+    test::RecordingUserInterface ui;
+    Picture picture("", ui);
+    std::vector<std::uint8_t> block(40 + 4 * 256 + 8, 0);
+    bytes::writeU32(block, 0, 40);
+    bytes::writeU32(block, 4, 2);
+    bytes::writeU32(block, 8, 2);
+    bytes::writeU16(block, 12, 1);
+    bytes::writeU16(block, 14, 8);
+    auto eightBit = DibImage::fromBlock(block);
+    ASSERT_TRUE(eightBit);
+    picture.attach(std::move(*eightBit));
+    Colour c = 0;
+    EXPECT_FALSE(picture.getPixel(0, 0, c));
+    EXPECT_FALSE(picture.setPixel(1, 1, c));
+    EXPECT_EQ(ui.messages, std::vector<std::string>(2, "请将位图转换为24位色处理!"));
+    EXPECT_FALSE(picture.getPixel(5, 5, c) && picture.setPixel(-1, 0, c));
+}
+
+TEST(ConversionChoice, AddressTextIsReadAsTheDialogReadsIt) {
+    EXPECT_EQ(readAddressText("1G00"), 0);
+    EXPECT_EQ(readAddressText("ff"), 0xFF);
+    EXPECT_EQ(readAddressText("12345"), 0x2345);
+    EXPECT_EQ(readAddressText("2000"), 0x2000);
+    EXPECT_EQ(readAddressText(""), 0);
+}
