@@ -26,11 +26,16 @@ public:
 
     // The offset of the tile in the store: an identical stored tile's, or where it is appended.
     int place(const std::uint8_t *tile) {
-        if (!empty_ && compress_)
-            for (int at = searchStart_; at < size_; at += tileBytes_)
-                if (std::memcmp(bytes_.data() + at, tile, static_cast<std::size_t>(tileBytes_)) ==
-                    0)
+        if (!empty_ && compress_) {
+            // Tiles mostly differ in their first row: compare it as one word before the rest.
+            const std::uint64_t firstRow = rowOf(tile);
+            for (int at = searchStart_; at < size_; at += tileBytes_) {
+                const std::uint8_t *stored = bytes_.data() + at;
+                if (rowOf(stored) == firstRow &&
+                    std::memcmp(stored, tile, static_cast<std::size_t>(tileBytes_)) == 0)
                     return at;
+            }
+        }
         if (empty_) {
             bytes_.assign(static_cast<std::size_t>(size_), 0xFF);
             empty_ = false;
@@ -46,6 +51,12 @@ public:
     std::span<const std::uint8_t> bytes() const { return bytes_; }
 
 private:
+    static std::uint64_t rowOf(const std::uint8_t *bytes) {
+        std::uint64_t row;
+        std::memcpy(&row, bytes, sizeof row);
+        return row;
+    }
+
     int tileBytes_;
     bool compress_;
     std::vector<std::uint8_t> bytes_;
