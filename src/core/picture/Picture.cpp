@@ -140,8 +140,7 @@ bool Picture::transform(const ConversionChoice &choice) {
         ui_.showMessage("当前区域与块大小不匹配!", MessageIcon::Warning);
         return false;
     }
-    auto converter = TileConverter::create(programDirectory_, ui_);
-    if (!converter)
+    if (!prepareTransform())
         return false;
     ConversionSettings s = settings;
     s.pictureType = convertedType;
@@ -155,13 +154,26 @@ bool Picture::transform(const ConversionChoice &choice) {
     s.endAddress = choice.endAddress;
     pendingSettings_ = s;
     pendingChoice_ = choice;
-    pendingConverter_ = std::move(converter);
+    transformed_ = true;
     return true;
 }
 
+bool Picture::prepareTransform() {
+    if (!pendingConverter_)
+        pendingConverter_ = TileConverter::create(programDirectory_, ui_);
+    return pendingConverter_ != nullptr;
+}
+
+int Picture::availableColours(int colourMode) const {
+    if (!pendingConverter_)
+        return 0;
+    return pendingConverter_->colorTables().countVt03Colours(values.usedColours, colourMode);
+}
+
 bool Picture::convert() {
-    if (!pendingConverter_ || !image_)
+    if (!transformed_ || !pendingConverter_ || !image_)
         return false;
+    transformed_ = false;
     auto converter = std::move(pendingConverter_);
     ConversionSettings s = pendingSettings_;
     const ConversionSource source{*image_, pendingChoice_.area, pendingChoice_.backgroundColour,

@@ -61,6 +61,12 @@ public:
     // The fixed settings of animation mode: 16 colours, "8*8", whole picture, compression,
     // end address 0x2000; colour mode, start address and background as they stand.
     ConversionChoice animationChoice() const;
+    // Builds the converter of the next conversion, loading the colour tables, so that the
+    // Transformation dialog can count the VT03 colours of its area while it is open. transform
+    // builds one itself when this was not called.
+    bool prepareTransform();
+    // Distinct VT03 colours among values.usedColours in a colour mode; 0 before prepareTransform.
+    int availableColours(int colourMode) const;
     // Starts a conversion with the person's choice: refuses an area that is not a whole number of
     // characters ("当前区域与块大小不匹配!") and builds a new converter (loading the colour
     // tables). Nothing visible changes until convert succeeds.
@@ -92,6 +98,7 @@ private:
     std::unique_ptr<TileConverter> pendingConverter_;
     ConversionSettings pendingSettings_;
     ConversionChoice pendingChoice_;
+    bool transformed_ = false;
 };
 
 // The preview's background: a 12-bit colour that nothing in the program changes (black).
