@@ -13,7 +13,7 @@ namespace kadro {
 
 namespace {
 
-template <typename... Args> std::string format(const char *pattern, Args... args) {
+template <typename... Args> std::string formatText(const char *pattern, Args... args) {
     char text[256];
     std::snprintf(text, sizeof text, pattern, args...);
     return text;
@@ -23,9 +23,10 @@ template <typename... Args> std::string format(const char *pattern, Args... args
 std::string cellMessage(TileCutter::Result result, int x, int y, const chip::CharGeometry &g,
                         int limit) {
     if (result == TileCutter::Result::TooManyColours)
-        return format("(%d,%d,%d,%d)范围内颜色超过%d种,转换终止!", x, y, x + g.width, y + g.height,
-                      limit);
-    return format("没有可用的调色板匹配(%d,%d,%d,%d),转换终止!", x, y, x + g.width, y + g.height);
+        return formatText("(%d,%d,%d,%d)范围内颜色超过%d种,转换终止!", x, y, x + g.width,
+                          y + g.height, limit);
+    return formatText("没有可用的调色板匹配(%d,%d,%d,%d),转换终止!", x, y, x + g.width,
+                      y + g.height);
 }
 
 // What the two passes produce before packing.
@@ -93,16 +94,17 @@ bool Passes::plan(CutOutput &out, std::string &message) {
             continue;
         }
         if (y == bankFirstRow) {
-            message = format("Character row %d-%d of the area needs more than one pattern bank: "
-                             "its distinct tiles do not fit between start address 0x%X (bank 0 "
-                             "only) and end address 0x%X. Conversion stopped.",
-                             y - area_.top, y - area_.top + g_.height,
-                             bank == 0 ? s_.startAddress : 0, s_.endAddress);
+            message =
+                formatText("Character row %d-%d of the area needs more than one pattern bank: "
+                           "its distinct tiles do not fit between start address 0x%X (bank 0 "
+                           "only) and end address 0x%X. Conversion stopped.",
+                           y - area_.top, y - area_.top + g_.height,
+                           bank == 0 ? s_.startAddress : 0, s_.endAddress);
             return false;
         }
         if (++bank >= chip::maxBanks) {
-            message = format("The area needs more than %d pattern banks. Conversion stopped.",
-                             chip::maxBanks);
+            message = formatText("The area needs more than %d pattern banks. Conversion stopped.",
+                                 chip::maxBanks);
             return false;
         }
         // Bank rows count from the top of the converted picture, which the console shows at row 0.
@@ -170,27 +172,28 @@ std::string checkConversion(const ConversionSettings &s, const ConversionSource 
                "compression or colour mode.";
     if (a.empty() || a.left < 0 || a.top < 0 || a.right > source.image.width() ||
         a.bottom > source.image.height())
-        return format("The area (%d,%d,%d,%d) is empty or reaches outside the %dx%d picture.",
-                      a.left, a.top, a.right, a.bottom, source.image.width(),
-                      source.image.height());
+        return formatText("The area (%d,%d,%d,%d) is empty or reaches outside the %dx%d picture.",
+                          a.left, a.top, a.right, a.bottom, source.image.width(),
+                          source.image.height());
     const auto &g = s.geometry();
     if (a.width() % g.width != 0 || a.height() % g.height != 0)
         return "当前区域与块大小不匹配!";
     if (s.width != a.width() || s.height != a.height())
-        return format("The settings' size %dx%d differs from the area's %dx%d.", s.width, s.height,
-                      a.width(), a.height());
+        return formatText("The settings' size %dx%d differs from the area's %dx%d.", s.width,
+                          s.height, a.width(), a.height());
     if (s.endAddress > chip::maxEndAddress)
-        return format("End address 0x%X is above 0x2000, the size of a pattern bank.",
-                      s.endAddress);
+        return formatText("End address 0x%X is above 0x2000, the size of a pattern bank.",
+                          s.endAddress);
     if (s.endAddress <= s.startAddress)
-        return format("End address 0x%X is not above start address 0x%X.", s.endAddress,
-                      s.startAddress);
+        return formatText("End address 0x%X is not above start address 0x%X.", s.endAddress,
+                          s.startAddress);
     // Names count whole name units from the bank's start, so the leading space must be a
     // whole number of them.
     if (2 * s.startAddress % g.nameUnit != 0)
-        return format("Start address 0x%X is not a multiple of 0x%X, so %s characters could not "
-                      "be named from it.",
-                      s.startAddress, g.nameUnit / 2, std::string(g.label).c_str());
+        return formatText(
+            "Start address 0x%X is not a multiple of 0x%X, so %s characters could not "
+            "be named from it.",
+            s.startAddress, g.nameUnit / 2, std::string(g.label).c_str());
     return {};
 }
 
@@ -220,15 +223,15 @@ bool TileConverter::fitBlocks(const ConversionSettings &settings, const Conversi
             CellReader::BlockColours colours;
             const int n = reader.blockColours(left, top, colours);
             if (n > limit) {
-                ui.showMessage(format("(%d,%d,%d,%d)内颜色超过%d种,转换终止!", left, top,
-                                      left + g.width, top + g.height, limit),
+                ui.showMessage(formatText("(%d,%d,%d,%d)内颜色超过%d种,转换终止!", left, top,
+                                          left + g.width, top + g.height, limit),
                                MessageIcon::Warning);
                 return false;
             }
             if (!fitColours(chip::palettes, limit,
                             std::span(colours.data(), static_cast<std::size_t>(n)))) {
-                ui.showMessage(format("没有可用的调色板匹配(%d,%d,%d,%d),转换终止!", left, top,
-                                      left + g.width, top + g.height),
+                ui.showMessage(formatText("没有可用的调色板匹配(%d,%d,%d,%d),转换终止!", left, top,
+                                          left + g.width, top + g.height),
                                MessageIcon::Warning);
                 return false;
             }

@@ -199,3 +199,49 @@ TEST(ConversionChoice, AddressTextIsReadAsTheDialogReadsIt) {
     EXPECT_EQ(readAddressText("2000"), 0x2000);
     EXPECT_EQ(readAddressText(""), 0);
 }
+
+TEST(Picture, FourTilesMakeTheDocumentWorkedOutByHand) {
+    // Cells: all black, all white, a white top row, a white left column.
+    auto image = DibImage::createBlank(16, 16);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            const bool white = (x >= 8 && y < 8) || (x < 8 && y == 8) || (x == 8 && y >= 8);
+            image->setPixel(x, y, white ? 0xF0F0F0 : 0);
+        }
+    ProgramFolder program;
+    test::RecordingUserInterface ui;
+    Picture picture(program.dir.path().string(), ui);
+    picture.attach(std::move(*image));
+    ASSERT_TRUE(picture.transform(rgbChoice(picture)) && picture.convert());
+    ASSERT_TRUE(picture.save(program.dir.file("four.kdr")));
+    const auto bytes = *fileio::readFile(program.dir.file("four.kdr"));
+    ASSERT_EQ(bytes.size(), 1772u);
+
+    std::vector<std::uint8_t> expected(bytes.begin(), bytes.begin() + 1120);
+    const std::vector<std::uint8_t> map{0, 0, 1, 0, 2, 0, 3, 0, 0, 0, 0, 0};
+    expected.insert(expected.end(), map.begin(), map.end());
+    std::vector<std::uint8_t> codes(512, 0xFF);
+    for (std::size_t p = 0; p < 16; ++p)
+        codes[32 * p] = codes[32 * p + 1] = 0; // black in slot 0 of every palette
+    codes[2] = 0x3D;                           // white, 0x3F3D, in slot 1 of palette 0
+    codes[3] = 0x3F;
+    expected.insert(expected.end(), codes.begin(), codes.end());
+    std::vector<std::uint8_t> pgt(128, 0);
+    std::fill_n(pgt.begin() + 32, 8, 0xFF); // slot 1 everywhere: plane 0 full
+    pgt[64] = 0xFF;                         // top row
+    std::fill_n(pgt.begin() + 96, 8, 0x80); // left column
+    expected.insert(expected.end(), pgt.begin(), pgt.end());
+    EXPECT_EQ(bytes, expected);
+
+    const auto &s = picture.settings;
+    EXPECT_EQ(s.mapBytes, 12);
+    EXPECT_EQ(s.patternBytes, 128);
+    EXPECT_EQ(s.paletteBytes, 512);
+    EXPECT_EQ(s.paletteFirst, 0);
+    EXPECT_EQ(s.paletteUsed, 17);
+    EXPECT_EQ(s.bankSizes[0], 128);
+    EXPECT_EQ(s.bankStartRows[0], 0);
+    EXPECT_EQ(s.bankStartRows[1], -1);
+    EXPECT_EQ(s.endAddress, 0x2000);
+    EXPECT_EQ(s.pictureType, 3);
+}
