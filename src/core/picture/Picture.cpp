@@ -105,7 +105,9 @@ bool Picture::save(const std::string &path) {
     std::string error;
     bool ok;
     if (extension == "bmp") {
-        ok = image_ ? image_->writeBmp(path, &error) : fileio::writeFile(path, {}, &error);
+        if (!image_)
+            error = path + ": there is no picture to save";
+        ok = image_ && image_->writeBmp(path, &error);
     } else if (extension == "kdr" && hasConversion()) {
         ok = fileio::writeFile(path, kdrBytes({settings, converter_->results()}), &error);
     } else {
