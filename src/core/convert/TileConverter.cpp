@@ -95,11 +95,10 @@ bool Passes::plan(CutOutput &out, std::string &message) {
         }
         if (y == bankFirstRow) {
             message =
-                formatText("Character row %d-%d of the area needs more than one pattern bank: "
-                           "its distinct tiles do not fit between start address 0x%X (bank 0 "
-                           "only) and end address 0x%X. Conversion stopped.",
-                           y - area_.top, y - area_.top + g_.height,
-                           bank == 0 ? s_.startAddress : 0, s_.endAddress);
+                formatText("The characters of picture rows %d-%d need more than one pattern "
+                           "bank: their distinct tiles do not fit between address 0x%X and end "
+                           "address 0x%X. Conversion stopped.",
+                           y, y + g_.height, bank == 0 ? s_.startAddress : 0, s_.endAddress);
             return false;
         }
         if (++bank >= chip::maxBanks) {

@@ -238,7 +238,7 @@ TEST(TileConverter, RefusesWhatCannotBePlaced) {
     };
     auto s = test::settingsFor(128, 8, 0, 1);
     s.endAddress = 0x100; // 8 tiles a bank, 16 in the row
-    refuses(s, plain(128, 8), "row 0-8");
+    refuses(s, plain(128, 8), "rows 0-8 need more than one pattern bank");
 
     // One row of 8 tiles fills each bank: 16 rows fit, 17 do not.
     s = test::settingsFor(64, 128, 0, 1);
