@@ -27,9 +27,7 @@ constexpr std::array commandTable{
 };
 } // namespace
 
-std::span<const Command> commands() {
-    return commandTable;
-}
+std::span<const Command> commands() { return commandTable; }
 
 int fail(std::string_view text) {
     std::cerr << "kadro-cli: " << text << '\n';
@@ -37,7 +35,7 @@ int fail(std::string_view text) {
 }
 
 int usageError(std::string_view command, std::string_view reason) {
-    for (const auto &c : commands())
+    for (const auto& c : commands())
         if (c.name == command)
             std::cerr << "kadro-cli " << command << ": " << reason << "\nusage: kadro-cli "
                       << c.usage << '\n';

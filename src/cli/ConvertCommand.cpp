@@ -145,10 +145,11 @@ std::size_t palettesUsed(const ConversionResults &r) {
 void printSummary(const std::string &out, const Picture &picture) {
     const ConversionSettings &s = picture.settings;
     const int banks = s.bankCount();
+    const std::size_t used = palettesUsed(*picture.results());
     std::cout << out << ": " << s.width << "x" << s.height << ", "
               << s.cellsAcross() * s.cellsDown() << " characters of " << s.geometry().label << ", "
               << storedTiles(s) << " tiles in " << banks << (banks == 1 ? " bank" : " banks")
-              << ", " << palettesUsed(*picture.results()) << " palettes used\n";
+              << ", " << used << (used == 1 ? " palette" : " palettes") << " used\n";
 }
 
 } // namespace
