@@ -35,7 +35,7 @@ DibImage manyTiles() {
     return std::move(*image);
 }
 
-void convert(benchmark::State &state, const DibImage &image) {
+void convert(benchmark::State& state, const DibImage& image) {
     SilentUserInterface ui;
     TileConverter converter(std::make_shared<const ColorTables>(
         ColorTables::fromData(std::vector<Colour>(hslTableEntries, 0xFFFFFFFF), {})));
@@ -57,13 +57,13 @@ void convert(benchmark::State &state, const DibImage &image) {
     state.SetItemsProcessed(state.iterations() * (s.width / 8) * (s.height / 8));
 }
 
-void BM_ConvertSample(benchmark::State &state) {
+void BM_ConvertSample(benchmark::State& state) {
     static const DibImage image = sample();
     convert(state, image);
 }
 BENCHMARK(BM_ConvertSample)->Unit(benchmark::kMillisecond);
 
-void BM_ConvertManyTiles(benchmark::State &state) {
+void BM_ConvertManyTiles(benchmark::State& state) {
     static const DibImage image = manyTiles();
     convert(state, image);
 }

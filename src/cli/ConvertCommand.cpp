@@ -20,7 +20,7 @@ namespace {
 class PaletteMergingUserInterface : public CliUserInterface {
 public:
     std::optional<PaletteTable> stored;
-    bool setUpPalettes(std::array<PaletteSlot, 256> &table) override {
+    bool setUpPalettes(std::array<PaletteSlot, 256>& table) override {
         if (stored)
             mergeUsedSlots(table, *stored);
         return true;
@@ -28,14 +28,14 @@ public:
 };
 
 template <std::size_t N>
-std::optional<int> pick(const std::string &text, const std::array<std::string_view, N> &words) {
+std::optional<int> pick(const std::string& text, const std::array<std::string_view, N>& words) {
     for (std::size_t i = 0; i < N; ++i)
         if (text == words[i])
             return static_cast<int>(i);
     return std::nullopt;
 }
 
-std::optional<Selection> parseArea(const std::string &text) {
+std::optional<Selection> parseArea(const std::string& text) {
     std::istringstream in(text);
     std::array<int, 4> v{};
     char comma = 0;
@@ -48,7 +48,7 @@ std::optional<Selection> parseArea(const std::string &text) {
     return Selection::fromSize(v[0], v[1], v[2], v[3]);
 }
 
-std::optional<Colour> parseColour(const std::string &text) {
+std::optional<Colour> parseColour(const std::string& text) {
     if (text.size() != 7 || text[0] != '#')
         return std::nullopt;
     unsigned value = 0;
@@ -64,7 +64,7 @@ std::optional<Colour> parseColour(const std::string &text) {
 }
 
 // Applies the options to the dialog's initial choice; returns what is wrong, or empty.
-std::string applyOptions(const Options &o, ConversionChoice &c) {
+std::string applyOptions(const Options& o, ConversionChoice& c) {
     constexpr std::array<std::string_view, 3> modes{"hsl", "rgb", "nes"};
     constexpr std::array<std::string_view, 2> counts{"16", "4"};
     constexpr std::array<std::string_view, 4> chars{"8x8", "8x16", "16x8", "16x16"};
@@ -107,7 +107,7 @@ std::string applyOptions(const Options &o, ConversionChoice &c) {
     return {};
 }
 
-bool loadInput(Context &context, Picture &picture, const std::string &path) {
+bool loadInput(Context& context, Picture& picture, const std::string& path) {
     if (!isKdrPath(path)) {
         auto image = loadPictureOrExplain(context, path);
         if (!image)
@@ -127,7 +127,7 @@ bool loadInput(Context &context, Picture &picture, const std::string &path) {
 }
 
 // Stored tiles over all banks, less bank 0's leading space.
-int storedTiles(const ConversionSettings &s) {
+int storedTiles(const ConversionSettings& s) {
     const int perByte = s.colourCount == 1 ? 4 : 2;
     int pixelBytes = -2 * s.startAddress;
     for (int k = 0; k < std::min(s.bankCount(), chip::maxBanks); ++k)
@@ -135,15 +135,15 @@ int storedTiles(const ConversionSettings &s) {
     return pixelBytes / s.geometry().tilePixelBytes;
 }
 
-std::size_t palettesUsed(const ConversionResults &r) {
+std::size_t palettesUsed(const ConversionResults& r) {
     const std::size_t cells = r.mapData.size() / 3;
     return std::set<std::uint8_t>(r.mapData.begin() + static_cast<std::ptrdiff_t>(2 * cells),
                                   r.mapData.end())
         .size();
 }
 
-void printSummary(const std::string &out, const Picture &picture) {
-    const ConversionSettings &s = picture.settings;
+void printSummary(const std::string& out, const Picture& picture) {
+    const ConversionSettings& s = picture.settings;
     const int banks = s.bankCount();
     const std::size_t used = palettesUsed(*picture.results());
     std::cout << out << ": " << s.width << "x" << s.height << ", "
@@ -154,7 +154,7 @@ void printSummary(const std::string &out, const Picture &picture) {
 
 } // namespace
 
-int runConvert(Context &context, std::span<const std::string> args) {
+int runConvert(Context& context, std::span<const std::string> args) {
     Options options({"-o", "--area", "--colour-mode", "--colours", "--char", "--start", "--end",
                      "--background", "--palette", "--save-palette", "--adapt"},
                     {"--no-compress"});

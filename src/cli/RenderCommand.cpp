@@ -9,7 +9,7 @@
 
 namespace kadro::cli {
 
-int runRender(Context &context, std::span<const std::string> args) {
+int runRender(Context& context, std::span<const std::string> args) {
     Options options({"-o"}, {});
     if (auto error = options.parse(args); !error.empty())
         return usageError("render", error);
@@ -18,7 +18,7 @@ int runRender(Context &context, std::span<const std::string> args) {
     const auto out = options.value("-o");
     if (!out || paths::lowerExtension(*out) != "bmp")
         return usageError("render", "-o OUT.bmp names the picture to write");
-    const std::string &path = options.positional()[0];
+    const std::string& path = options.positional()[0];
 
     Picture picture(context.programDirectory, context.ui);
     if (!picture.loadKdr(path)) {

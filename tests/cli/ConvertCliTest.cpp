@@ -17,7 +17,7 @@ using kadro::test::runCli;
 namespace {
 const std::string sample = std::string(KADRO_SAMPLES_DIR) + "/sample.bmp";
 
-DibImage readBmp(const std::string &path) {
+DibImage readBmp(const std::string& path) {
     SilentUserInterface ui;
     auto image = loadPictureFile(KADRO_BIN_DIR, path, ui);
     EXPECT_TRUE(image) << path;
@@ -93,7 +93,7 @@ TEST(ConvertCli, RefusalsExplainThemselvesAndWriteNothing) {
         {{"convert", dir.file("none.bmp"), "-o", dir.file("x.kdr")}, "no such file"},
         {{"render", dir.file("none.kdr"), "-o", dir.file("x.bmp")}, "cannot open"},
     };
-    for (const auto &[args, says] : cases) {
+    for (const auto& [args, says] : cases) {
         const auto run = runCli(args);
         EXPECT_EQ(run.exitCode, 1) << args[1];
         EXPECT_NE(run.err.find(says), std::string::npos) << run.err;

@@ -6,7 +6,7 @@
 
 namespace kadro {
 
-CellReader::CellReader(const DibImage &image, Selection area)
+CellReader::CellReader(const DibImage& image, Selection area)
     : rows_(image.pixels().data()), stride_(image.stride()), lastRow_(image.height() - 1),
       area_(area) {}
 
@@ -18,7 +18,7 @@ int CellReader::blockTop(int y) const {
     return area_.top + (y - area_.top) / chip::attributeBlock * chip::attributeBlock;
 }
 
-int CellReader::blockColours(int left, int top, BlockColours &out) const {
+int CellReader::blockColours(int left, int top, BlockColours& out) const {
     const int right = std::min(left + chip::attributeBlock, area_.right);
     const int bottom = std::min(top + chip::attributeBlock, area_.bottom);
     int n = 0;

@@ -45,8 +45,8 @@ std::vector<std::uint8_t> unpackPatterns(std::span<const std::uint8_t> packed, i
     return pixels;
 }
 
-std::vector<std::uint8_t> paletteCodes(const PaletteTable &table, int colourCount, int colourMode,
-                                       const ColorTables &tables) {
+std::vector<std::uint8_t> paletteCodes(const PaletteTable& table, int colourCount, int colourMode,
+                                       const ColorTables& tables) {
     const int size = chip::coloursPerTile(colourCount);
     std::vector<std::uint8_t> codes(paletteCodeBytes, 0xFF);
     // The same colour sits in many slots (the background in every palette), and a code search may
@@ -57,7 +57,7 @@ std::vector<std::uint8_t> paletteCodes(const PaletteTable &table, int colourCoun
             continue;
         const Colour c = table[i].colour;
         auto it =
-            std::find_if(known.begin(), known.end(), [c](const auto &k) { return k.first == c; });
+            std::find_if(known.begin(), known.end(), [c](const auto& k) { return k.first == c; });
         if (it == known.end())
             it = known.insert(known.end(), {c, tables.toVt03Code(c, colourMode)});
         bytes::writeU16(codes, 2 * i, it->second);
@@ -65,10 +65,10 @@ std::vector<std::uint8_t> paletteCodes(const PaletteTable &table, int colourCoun
     return codes;
 }
 
-ConversionResults packResults(ConversionSettings &settings, std::span<const std::int16_t> names,
+ConversionResults packResults(ConversionSettings& settings, std::span<const std::int16_t> names,
                               std::span<const std::uint8_t> attributes,
-                              std::span<const std::uint8_t> pixels, const PaletteTable &table,
-                              const ColorTables &tables) {
+                              std::span<const std::uint8_t> pixels, const PaletteTable& table,
+                              const ColorTables& tables) {
     ConversionResults results;
     results.mapData.resize(2 * names.size() + attributes.size());
     for (std::size_t i = 0; i < names.size(); ++i)

@@ -21,7 +21,7 @@ std::vector<std::uint8_t> packPatterns(std::span<const std::uint8_t> pixels, int
 // The slot numbers back from packed tiles; the inverse of packPatterns on its low bits.
 std::vector<std::uint8_t> unpackPatterns(std::span<const std::uint8_t> packed, int colourCount);
 // Slot number of one pixel of a packed 8 x 8 sub-tile starting at `tile`.
-inline int unpackPixel(const std::uint8_t *tile, int planes, int row, int column) {
+inline int unpackPixel(const std::uint8_t* tile, int planes, int row, int column) {
     const int bit = 7 - column;
     int value = 0;
     for (int plane = 0; plane < planes; ++plane)
@@ -37,15 +37,15 @@ inline int packedTileBytes(int colourCount) {
 
 // 256 little-endian codes: the colour's VT03 code in the colour mode for a used slot (slots 0-3
 // of each palette only with 4 colours), 0xFFFF for the others.
-std::vector<std::uint8_t> paletteCodes(const PaletteTable &table, int colourCount, int colourMode,
-                                       const ColorTables &tables);
+std::vector<std::uint8_t> paletteCodes(const PaletteTable& table, int colourCount, int colourMode,
+                                       const ColorTables& tables);
 
 // Builds the three result blocks from the converter's output and writes patternBytes,
 // paletteBytes, paletteFirst, paletteUsed and headerVersion into the settings. names and
 // attributes have one entry per character cell in row order.
-ConversionResults packResults(ConversionSettings &settings, std::span<const std::int16_t> names,
+ConversionResults packResults(ConversionSettings& settings, std::span<const std::int16_t> names,
                               std::span<const std::uint8_t> attributes,
-                              std::span<const std::uint8_t> pixels, const PaletteTable &table,
-                              const ColorTables &tables);
+                              std::span<const std::uint8_t> pixels, const PaletteTable& table,
+                              const ColorTables& tables);
 
 } // namespace kadro::packing

@@ -5,8 +5,8 @@
 
 namespace kadro {
 
-Preview::Preview(const ConversionSettings &settings, const ConversionResults &results,
-                 const ColorTables &tables)
+Preview::Preview(const ConversionSettings& settings, const ConversionResults& results,
+                 const ColorTables& tables)
     : settings_(settings), results_(results) {
     // Each slot's colour is looked up once, not once per pixel.
     const std::size_t codes = std::min<std::size_t>(256, results.paletteCodes.size() / 2);
@@ -15,8 +15,8 @@ Preview::Preview(const ConversionSettings &settings, const ConversionResults &re
             tables.fromVt03Code(bytes::readU16(results.paletteCodes, 2 * i), settings.colourMode);
 }
 
-int Preview::render(DibImage &image) const {
-    const auto &g = settings_.geometry();
+int Preview::render(DibImage& image) const {
+    const auto& g = settings_.geometry();
     const int cells = settings_.cellsAcross() * settings_.cellsDown();
     int bankBase = 0, bank = 1, x = 0, y = 0, skipped = 0;
     for (int cell = 0; cell < cells; ++cell) {
@@ -36,8 +36,8 @@ int Preview::render(DibImage &image) const {
     return skipped;
 }
 
-bool Preview::drawCell(DibImage &image, int bankBase, int x, int y, int cell) const {
-    const auto &g = settings_.geometry();
+bool Preview::drawCell(DibImage& image, int bankBase, int x, int y, int cell) const {
+    const auto& g = settings_.geometry();
     const std::size_t cells = results_.mapData.size() / 3;
     if (cell < 0 || static_cast<std::size_t>(cell) >= cells)
         return false;
@@ -51,8 +51,8 @@ bool Preview::drawCell(DibImage &image, int bankBase, int x, int y, int cell) co
         static_cast<std::int64_t>(results_.patternData.size()))
         return false;
     const int planes = packing::planesFor(settings_.colourCount);
-    const Colour *colours = slotColours_.data() + 16 * attribute;
-    const std::uint8_t *tile = results_.patternData.data() + at;
+    const Colour* colours = slotColours_.data() + 16 * attribute;
+    const std::uint8_t* tile = results_.patternData.data() + at;
     for (int subY = 0; subY < g.height; subY += 8)
         for (int subX = 0; subX < g.width; subX += 8) {
             for (int row = 0; row < 8; ++row)

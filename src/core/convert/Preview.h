@@ -14,22 +14,22 @@ namespace kadro {
 // picture's origin.
 class Preview {
 public:
-    Preview(const ConversionSettings &settings, const ConversionResults &results,
-            const ColorTables &tables);
+    Preview(const ConversionSettings& settings, const ConversionResults& results,
+            const ColorTables& tables);
 
     // Draws every cell; a cell that cannot be drawn is skipped and the others are still drawn.
     // Returns the number of cells skipped.
-    int render(DibImage &image) const;
+    int render(DibImage& image) const;
 
     // Draws one cell at (x, y) from the bank starting at bankBase PGT bytes. Fails, leaving the
     // cell as it was, when its name or attribute lies outside the name table or its pattern
     // outside the pattern data (possible in a loaded document); fails part-way when a pixel
     // cannot be set (outside the picture).
-    bool drawCell(DibImage &image, int bankBase, int x, int y, int cell) const;
+    bool drawCell(DibImage& image, int bankBase, int x, int y, int cell) const;
 
 private:
-    const ConversionSettings &settings_;
-    const ConversionResults &results_;
+    const ConversionSettings& settings_;
+    const ConversionResults& results_;
     std::array<Colour, 256> slotColours_{};
 };
 

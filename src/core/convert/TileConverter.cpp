@@ -13,14 +13,14 @@ namespace kadro {
 
 namespace {
 
-template <typename... Args> std::string formatText(const char *pattern, Args... args) {
+template <typename... Args> std::string formatText(const char* pattern, Args... args) {
     char text[256];
     std::snprintf(text, sizeof text, pattern, args...);
     return text;
 }
 
 // Conversion messages name the character cell (or block corner) as left, top, right, bottom.
-std::string cellMessage(TileCutter::Result result, int x, int y, const chip::CharGeometry &g,
+std::string cellMessage(TileCutter::Result result, int x, int y, const chip::CharGeometry& g,
                         int limit) {
     if (result == TileCutter::Result::TooManyColours)
         return formatText("(%d,%d,%d,%d)范围内颜色超过%d种,转换终止!", x, y, x + g.width,
@@ -42,18 +42,18 @@ struct CutOutput {
 // break, the second emits names, attributes and pattern pixels bank by bank.
 class Passes {
 public:
-    Passes(const ConversionSettings &s, const ConversionSource &source, const PaletteTable &table,
-           UserInterface &ui)
+    Passes(const ConversionSettings& s, const ConversionSource& source, const PaletteTable& table,
+           UserInterface& ui)
         : s_(s), g_(s.geometry()), area_(source.area), limit_(chip::coloursPerTile(s.colourCount)),
           reader_(source.image, source.area), cutter_(reader_, table, s.charSize, limit_),
           store_(g_.tilePixelBytes, s.compressMode == 0),
           tile_(static_cast<std::size_t>(g_.tilePixelBytes)), ui_(ui) {}
 
-    bool plan(CutOutput &out, std::string &message);
-    bool emit(CutOutput &out, std::string &message);
+    bool plan(CutOutput& out, std::string& message);
+    bool emit(CutOutput& out, std::string& message);
 
 private:
-    bool cutCell(int x, int y, int &palette, std::string &message) {
+    bool cutCell(int x, int y, int& palette, std::string& message) {
         const auto result = cutter_.cut(x, y, tile_.data(), palette);
         if (result == TileCutter::Result::Ok)
             return true;
@@ -62,18 +62,18 @@ private:
     }
     int bytesPerPgtByte() const { return s_.colourCount == 1 ? 4 : 2; }
 
-    const ConversionSettings &s_;
-    const chip::CharGeometry &g_;
+    const ConversionSettings& s_;
+    const chip::CharGeometry& g_;
     Selection area_;
     int limit_;
     CellReader reader_;
     TileCutter cutter_;
     TileStore store_;
     std::vector<std::uint8_t> tile_;
-    UserInterface &ui_;
+    UserInterface& ui_;
 };
 
-bool Passes::plan(CutOutput &out, std::string &message) {
+bool Passes::plan(CutOutput& out, std::string& message) {
     out.bankStartRows.fill(-1);
     out.bankStartRows[0] = 0;
     const int limit = 2 * s_.endAddress;
@@ -114,7 +114,7 @@ bool Passes::plan(CutOutput &out, std::string &message) {
     return true;
 }
 
-bool Passes::emit(CutOutput &out, std::string &message) {
+bool Passes::emit(CutOutput& out, std::string& message) {
     const std::size_t cells = static_cast<std::size_t>(s_.cellsAcross() * s_.cellsDown());
     out.names.reserve(cells);
     out.attributes.reserve(cells);
@@ -154,16 +154,16 @@ bool Passes::emit(CutOutput &out, std::string &message) {
 TileConverter::TileConverter(std::shared_ptr<const ColorTables> tables)
     : tables_(std::move(tables)) {}
 
-std::unique_ptr<TileConverter> TileConverter::create(const std::string &programDirectory,
-                                                     UserInterface &ui) {
+std::unique_ptr<TileConverter> TileConverter::create(const std::string& programDirectory,
+                                                     UserInterface& ui) {
     auto tables = ColorTables::load(programDirectory, ui);
     if (!tables)
         return nullptr;
     return std::make_unique<TileConverter>(std::make_shared<const ColorTables>(std::move(*tables)));
 }
 
-std::string checkConversion(const ConversionSettings &s, const ConversionSource &source) {
-    const Selection &a = source.area;
+std::string checkConversion(const ConversionSettings& s, const ConversionSource& source) {
+    const Selection& a = source.area;
     if (source.image.bitCount() != 24)
         return "请将位图转换为24位色处理!";
     if (s.charSize > 3 || s.colourCount > 1 || s.compressMode > 1 || s.colourMode > 2)
@@ -174,7 +174,7 @@ std::string checkConversion(const ConversionSettings &s, const ConversionSource 
         return formatText("The area (%d,%d,%d,%d) is empty or reaches outside the %dx%d picture.",
                           a.left, a.top, a.right, a.bottom, source.image.width(),
                           source.image.height());
-    const auto &g = s.geometry();
+    const auto& g = s.geometry();
     if (a.width() % g.width != 0 || a.height() % g.height != 0)
         return "当前区域与块大小不匹配!";
     if (s.width != a.width() || s.height != a.height())
@@ -196,8 +196,8 @@ std::string checkConversion(const ConversionSettings &s, const ConversionSource 
     return {};
 }
 
-bool TileConverter::allocatePalettes(ConversionSettings &settings, const ConversionSource &source,
-                                     UserInterface &ui) {
+bool TileConverter::allocatePalettes(ConversionSettings& settings, const ConversionSource& source,
+                                     UserInterface& ui) {
     if (auto problem = checkConversion(settings, source); !problem.empty()) {
         ui.showMessage(problem, MessageIcon::Warning);
         return false;
@@ -206,17 +206,17 @@ bool TileConverter::allocatePalettes(ConversionSettings &settings, const Convers
            convertTiles(settings, source, ui);
 }
 
-bool TileConverter::fitBlocks(const ConversionSettings &settings, const ConversionSource &source,
-                              UserInterface &ui) {
-    for (auto &slot : paletteTable_)
+bool TileConverter::fitBlocks(const ConversionSettings& settings, const ConversionSource& source,
+                              UserInterface& ui) {
+    for (auto& slot : paletteTable_)
         slot.used = 0;
     for (int p = 0; p < chip::palettes; ++p)
         paletteTable_[static_cast<std::size_t>(p * chip::slotsPerPalette)] = {
             source.backgroundColour, 1};
     const int limit = chip::coloursPerTile(settings.colourCount);
-    const auto &g = settings.geometry();
+    const auto& g = settings.geometry();
     const CellReader reader(source.image, source.area);
-    const Selection &a = source.area;
+    const Selection& a = source.area;
     for (int top = a.top; top < a.bottom; top += chip::attributeBlock)
         for (int left = a.left; left < a.right; left += chip::attributeBlock) {
             CellReader::BlockColours colours;
@@ -246,7 +246,7 @@ bool TileConverter::fitColours(int count, int size, std::span<const Colour> colo
         for (Colour c : colours)
             if (palettematch::slotOf(paletteTable_, p, size, c) < 0)
                 missing.push_back(c);
-        PaletteSlot *palette = paletteTable_.data() + p * chip::slotsPerPalette;
+        PaletteSlot* palette = paletteTable_.data() + p * chip::slotsPerPalette;
         std::vector<int> free;
         for (int s = 0; s < size; ++s)
             if (palette[s].used == 0)
@@ -260,7 +260,7 @@ bool TileConverter::fitColours(int count, int size, std::span<const Colour> colo
     return false;
 }
 
-bool TileConverter::setUpPalettes(const ConversionSource &source, UserInterface &ui) {
+bool TileConverter::setUpPalettes(const ConversionSource& source, UserInterface& ui) {
     if (!source.animationMode)
         return ui.setUpPalettes(paletteTable_);
     // A missing file or one of another kind keeps the fitted palettes.
@@ -274,8 +274,8 @@ bool TileConverter::setUpPalettes(const ConversionSource &source, UserInterface 
     return true;
 }
 
-bool TileConverter::convertTiles(ConversionSettings &settings, const ConversionSource &source,
-                                 UserInterface &ui) {
+bool TileConverter::convertTiles(ConversionSettings& settings, const ConversionSource& source,
+                                 UserInterface& ui) {
     if (auto problem = checkConversion(settings, source); !problem.empty()) {
         ui.showMessage(problem, MessageIcon::Warning);
         return false;
@@ -301,7 +301,7 @@ bool TileConverter::convertTiles(ConversionSettings &settings, const ConversionS
     return true;
 }
 
-int TileConverter::renderPreview(const ConversionSettings &settings, DibImage &image) const {
+int TileConverter::renderPreview(const ConversionSettings& settings, DibImage& image) const {
     return Preview(settings, results_, *tables_).render(image);
 }
 

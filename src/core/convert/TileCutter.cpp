@@ -13,7 +13,7 @@ int blocksOver(int pixels) {
 }
 } // namespace
 
-TileCutter::TileCutter(const CellReader &reader, const PaletteTable &table, int charSize,
+TileCutter::TileCutter(const CellReader& reader, const PaletteTable& table, int charSize,
                        int colourLimit)
     : reader_(reader), table_(table), geometry_(chip::geometry(charSize)), limit_(colourLimit),
       blocksAcross_(blocksOver(reader.area().width())),
@@ -21,10 +21,10 @@ TileCutter::TileCutter(const CellReader &reader, const PaletteTable &table, int 
       slots_(static_cast<std::size_t>(reader.area().width()) *
              static_cast<std::size_t>(reader.area().height())) {}
 
-TileCutter::Block &TileCutter::examine(int x, int y) {
-    const Selection &area = reader_.area();
+TileCutter::Block& TileCutter::examine(int x, int y) {
+    const Selection& area = reader_.area();
     const int left = reader_.blockLeft(x), top = reader_.blockTop(y);
-    Block &block =
+    Block& block =
         blocks_[static_cast<std::size_t>((top - area.top) / chip::attributeBlock * blocksAcross_ +
                                          (left - area.left) / chip::attributeBlock)];
     if (block.known)
@@ -47,11 +47,11 @@ TileCutter::Block &TileCutter::examine(int x, int y) {
 }
 
 void TileCutter::fillSlots(int left, int top, int palette) {
-    const Selection &area = reader_.area();
+    const Selection& area = reader_.area();
     const int right = std::min(left + chip::attributeBlock, area.right);
     const int bottom = std::min(top + chip::attributeBlock, area.bottom);
     for (int y = top; y < bottom; ++y) {
-        std::uint8_t *out =
+        std::uint8_t* out =
             slots_.data() + static_cast<std::ptrdiff_t>(y - area.top) * area.width();
         Colour last = 0;
         int lastSlot = -1;
@@ -66,17 +66,17 @@ void TileCutter::fillSlots(int left, int top, int palette) {
     }
 }
 
-TileCutter::Result TileCutter::cut(int x, int y, std::uint8_t *tile, int &palette) {
-    const Block &block = examine(x, y);
+TileCutter::Result TileCutter::cut(int x, int y, std::uint8_t* tile, int& palette) {
+    const Block& block = examine(x, y);
     if (block.result != Result::Ok)
         return block.result;
     palette = block.palette;
-    const Selection &area = reader_.area();
+    const Selection& area = reader_.area();
     // Sub-tiles in the order top-left, top-right, bottom-left, bottom-right; 8 bytes a row.
     for (int subY = 0; subY < geometry_.height; subY += 8)
         for (int subX = 0; subX < geometry_.width; subX += 8)
             for (int row = 0; row < 8; ++row) {
-                const std::uint8_t *from =
+                const std::uint8_t* from =
                     slots_.data() +
                     static_cast<std::ptrdiff_t>(y + subY + row - area.top) * area.width() +
                     (x + subX - area.left);

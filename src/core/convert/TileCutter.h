@@ -17,10 +17,10 @@ class TileCutter {
 public:
     enum class Result { Ok, TooManyColours, NoPalette };
 
-    TileCutter(const CellReader &reader, const PaletteTable &table, int charSize, int colourLimit);
+    TileCutter(const CellReader& reader, const PaletteTable& table, int charSize, int colourLimit);
 
     // Writes the cell's tile pixel bytes (its 8 x 8 sub-tiles one after another) and its palette.
-    Result cut(int x, int y, std::uint8_t *tile, int &palette);
+    Result cut(int x, int y, std::uint8_t* tile, int& palette);
 
 private:
     struct Block {
@@ -29,12 +29,12 @@ private:
         int palette = 0;
     };
 
-    Block &examine(int x, int y);
+    Block& examine(int x, int y);
     void fillSlots(int left, int top, int palette);
 
-    const CellReader &reader_;
-    const PaletteTable &table_;
-    const chip::CharGeometry &geometry_;
+    const CellReader& reader_;
+    const PaletteTable& table_;
+    const chip::CharGeometry& geometry_;
     int limit_;
     int blocksAcross_;
     std::vector<Block> blocks_;

@@ -25,12 +25,12 @@ public:
     }
 
     // The offset of the tile in the store: an identical stored tile's, or where it is appended.
-    int place(const std::uint8_t *tile) {
+    int place(const std::uint8_t* tile) {
         if (!empty_ && compress_) {
             // Tiles mostly differ in their first row: compare it as one word before the rest.
             const std::uint64_t firstRow = rowOf(tile);
             for (int at = searchStart_; at < size_; at += tileBytes_) {
-                const std::uint8_t *stored = bytes_.data() + at;
+                const std::uint8_t* stored = bytes_.data() + at;
                 if (rowOf(stored) == firstRow &&
                     std::memcmp(stored, tile, static_cast<std::size_t>(tileBytes_)) == 0)
                     return at;
@@ -51,7 +51,7 @@ public:
     std::span<const std::uint8_t> bytes() const { return bytes_; }
 
 private:
-    static std::uint64_t rowOf(const std::uint8_t *bytes) {
+    static std::uint64_t rowOf(const std::uint8_t* bytes) {
         std::uint64_t row;
         std::memcpy(&row, bytes, sizeof row);
         return row;

@@ -8,7 +8,7 @@
 namespace kadro {
 
 namespace {
-constexpr const char *notTrueColourMessage = "请将位图转换为24位色处理!";
+constexpr const char* notTrueColourMessage = "请将位图转换为24位色处理!";
 constexpr int convertedType = 3;
 
 // A header-only document gives a blank of its size; untrusted sizes are held to what the
@@ -19,7 +19,7 @@ bool plausibleSize(int width, int height) {
 }
 } // namespace
 
-Picture::Picture(std::string programDirectory, UserInterface &ui)
+Picture::Picture(std::string programDirectory, UserInterface& ui)
     : programDirectory_(std::move(programDirectory)), ui_(ui) {}
 
 bool Picture::createEmpty(int width, int height) {
@@ -35,7 +35,7 @@ void Picture::attach(DibImage image) {
     selection_ = Selection::fromSize(0, 0, image_->width(), image_->height());
 }
 
-bool Picture::getPixel(int x, int y, Colour &colour) const {
+bool Picture::getPixel(int x, int y, Colour& colour) const {
     if (!image_)
         return false;
     const auto status = image_->getPixel(x, y, colour);
@@ -57,7 +57,7 @@ void Picture::colourStats(int left, int top, int width, int height) {
     values.usedColours = kadro::colourStats(image(), left, top, width, height);
 }
 
-bool Picture::loadKdr(const std::string &path) {
+bool Picture::loadKdr(const std::string& path) {
     KdrReadResult read = readKdr(path);
     switch (read.status) {
     case KdrStatus::CannotOpen:
@@ -70,7 +70,7 @@ bool Picture::loadKdr(const std::string &path) {
         ui_.showMessage(describeKdrFailure(path, read), MessageIcon::Warning);
         return false;
     case KdrStatus::NotConverted: {
-        const auto &s = read.document.settings;
+        const auto& s = read.document.settings;
         if (!plausibleSize(s.width, s.height) || !createEmpty(s.width, s.height))
             return false;
         values.currentPictureType = s.pictureType;
@@ -91,7 +91,7 @@ bool Picture::loadKdr(const std::string &path) {
     return true;
 }
 
-bool Picture::loadViaModule(const std::string &path) {
+bool Picture::loadViaModule(const std::string& path) {
     auto loaded = loadPictureFile(programDirectory_, path, ui_);
     if (!loaded)
         return false;
@@ -100,7 +100,7 @@ bool Picture::loadViaModule(const std::string &path) {
     return true;
 }
 
-bool Picture::save(const std::string &path) {
+bool Picture::save(const std::string& path) {
     const std::string extension = paths::lowerExtension(path);
     std::string error;
     bool ok;
@@ -136,8 +136,8 @@ ConversionChoice Picture::animationChoice() const {
     return choice;
 }
 
-bool Picture::transform(const ConversionChoice &choice) {
-    const auto &g = chip::geometry(choice.charSize);
+bool Picture::transform(const ConversionChoice& choice) {
+    const auto& g = chip::geometry(choice.charSize);
     if (choice.area.width() % g.width != 0 || choice.area.height() % g.height != 0) {
         ui_.showMessage("当前区域与块大小不匹配!", MessageIcon::Warning);
         return false;

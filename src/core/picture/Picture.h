@@ -20,7 +20,7 @@ namespace kadro {
 class Picture {
 public:
     // programDirectory: where the colour tables lie (and the format modules).
-    Picture(std::string programDirectory, UserInterface &ui);
+    Picture(std::string programDirectory, UserInterface& ui);
 
     ConversionSettings settings;
     ProcessValues values;
@@ -30,31 +30,31 @@ public:
     // A new white image; the selection becomes the whole image.
     bool createEmpty(int width, int height);
     void attach(DibImage image);
-    const DibImage *image() const { return image_ ? &*image_ : nullptr; }
-    DibImage *image() { return image_ ? &*image_ : nullptr; }
+    const DibImage* image() const { return image_ ? &*image_ : nullptr; }
+    DibImage* image() { return image_ ? &*image_ : nullptr; }
     int width() const { return image_ ? image_->width() : 0; }
     int height() const { return image_ ? image_->height() : 0; }
 
     // Pixel access for editing and adaptation. A picture that is not 24-bit shows
     // "请将位图转换为24位色处理!" on every call; no image or a point outside fails silently.
-    bool getPixel(int x, int y, Colour &colour) const;
+    bool getPixel(int x, int y, Colour& colour) const;
     bool setPixel(int x, int y, Colour colour);
     // Fills values.usedColours from an area of the image.
     void colourStats(int left, int top, int width, int height);
 
-    const Selection &selection() const { return selection_; }
-    void setSelection(const Selection &selection) { selection_ = selection; }
+    const Selection& selection() const { return selection_; }
+    void setSelection(const Selection& selection) { selection_ = selection; }
 
     // A converted ".kdr" document becomes the picture (a white image of its size; call refresh to
     // draw it); a header-only document gives a white image of its size. A wrong magic shows
     // "非法的KDR文件!", a corrupt document says what is wrong; a missing or short file fails
     // without a message.
-    bool loadKdr(const std::string &path);
+    bool loadKdr(const std::string& path);
     // A picture through the format modules.
-    bool loadViaModule(const std::string &path);
+    bool loadViaModule(const std::string& path);
     // By extension: ".bmp" the image, ".kdr" the document (an empty file before any conversion),
     // anything else an empty file. Write failures are shown.
-    bool save(const std::string &path);
+    bool save(const std::string& path);
 
     // The Transformation dialog's initial values: whole picture, background = pixel (0, 0).
     ConversionChoice initialChoice() const;
@@ -70,7 +70,7 @@ public:
     // Starts a conversion with the person's choice: refuses an area that is not a whole number of
     // characters ("当前区域与块大小不匹配!") and builds a new converter (loading the colour
     // tables). Nothing visible changes until convert succeeds.
-    bool transform(const ConversionChoice &choice);
+    bool transform(const ConversionChoice& choice);
     // Runs the conversion started by transform. On success the settings, converter and values
     // take the new conversion and the image becomes a white blank of the converted size; call
     // refresh to draw it. On failure the picture stays as it was.
@@ -78,8 +78,8 @@ public:
 
     // True when the picture shows converted data (outputs and ".kdr" saving are possible).
     bool hasConversion() const { return values.currentPictureType == 3 && converter_ != nullptr; }
-    const TileConverter *converter() const { return converter_.get(); }
-    const ConversionResults *results() const {
+    const TileConverter* converter() const { return converter_.get(); }
+    const ConversionResults* results() const {
         return converter_ ? &converter_->results() : nullptr;
     }
 
@@ -90,7 +90,7 @@ public:
 
 private:
     std::string programDirectory_;
-    UserInterface &ui_;
+    UserInterface& ui_;
     std::optional<DibImage> image_;
     Selection selection_;
     std::unique_ptr<TileConverter> converter_;

@@ -18,7 +18,7 @@ struct Selection {
     bool contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
     bool empty() const { return right <= left || bottom <= top; }
 
-    friend bool operator==(const Selection &, const Selection &) = default;
+    friend bool operator==(const Selection&, const Selection&) = default;
 };
 
 } // namespace kadro

@@ -38,7 +38,7 @@ TEST(PatternPacking, UnpackingRestoresTheSlotNumbers) {
     for (int colourCount : {0, 1}) {
         const int limit = colourCount == 1 ? 4 : 16;
         std::vector<std::uint8_t> pixels(64 * 40);
-        for (auto &p : pixels)
+        for (auto& p : pixels)
             p = static_cast<std::uint8_t>(random() % static_cast<unsigned>(limit + 1));
         auto back = unpackPatterns(packPatterns(pixels, colourCount), colourCount);
         ASSERT_EQ(back.size(), pixels.size());
@@ -52,7 +52,7 @@ TEST(PatternPacking, PaletteCodesCoverUsedSlotsOfTheColourCount) {
     table[0] = {0x0000FF, 1}; // pure red
     table[5] = {0xFF0000, 1}; // pure blue, beyond 4-colour palettes
     table[6] = {0xFFFFFF, 0};
-    const auto &tables = *test::rgbTables();
+    const auto& tables = *test::rgbTables();
     auto codes = paletteCodes(table, 0, 1, tables);
     ASSERT_EQ(codes.size(), 512u);
     EXPECT_EQ(codes[0] | codes[1] << 8, 13);

@@ -18,8 +18,8 @@ struct Conversion {
     TileConverter converter{test::rgbTables()};
     test::RecordingUserInterface ui;
 
-    bool run(ConversionSettings &s, const DibImage &image, Colour background = bg,
-             bool animation = false, const std::string &aniPal = "ani.pal") {
+    bool run(ConversionSettings& s, const DibImage& image, Colour background = bg,
+             bool animation = false, const std::string& aniPal = "ani.pal") {
         const ConversionSource source{image, Selection::fromSize(0, 0, s.width, s.height),
                                       background, animation, aniPal};
         return converter.allocatePalettes(s, source, ui);
@@ -28,7 +28,7 @@ struct Conversion {
         return bytes::readU16(converter.results().mapData, 2 * cell);
     }
     int attribute(std::size_t cell) const {
-        const auto &map = converter.results().mapData;
+        const auto& map = converter.results().mapData;
         return map[map.size() / 3 * 2 + cell];
     }
 };
@@ -51,7 +51,7 @@ TEST(TileConverter, OneColourAreaSharesOneTileNamedFromTheStartAddress) {
     EXPECT_EQ(s.mapBytes, 24);
     EXPECT_EQ(s.bankSizes[0], 0x400 + 32);
     EXPECT_EQ(s.bankStartRows[1], -1);
-    const auto &pgt = c.converter.results().patternData;
+    const auto& pgt = c.converter.results().patternData;
     ASSERT_EQ(pgt.size(), 0x400u + 32);
     EXPECT_EQ(pgt[0], 0xFF) << "leading space is padding";
     EXPECT_EQ(pgt[0x400], 0x00) << "the tile itself is all slot 0";
@@ -153,7 +153,7 @@ TEST(TileConverter, MixedBlockJoinsTheFirstPaletteWithRoom) {
     Conversion c;
     auto s = test::settingsFor(48, 16);
     ASSERT_TRUE(c.run(s, image)) << c.ui.messages.at(0);
-    const auto &table = c.converter.paletteTable();
+    const auto& table = c.converter.paletteTable();
     EXPECT_EQ(table[16].colour, bg);
     EXPECT_EQ(table[17].colour, 0x1000u) << "block 1 opens palette 1";
     EXPECT_EQ(table[11].colour, 0x1000u) << "the missing colours fill palette 0's free slots";
@@ -206,7 +206,7 @@ TEST(TileConverter, PaletteStepCanEditOrCancel) {
     EXPECT_TRUE(c.converter.results().mapData.empty());
 
     c.ui.acceptPalettes = true;
-    c.ui.editPalettes = [](PaletteTable &t) { t[1].used = 0; };
+    c.ui.editPalettes = [](PaletteTable& t) { t[1].used = 0; };
     EXPECT_FALSE(c.run(s, image));
     EXPECT_EQ(c.ui.messages.at(0), "没有可用的调色板匹配(0,0,8,8),转换终止!");
     EXPECT_EQ(c.ui.openProgress, 0);
@@ -229,7 +229,7 @@ TEST(TileConverter, AnimationModeTakesItsPalettesFromTheFile) {
 }
 
 TEST(TileConverter, RefusesWhatCannotBePlaced) {
-    auto refuses = [](ConversionSettings s, const DibImage &image, const std::string &says) {
+    auto refuses = [](ConversionSettings s, const DibImage& image, const std::string& says) {
         Conversion c;
         EXPECT_FALSE(c.run(s, image));
         ASSERT_EQ(c.ui.messages.size(), 1u);

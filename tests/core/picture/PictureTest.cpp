@@ -34,13 +34,13 @@ DibImage landscape() {
     return std::move(*image);
 }
 
-ConversionChoice rgbChoice(const Picture &p) {
+ConversionChoice rgbChoice(const Picture& p) {
     auto choice = p.initialChoice();
     choice.colourMode = 1;
     return choice;
 }
 
-std::size_t fileSize(const std::string &path) {
+std::size_t fileSize(const std::string& path) {
     return static_cast<std::size_t>(std::filesystem::file_size(path));
 }
 
@@ -88,7 +88,7 @@ TEST(Picture, FailedLoadsAndConversionsLeaveThePictureAsItWas) {
     const auto header = picture.settings.toBytes();
     const auto block =
         std::vector<std::uint8_t>(picture.image()->block().begin(), picture.image()->block().end());
-    const TileConverter *converter = picture.converter();
+    const TileConverter* converter = picture.converter();
     auto unchanged = [&] {
         EXPECT_EQ(picture.settings.toBytes(), header);
         EXPECT_TRUE(std::equal(block.begin(), block.end(), picture.image()->block().begin()));
@@ -99,7 +99,7 @@ TEST(Picture, FailedLoadsAndConversionsLeaveThePictureAsItWas) {
     const std::string good = program.dir.file("good.kdr");
     ASSERT_TRUE(picture.save(good));
     auto bytes = *fileio::readFile(good);
-    auto write = [&](const std::string &name, std::vector<std::uint8_t> b) {
+    auto write = [&](const std::string& name, std::vector<std::uint8_t> b) {
         fileio::writeFile(program.dir.file(name), b, nullptr);
         return program.dir.file(name);
     };
@@ -233,7 +233,7 @@ TEST(Picture, FourTilesMakeTheDocumentWorkedOutByHand) {
     expected.insert(expected.end(), pgt.begin(), pgt.end());
     EXPECT_EQ(bytes, expected);
 
-    const auto &s = picture.settings;
+    const auto& s = picture.settings;
     EXPECT_EQ(s.mapBytes, 12);
     EXPECT_EQ(s.patternBytes, 128);
     EXPECT_EQ(s.paletteBytes, 512);
