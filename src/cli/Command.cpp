@@ -19,7 +19,8 @@ constexpr std::array commandTable{
     Command{"convert",
             "convert PICTURE -o OUT.kdr [--area X,Y,W,H] [--colour-mode hsl|rgb|nes] "
             "[--colours 16|4] [--char 8x8|8x16|16x8|16x16] [--no-compress] [--start HEX] "
-            "[--end HEX] [--background #RRGGBB] [--palette FILE.pal] [--save-palette FILE.pal]",
+            "[--end HEX] [--background #RRGGBB] [--palette FILE.pal] [--save-palette FILE.pal] "
+            "[--adapt hsl|rgb|nes]",
             "convert an area of a picture (or .kdr) into VT03 tiles and save the .kdr document",
             runConvert},
     Command{"render", "render DOC.kdr -o OUT.bmp",

@@ -126,6 +126,17 @@ bool loadInput(Context& context, Picture& picture, const std::string& path) {
     return true;
 }
 
+// The colour adaptation command of one colour mode.
+bool adapt(Picture& picture, const std::string& mode) {
+    if (mode == "hsl")
+        return picture.adaptHsl4k();
+    if (mode == "rgb")
+        return picture.adaptRgb4k();
+    if (mode == "nes")
+        return picture.adapt64();
+    return false;
+}
+
 // Stored tiles over all banks, less bank 0's leading space.
 int storedTiles(const ConversionSettings& s) {
     const int perByte = s.colourCount == 1 ? 4 : 2;
@@ -152,6 +163,19 @@ void printSummary(const std::string& out, const Picture& picture) {
               << ", " << used << (used == 1 ? " palette" : " palettes") << " used\n";
 }
 
+int saveResults(Picture& picture, const std::string& out,
+                const std::optional<std::string>& palettePath) {
+    if (!picture.save(out))
+        return exitFailed;
+    if (palettePath) {
+        std::string error;
+        if (!writePaletteFile(*palettePath, picture.converter()->paletteTable(), &error))
+            return fail(error);
+    }
+    printSummary(out, picture);
+    return exitOk;
+}
+
 } // namespace
 
 int runConvert(Context& context, std::span<const std::string> args) {
@@ -165,8 +189,12 @@ int runConvert(Context& context, std::span<const std::string> args) {
     const auto out = options.value("-o");
     if (!out || paths::lowerExtension(*out) != "kdr")
         return usageError("convert", "-o OUT.kdr names the document to write");
-    if (options.value("--adapt"))
-        return fail("--adapt: colour adaptation is not available in this build yet");
+    const auto adaptMode = options.value("--adapt");
+    if (adaptMode && *adaptMode != "hsl" && *adaptMode != "rgb" && *adaptMode != "nes")
+        return usageError("convert", "--adapt takes hsl, rgb or nes, not '" + *adaptMode + "'");
+    ConversionChoice choice;
+    if (auto error = applyOptions(options, choice); !error.empty())
+        return usageError("convert", error);
 
     PaletteMergingUserInterface ui;
     if (auto pal = options.value("--palette")) {
@@ -176,22 +204,18 @@ int runConvert(Context& context, std::span<const std::string> args) {
         ui.stored = read.slots;
     }
     Picture picture(context.programDirectory, ui);
-    if (!loadInput(context, picture, options.positional()[0]))
+    if (!loadInput(context, picture, options.positional()[0]) ||
+        (adaptMode && !adapt(picture, *adaptMode)))
         return exitFailed;
-    ConversionChoice choice = picture.initialChoice();
-    if (auto error = applyOptions(options, choice); !error.empty())
-        return usageError("convert", error);
+    // The area and background the dialog would open with, taken after any adaptation.
+    const ConversionChoice initial = picture.initialChoice();
+    if (!options.value("--area"))
+        choice.area = initial.area;
+    if (!options.value("--background"))
+        choice.backgroundColour = initial.backgroundColour;
     if (!picture.transform(choice) || !picture.convert())
         return ui.messageCount() > 0 ? exitFailed : fail("the conversion failed");
-    if (!picture.save(*out))
-        return exitFailed;
-    if (auto path = options.value("--save-palette")) {
-        std::string error;
-        if (!writePaletteFile(*path, picture.converter()->paletteTable(), &error))
-            return fail(error);
-    }
-    printSummary(*out, picture);
-    return exitOk;
+    return saveResults(picture, *out, options.value("--save-palette"));
 }
 
 } // namespace kadro::cli

@@ -53,6 +53,20 @@ TEST(ConvertCli, ConvertsTheSampleAndRendersWhatTheModeShows) {
         }
 }
 
+TEST(ConvertCli, AdaptedColoursComeBackExactly) {
+    test::TempDir dir;
+    ASSERT_EQ(runCli({"adapt", sample, "--mode", "nes", "-o", dir.file("adapted.bmp")}).exitCode,
+              0);
+    const auto run = runCli(
+        {"convert", sample, "-o", dir.file("s.kdr"), "--adapt", "nes", "--colour-mode", "nes"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    ASSERT_EQ(runCli({"render", dir.file("s.kdr"), "-o", dir.file("s.bmp")}).exitCode, 0);
+    const auto adapted = readBmp(dir.file("adapted.bmp"));
+    const auto shown = readBmp(dir.file("s.bmp"));
+    ASSERT_TRUE(std::equal(adapted.pixels().begin(), adapted.pixels().end(), shown.pixels().begin(),
+                           shown.pixels().end()));
+}
+
 TEST(ConvertCli, PalettesCanBeLaidOverAndSaved) {
     test::TempDir dir;
     PaletteTable overlay{};
@@ -105,4 +119,5 @@ TEST(ConvertCli, RefusalsExplainThemselvesAndWriteNothing) {
     EXPECT_EQ(runCli({"convert", sample, "-o", dir.file("x.kdr"), "--colours", "8"}).exitCode, 2);
     EXPECT_EQ(runCli({"convert", sample, "-o", dir.file("x.png")}).exitCode, 2);
     EXPECT_EQ(runCli({"render", dir.file("x.kdr")}).exitCode, 2);
+    EXPECT_EQ(runCli({"convert", sample, "-o", dir.file("x.kdr"), "--adapt", "grey"}).exitCode, 2);
 }

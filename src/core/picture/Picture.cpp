@@ -1,5 +1,6 @@
 #include "picture/Picture.h"
 
+#include "colour/ColourAdaptation.h"
 #include "common/FileIo.h"
 #include "common/Paths.h"
 #include "picture/FormatModule.h"
@@ -8,7 +9,6 @@
 namespace kadro {
 
 namespace {
-constexpr const char* notTrueColourMessage = "请将位图转换为24位色处理!";
 constexpr int convertedType = 3;
 
 // A header-only document gives a blank of its size; untrusted sizes are held to what the
@@ -190,6 +190,27 @@ bool Picture::convert() {
     values.backgroundColour = pendingChoice_.backgroundColour;
     values.currentPictureType = settings.pictureType;
     attach(std::move(*blank));
+    return true;
+}
+
+bool Picture::adaptHsl4k() {
+    if (!image_ || !kadro::adaptHsl4k(*image_, programDirectory_, ui_))
+        return false;
+    colourStats(0, 0, width(), height());
+    return true;
+}
+
+bool Picture::adaptRgb4k() {
+    if (!image_ || !kadro::adaptRgb4k(*image_, ui_))
+        return false;
+    colourStats(0, 0, width(), height());
+    return true;
+}
+
+bool Picture::adapt64() {
+    if (!image_ || !kadro::adapt64(*image_, programDirectory_, ui_))
+        return false;
+    colourStats(0, 0, width(), height());
     return true;
 }
 

@@ -76,6 +76,13 @@ public:
     // refresh to draw it. On failure the picture stays as it was.
     bool convert();
 
+    // The "VT03 color adaptation" commands on the image, each followed by a fresh count of the
+    // used colours. False, with the person told why and no pixel changed, when there is no image,
+    // it is not 24-bit, or a colour table cannot be read.
+    bool adaptHsl4k();
+    bool adaptRgb4k();
+    bool adapt64();
+
     // True when the picture shows converted data (outputs and ".kdr" saving are possible).
     bool hasConversion() const { return values.currentPictureType == 3 && converter_ != nullptr; }
     const TileConverter* converter() const { return converter_.get(); }
