@@ -20,17 +20,9 @@ DibImage twoBankPicture() {
     });
 }
 
-} // namespace
-
-TEST(Preview, DrawsWhatWasConvertedAcrossBanks) {
-    const auto picture = twoBankPicture();
-    TileConverter converter(test::rgbTables());
-    test::RecordingUserInterface ui;
-    auto s = test::settingsFor(64, 48);
-    s.endAddress = 0x400; // 32 tiles a bank: rows 0-3, then rows 4-5
-    ASSERT_TRUE(converter.allocatePalettes(s, {picture, Selection::fromSize(0, 0, 64, 48)}, ui));
-    ASSERT_EQ(s.bankStartRows[1], 32);
-
+// The preview of a conversion of colours the computed mode shows exactly equals the picture.
+void expectSame(const TileConverter& converter, const ConversionSettings& s,
+                const DibImage& picture) {
     auto preview = DibImage::createBlank(64, 48);
     EXPECT_EQ(converter.renderPreview(s, *preview), 0);
     for (int y = 0; y < 48; ++y)
@@ -40,6 +32,25 @@ TEST(Preview, DrawsWhatWasConvertedAcrossBanks) {
             preview->getPixel(x, y, got);
             ASSERT_EQ(got, want) << x << "," << y;
         }
+}
+
+} // namespace
+
+TEST(Preview, DrawsWhatWasConvertedAcrossBanks) {
+    for (int colourCount : {0, 1}) {
+        SCOPED_TRACE(colourCount == 0 ? "16 colours" : "4 colours");
+        const auto picture = twoBankPicture();
+        TileConverter converter(test::rgbTables());
+        test::RecordingUserInterface ui;
+        auto s = test::settingsFor(64, 48);
+        s.colourCount = static_cast<std::uint8_t>(colourCount);
+        s.endAddress = 0x400; // 32 tiles a bank: rows 0-3, then rows 4-5
+        ASSERT_TRUE(
+            converter.allocatePalettes(s, {picture, Selection::fromSize(0, 0, 64, 48)}, ui));
+        ASSERT_EQ(s.bankStartRows[1], 32);
+        ASSERT_EQ(s.patternBytes, colourCount == 0 ? 0x2000 + 16 * 32 : 0x1000 + 16 * 16);
+        expectSame(converter, s, picture);
+    }
 }
 
 TEST(Preview, SkipsCellsWhoseDataIsMissing) {
