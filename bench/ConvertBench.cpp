@@ -35,22 +35,26 @@ DibImage manyTiles() {
     return std::move(*image);
 }
 
-void convert(benchmark::State& state, const DibImage& image) {
+// colourMode 1 computes its codes; mode 0 searches the program's 4K table for each palette colour.
+void convert(benchmark::State& state, const DibImage& image, int colourMode = 1) {
     SilentUserInterface ui;
-    TileConverter converter(std::make_shared<const ColorTables>(
-        ColorTables::fromData(std::vector<Colour>(hslTableEntries, 0xFFFFFFFF), {})));
+    auto converter = TileConverter::create(KADRO_BIN_DIR, ui);
+    if (!converter) {
+        state.SkipWithError("no colour tables beside the program");
+        return;
+    }
     ConversionSettings s;
     s.pictureType = 3;
-    s.colourMode = 1;
+    s.colourMode = static_cast<std::uint8_t>(colourMode);
     s.width = image.width();
     s.height = image.height();
     s.endAddress = 0x2000;
     const ConversionSource source{image, Selection::fromSize(0, 0, s.width, s.height)};
     for (auto _ : state) {
         ConversionSettings run = s;
-        if (!converter.allocatePalettes(run, source, ui))
+        if (!converter->allocatePalettes(run, source, ui))
             state.SkipWithError("conversion failed");
-        benchmark::DoNotOptimize(converter.results().patternData.data());
+        benchmark::DoNotOptimize(converter->results().patternData.data());
         state.counters["banks"] = run.bankCount();
     }
     state.counters["cells"] = static_cast<double>(s.width / 8 * (s.height / 8));
@@ -62,6 +66,12 @@ void BM_ConvertSample(benchmark::State& state) {
     convert(state, image);
 }
 BENCHMARK(BM_ConvertSample)->Unit(benchmark::kMillisecond);
+
+void BM_ConvertSampleHsl(benchmark::State& state) {
+    static const DibImage image = sample();
+    convert(state, image, 0);
+}
+BENCHMARK(BM_ConvertSampleHsl)->Unit(benchmark::kMillisecond);
 
 void BM_ConvertManyTiles(benchmark::State& state) {
     static const DibImage image = manyTiles();
