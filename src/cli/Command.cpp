@@ -8,6 +8,8 @@ namespace kadro::cli {
 int runAdapt(Context&, std::span<const std::string>);
 int runConvert(Context&, std::span<const std::string>);
 int runInfo(Context&, std::span<const std::string>);
+int runProject(Context&, std::span<const std::string>);
+int runProjectOutput(Context&, std::span<const std::string>);
 int runRender(Context&, std::span<const std::string>);
 
 namespace {
@@ -25,6 +27,14 @@ constexpr std::array commandTable{
             runConvert},
     Command{"render", "render DOC.kdr -o OUT.bmp",
             "draw a converted document as the console would show it", runRender},
+    Command{"project",
+            "project show|new|add PROJECT.prg [--under N] [--section NAME [--no-auto-increase] | "
+            "--group NAME | --item DOCUMENT.kdr [--name NAME] | --sub-block NAME --rect X,Y,W,H]",
+            "print a project tree, start a project, or add an entry first under entry N",
+            runProject},
+    Command{"project-output", "project-output PROJECT.prg",
+            "write VT03PGT.BIN, VT03IRQ.ASM and one NAME.ASM per item beside the project file",
+            runProjectOutput},
 };
 } // namespace
 
