@@ -1,0 +1,93 @@
+#include "ConvertedDocument.h"
+#include "RunCli.h"
+#include "TempDir.h"
+
+#include "common/FileIo.h"
+
+#include <gtest/gtest.h>
+
+using kadro::test::runCli;
+
+namespace {
+
+struct ProjectFolder {
+    kadro::test::TempDir dir;
+    std::string prg = dir.file("game.prg");
+
+    void document(const std::string &name, const kadro::KdrDocument &d) {
+        ASSERT_TRUE(kadro::fileio::writeFile(dir.file(name), kadro::kdrBytes(d), nullptr));
+    }
+    kadro::test::CliRun project(std::vector<std::string> args) {
+        args.insert(args.begin() + 1, prg);
+        args.insert(args.begin(), "project");
+        return runCli(args, dir.path().string());
+    }
+};
+
+} // namespace
+
+TEST(ProjectCli, BuildShowAndOutputAProject) {
+    ProjectFolder f;
+    f.document("logo.kdr", kadro::test::convertedDocument(256, 240, {0, 120}, {3000, 100}));
+    f.document("title.kdr", kadro::test::convertedDocument(64, 32, {0}, {100}, 3));
+    EXPECT_EQ(f.project({"new"}).exitCode, 0);
+    EXPECT_EQ(f.project({"new"}).exitCode, 1); // never replaces a project
+    EXPECT_EQ(f.project({"add", "--section", "Stage"}).exitCode, 0);
+    // Entries go first under their parent, so the later item comes first.
+    EXPECT_EQ(f.project({"add", "--under", "1", "--item", "title.kdr"}).exitCode, 0);
+    EXPECT_EQ(f.project({"add", "--under", "1", "--item", "logo.kdr", "--name", "Logo"}).exitCode,
+              0);
+    EXPECT_EQ(
+        f.project({"add", "--under", "2", "--sub-block", "Top", "--rect", "0,8,64,16"}).exitCode,
+        0);
+
+    const auto shown = f.project({"show"});
+    EXPECT_EQ(shown.exitCode, 0) << shown.err;
+    EXPECT_EQ(shown.out, "[0] project: " + f.prg +
+                             "\n  [1] section: Stage (auto-increase)\n"
+                             "    [2] item: Logo -> " +
+                             f.dir.file("logo.kdr") +
+                             "\n      [3] sub block: Top at 0,8 size 64x16\n"
+                             "    [4] item: title -> " +
+                             f.dir.file("title.kdr") + "\n");
+
+    const auto run = runCli({"project-output", f.prg});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("wrote " + f.dir.file("LOGO.ASM")), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("wrote " + f.dir.file("VT03PGT.BIN")), std::string::npos) << run.out;
+    // Logo leaves the block counter at 3, so title's 16-pixel characters start at block 4.
+    EXPECT_EQ(kadro::test::slurp(f.dir.file("VT03IRQ.ASM")),
+              "LOGO_irq:\r\n\tdb\t$77,$10,$00,$01,$02,$03\r\n\tdb\t$00,$10,$02,$03,$04,$05\r\n"
+              "TITLE_irq:\r\n\tdb\t$00,$10,$04,$05,$06,$07\r\n");
+    EXPECT_EQ(std::filesystem::file_size(f.dir.file("VT03PGT.BIN")), 5u * 2048 + 32768 - 8192);
+    EXPECT_TRUE(std::filesystem::exists(f.dir.file("TITLE.ASM")));
+}
+
+TEST(ProjectCli, ProblemsAreExplained) {
+    ProjectFolder f;
+    ASSERT_EQ(f.project({"new"}).exitCode, 0);
+    ASSERT_EQ(f.project({"add", "--section", "S"}).exitCode, 0);
+    ASSERT_EQ(f.project({"add", "--under", "1", "--item", "gone.kdr"}).exitCode, 0);
+
+    const auto missing = runCli({"project-output", f.prg});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.err.find("item \"gone\" skipped: " + f.dir.file("gone.kdr") +
+                               ": cannot open the file"),
+              std::string::npos)
+        << missing.err;
+
+    const auto wrongPlace = f.project({"add", "--under", "1", "--section", "T"});
+    EXPECT_EQ(wrongPlace.exitCode, 1);
+    EXPECT_NE(wrongPlace.err.find("entry 1 (section) cannot hold that entry"), std::string::npos);
+    EXPECT_EQ(f.project({"add", "--under", "9", "--group", "G"}).exitCode, 1);
+    EXPECT_EQ(
+        f.project({"add", "--under", "2", "--sub-block", "B", "--rect", "0,0,256,8"}).exitCode, 2);
+    EXPECT_EQ(f.project({"add", "--group", "G", "--section", "S"}).exitCode, 2);
+    EXPECT_EQ(f.project({"frob"}).exitCode, 2);
+
+    ASSERT_TRUE(kadro::fileio::writeTextFile(f.dir.file("bad.prg"), "PRG1 nonsense", nullptr));
+    const auto bad = runCli({"project", "show", f.dir.file("bad.prg")});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_EQ(bad.err, "kadro-cli: PRG文件错误!\n");
+    EXPECT_EQ(runCli({"project-output", f.dir.file("none.prg")}).exitCode, 1);
+}

@@ -1,0 +1,157 @@
+#include "RecordingUserInterface.h"
+#include "TempDir.h"
+
+#include "common/FileIo.h"
+#include "project/ProjectCommands.h"
+#include "project/ProjectEditing.h"
+#include "project/ProjectFile.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <map>
+
+using namespace kadro;
+
+namespace {
+
+struct FakePrompt : FilePrompt {
+    std::deque<std::optional<std::string>> answers;
+    std::vector<FileRequest> asked;
+    std::optional<std::string> ask(const FileRequest &request) override {
+        asked.push_back(request);
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+struct FakeSettings : SettingsStore {
+    std::map<std::string, std::string> values;
+    std::optional<std::string> readString(const std::string &key) const override {
+        auto it = values.find(key);
+        return it == values.end() ? std::nullopt : std::optional(it->second);
+    }
+    void writeString(const std::string &key, const std::string &value) override {
+        values[key] = value;
+    }
+};
+
+struct Session {
+    test::TempDir dir;
+    ProjectModel model;
+    FakePrompt prompt;
+    FakeSettings settings;
+    test::RecordingUserInterface ui;
+
+    Session() { startUpProject(model, settings, ui); }
+    EntryId addSection(const std::string &name) {
+        return addEntry(model, model.tree.root(), SectionFields{name, true});
+    }
+};
+
+} // namespace
+
+TEST(ProjectCommands, StartUpShowsAnUntitledRootOrTheRememberedProject) {
+    Session s;
+    EXPECT_EQ(s.model.projectPath, "Untitled");
+    EXPECT_EQ(s.model.tree.entry(s.model.tree.root()).label, "Untitled");
+    EXPECT_EQ(s.model.nextId(), 1);
+
+    s.addSection("Intro");
+    s.prompt.answers = {s.dir.file("a.prg")};
+    ASSERT_TRUE(saveProject(s.model, s.prompt, s.settings, s.ui));
+
+    ProjectModel next;
+    test::RecordingUserInterface ui;
+    startUpProject(next, s.settings, ui);
+    EXPECT_EQ(next.projectPath, s.dir.file("a.prg"));
+    EXPECT_EQ(next.recordOf(next.tree.children(next.tree.root())[0])->name, "Intro");
+    EXPECT_TRUE(ui.messages.empty());
+
+    // A remembered file that is gone: reported, and the root stays alone under that path.
+    std::filesystem::remove(s.dir.file("a.prg"));
+    ProjectModel gone;
+    startUpProject(gone, s.settings, ui);
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(gone.tree.size(), 1u);
+    EXPECT_EQ(gone.tree.entry(gone.tree.root()).label, s.dir.file("a.prg"));
+}
+
+TEST(ProjectCommands, SaveAsksOnlyWhileUntitled) {
+    Session s;
+    s.addSection("One");
+    s.prompt.answers = {std::nullopt};
+    EXPECT_FALSE(saveProject(s.model, s.prompt, s.settings, s.ui));
+    EXPECT_EQ(s.prompt.asked.size(), 1u);
+    EXPECT_EQ(s.prompt.asked[0].mode, FileRequest::Mode::Save);
+    EXPECT_EQ(s.prompt.asked[0].filter, "工程文件(*.prg)|*.prg||");
+    EXPECT_EQ(s.prompt.asked[0].initialName, "Untitled");
+    EXPECT_TRUE(s.settings.values.empty());
+
+    s.prompt.answers = {s.dir.file("p.prg")};
+    ASSERT_TRUE(saveProject(s.model, s.prompt, s.settings, s.ui));
+    EXPECT_EQ(s.settings.values["PRGPath"], s.dir.file("p.prg"));
+    EXPECT_EQ(s.model.tree.entry(s.model.tree.root()).label, s.dir.file("p.prg"));
+
+    s.settings.values.clear();
+    s.addSection("Two");
+    ASSERT_TRUE(saveProject(s.model, s.prompt, s.settings, s.ui));
+    EXPECT_EQ(s.prompt.asked.size(), 2u); // no new question
+    EXPECT_TRUE(s.settings.values.empty());
+    ProjectModel back;
+    EXPECT_EQ(readProjectFile(back, s.dir.file("p.prg"), s.ui), 3);
+}
+
+TEST(ProjectCommands, FailedSaveAsKeepsThePreviousPath) {
+    Session s;
+    s.prompt.answers = {s.dir.file("p.prg"), s.dir.file("no/such/folder/q.prg")};
+    ASSERT_TRUE(saveProjectAs(s.model, s.prompt, s.settings, s.ui));
+    EXPECT_FALSE(saveProjectAs(s.model, s.prompt, s.settings, s.ui));
+    EXPECT_EQ(s.model.projectPath, s.dir.file("p.prg"));
+    EXPECT_EQ(s.model.tree.entry(s.model.tree.root()).label, s.dir.file("p.prg"));
+    EXPECT_EQ(s.settings.values["PRGPath"], s.dir.file("p.prg"));
+    EXPECT_EQ(s.ui.messages.size(), 1u);
+}
+
+TEST(ProjectCommands, LoadReplacesTheProjectOnlyWhenTheFileIsGood) {
+    Session s;
+    s.addSection("Saved");
+    s.prompt.answers = {s.dir.file("good.prg")};
+    ASSERT_TRUE(saveProjectAs(s.model, s.prompt, s.settings, s.ui));
+    ASSERT_TRUE(fileio::writeFile(s.dir.file("bad.prg"),
+                                  std::vector<std::uint8_t>{'P', 'R', 'G', '2', 1, 1}, nullptr));
+
+    Session other;
+    other.addSection("Mine");
+    other.prompt.answers = {s.dir.file("bad.prg"), std::nullopt, s.dir.file("good.prg")};
+    EXPECT_FALSE(loadProject(other.model, other.prompt, other.settings, other.ui));
+    EXPECT_EQ(other.ui.messages, std::vector<std::string>{"PRG文件错误!"});
+    EXPECT_EQ(other.model.projectPath, "Untitled");
+    EXPECT_TRUE(other.settings.values.empty());
+    EXPECT_FALSE(loadProject(other.model, other.prompt, other.settings, other.ui));
+    EXPECT_EQ(other.model.recordOf(other.model.tree.children(other.model.tree.root())[0])->name,
+              "Mine");
+
+    ASSERT_TRUE(loadProject(other.model, other.prompt, other.settings, other.ui));
+    EXPECT_EQ(other.model.projectPath, s.dir.file("good.prg"));
+    EXPECT_EQ(other.settings.values["PRGPath"], s.dir.file("good.prg"));
+    EXPECT_EQ(other.model.recordOf(other.model.tree.children(other.model.tree.root())[0])->name,
+              "Saved");
+}
+
+TEST(ProjectCommands, NewProjectWritesAnEmptyProjectAndCancelKeepsTheOldOne) {
+    Session s;
+    s.addSection("Old");
+    s.prompt.answers = {std::nullopt, s.dir.file("new.prg")};
+    EXPECT_FALSE(newProject(s.model, s.prompt, s.settings, s.ui));
+    EXPECT_EQ(s.model.tree.size(), 2u);
+
+    ASSERT_TRUE(newProject(s.model, s.prompt, s.settings, s.ui));
+    EXPECT_EQ(s.model.tree.size(), 1u);
+    EXPECT_TRUE(s.model.records().empty());
+    EXPECT_EQ(s.model.projectPath, s.dir.file("new.prg"));
+    EXPECT_EQ(s.settings.values["PRGPath"], s.dir.file("new.prg"));
+    EXPECT_EQ(fileio::readFile(s.dir.file("new.prg"))->size(),
+              6u + 6 + s.dir.file("new.prg").size());
+}
