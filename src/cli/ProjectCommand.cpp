@@ -20,7 +20,7 @@ std::string_view kindName(EntryKind kind) {
     return k < std::size(kindNames) ? kindNames[k] : "unknown kind";
 }
 
-std::string describe(const ProjectModel &model, EntryId id) {
+std::string describe(const ProjectModel& model, EntryId id) {
     const auto record = model.recordOf(id);
     std::string text = std::string(kindName(model.kindOf(id))) + ": " + model.tree.entry(id).label;
     if (!record)
@@ -39,7 +39,7 @@ std::string describe(const ProjectModel &model, EntryId id) {
     }
 }
 
-std::vector<std::pair<EntryId, int>> entriesWithDepth(const ProjectModel &model) {
+std::vector<std::pair<EntryId, int>> entriesWithDepth(const ProjectModel& model) {
     std::vector<std::pair<EntryId, int>> out;
     for (EntryId id : model.tree.subtree(model.tree.root())) {
         int depth = 0;
@@ -50,18 +50,18 @@ std::vector<std::pair<EntryId, int>> entriesWithDepth(const ProjectModel &model)
     return out;
 }
 
-int show(Context &context, const std::string &path) {
+int show(Context& context, const std::string& path) {
     ProjectModel model;
     if (readProjectFile(model, path, context.ui) == 0)
         return exitFailed;
     int number = 0;
-    for (const auto &[id, depth] : entriesWithDepth(model))
+    for (const auto& [id, depth] : entriesWithDepth(model))
         std::cout << std::string(static_cast<std::size_t>(2 * depth), ' ') << '[' << number++
                   << "] " << describe(model, id) << '\n';
     return exitOk;
 }
 
-int create(Context &context, const std::string &path) {
+int create(Context& context, const std::string& path) {
     std::error_code ec;
     if (std::filesystem::exists(path, ec))
         return fail(path + ": already exists; remove it first to start a new project");
@@ -74,10 +74,10 @@ int create(Context &context, const std::string &path) {
     return exitOk;
 }
 
-std::optional<std::vector<int>> parseNumbers(const std::string &text, std::size_t count) {
+std::optional<std::vector<int>> parseNumbers(const std::string& text, std::size_t count) {
     std::vector<int> numbers;
-    const char *at = text.data();
-    const char *end = text.data() + text.size();
+    const char* at = text.data();
+    const char* end = text.data() + text.size();
     while (numbers.size() < count) {
         int value = 0;
         auto [next, error] = std::from_chars(at, end, value);
@@ -94,9 +94,9 @@ std::optional<std::vector<int>> parseNumbers(const std::string &text, std::size_
 }
 
 // The fields of the one entry option given, or the reason they cannot be made.
-std::variant<EntryFields, std::string> fieldsFrom(const Options &options) {
+std::variant<EntryFields, std::string> fieldsFrom(const Options& options) {
     int given = 0;
-    for (const char *name : {"--section", "--group", "--item", "--sub-block"})
+    for (const char* name : {"--section", "--group", "--item", "--sub-block"})
         given += options.value(name) ? 1 : 0;
     if (given != 1)
         return std::string("give exactly one of --section, --group, --item, --sub-block");
@@ -122,9 +122,9 @@ std::variant<EntryFields, std::string> fieldsFrom(const Options &options) {
                                       (*rect)[2], (*rect)[3]}};
 }
 
-int add(Context &context, const std::string &path, const Options &options) {
+int add(Context& context, const std::string& path, const Options& options) {
     auto fields = fieldsFrom(options);
-    if (auto *why = std::get_if<std::string>(&fields))
+    if (auto* why = std::get_if<std::string>(&fields))
         return usageError("project", *why);
     ProjectModel model;
     if (readProjectFile(model, path, context.ui) == 0)
@@ -149,13 +149,13 @@ int add(Context &context, const std::string &path, const Options &options) {
 
 } // namespace
 
-int runProject(Context &context, std::span<const std::string> args) {
+int runProject(Context& context, std::span<const std::string> args) {
     Options options(
         {"--under", "--section", "--group", "--item", "--name", "--sub-block", "--rect"},
         {"--no-auto-increase"});
     if (auto error = options.parse(args); !error.empty())
         return usageError("project", error);
-    const auto &words = options.positional();
+    const auto& words = options.positional();
     if (words.size() != 2)
         return usageError("project", "expected an action (show, new, add) and a project file");
     if (words[0] == "show")

@@ -8,13 +8,13 @@
 
 namespace kadro::cli {
 
-int runProjectOutput(Context &context, std::span<const std::string> args) {
+int runProjectOutput(Context& context, std::span<const std::string> args) {
     Options options({}, {});
     if (auto error = options.parse(args); !error.empty())
         return usageError("project-output", error);
     if (options.positional().size() != 1)
         return usageError("project-output", "expected one project file");
-    const std::string &path = options.positional()[0];
+    const std::string& path = options.positional()[0];
     ProjectModel model;
     if (readProjectFile(model, path, context.ui) == 0)
         return exitFailed;
@@ -22,7 +22,7 @@ int runProjectOutput(Context &context, std::span<const std::string> args) {
 
     const auto report =
         writeProjectOutput(model.records(), projectOutputDirectory(path), context.ui);
-    for (const auto &file : report.files)
+    for (const auto& file : report.files)
         std::cout << "wrote " << file << '\n';
     if (!report.written)
         return fail("project output not written");

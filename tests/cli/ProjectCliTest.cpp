@@ -14,7 +14,7 @@ struct ProjectFolder {
     kadro::test::TempDir dir;
     std::string prg = dir.file("game.prg");
 
-    void document(const std::string &name, const kadro::KdrDocument &d) {
+    void document(const std::string& name, const kadro::KdrDocument& d) {
         ASSERT_TRUE(kadro::fileio::writeFile(dir.file(name), kadro::kdrBytes(d), nullptr));
     }
     kadro::test::CliRun project(std::vector<std::string> args) {

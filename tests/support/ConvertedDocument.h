@@ -9,11 +9,11 @@ namespace kadro::test {
 // A converted document as a saved ".kdr" would hold it, with recognisable block contents:
 // name i has low byte i, attribute i is i mod 4, pattern byte n is (7n + 3) mod 256 and palette
 // code n is n | (n mod 64) << 8 (so its low byte is n and its high byte n mod 64).
-inline KdrDocument convertedDocument(int width, int height, const std::vector<int> &bankRows,
-                                     const std::vector<int> &bankSizes, int charSize = 0,
+inline KdrDocument convertedDocument(int width, int height, const std::vector<int>& bankRows,
+                                     const std::vector<int>& bankSizes, int charSize = 0,
                                      int colourCount = 0, int startAddress = 0) {
     KdrDocument d;
-    ConversionSettings &s = d.settings;
+    ConversionSettings& s = d.settings;
     s.pictureType = 3;
     s.width = width;
     s.height = height;
@@ -27,7 +27,7 @@ inline KdrDocument convertedDocument(int width, int height, const std::vector<in
         s.bankSizes[k] = static_cast<std::int16_t>(bankSizes[k]);
 
     const int cells = s.cellsAcross() * s.cellsDown();
-    auto &map = d.results.mapData;
+    auto& map = d.results.mapData;
     for (int i = 0; i < cells; ++i) {
         map.push_back(static_cast<std::uint8_t>(i));
         map.push_back(static_cast<std::uint8_t>(i >> 8));

@@ -6,12 +6,12 @@ namespace kadro {
 
 namespace {
 
-FileRequest projectRequest(FileRequest::Mode mode, const std::string &initialName) {
+FileRequest projectRequest(FileRequest::Mode mode, const std::string& initialName) {
     return FileRequest{mode, "prg", projectFilter, initialName};
 }
 
 // Writes the model under a new path; the model keeps its old path and label when that fails.
-bool writeAs(ProjectModel &model, const std::string &path, UserInterface &ui) {
+bool writeAs(ProjectModel& model, const std::string& path, UserInterface& ui) {
     const std::string oldPath = model.projectPath;
     model.projectPath = path;
     model.labelRootWithPath();
@@ -24,8 +24,8 @@ bool writeAs(ProjectModel &model, const std::string &path, UserInterface &ui) {
 
 } // namespace
 
-bool newProject(ProjectModel &model, FilePrompt &prompt, SettingsStore &settings,
-                UserInterface &ui) {
+bool newProject(ProjectModel& model, FilePrompt& prompt, SettingsStore& settings,
+                UserInterface& ui) {
     const auto path = prompt.ask(projectRequest(FileRequest::Mode::Save, model.projectPath));
     if (!path)
         return false;
@@ -39,8 +39,8 @@ bool newProject(ProjectModel &model, FilePrompt &prompt, SettingsStore &settings
     return true;
 }
 
-bool loadProject(ProjectModel &model, FilePrompt &prompt, SettingsStore &settings,
-                 UserInterface &ui) {
+bool loadProject(ProjectModel& model, FilePrompt& prompt, SettingsStore& settings,
+                 UserInterface& ui) {
     const auto path = prompt.ask(projectRequest(FileRequest::Mode::Open, {}));
     if (!path)
         return false;
@@ -53,15 +53,15 @@ bool loadProject(ProjectModel &model, FilePrompt &prompt, SettingsStore &setting
     return loaded;
 }
 
-bool saveProject(ProjectModel &model, FilePrompt &prompt, SettingsStore &settings,
-                 UserInterface &ui) {
+bool saveProject(ProjectModel& model, FilePrompt& prompt, SettingsStore& settings,
+                 UserInterface& ui) {
     if (model.projectPath != untitledProjectPath)
         return writeProjectFile(model, model.projectPath, ui);
     return saveProjectAs(model, prompt, settings, ui);
 }
 
-bool saveProjectAs(ProjectModel &model, FilePrompt &prompt, SettingsStore &settings,
-                   UserInterface &ui) {
+bool saveProjectAs(ProjectModel& model, FilePrompt& prompt, SettingsStore& settings,
+                   UserInterface& ui) {
     const auto path = prompt.ask(projectRequest(FileRequest::Mode::Save, model.projectPath));
     if (!path || !writeAs(model, *path, ui))
         return false;
@@ -69,7 +69,7 @@ bool saveProjectAs(ProjectModel &model, FilePrompt &prompt, SettingsStore &setti
     return true;
 }
 
-void startUpProject(ProjectModel &model, const SettingsStore &settings, UserInterface &ui) {
+void startUpProject(ProjectModel& model, const SettingsStore& settings, UserInterface& ui) {
     if (model.tree.empty()) {
         model.clear();
         model.tree.insertLast(noEntry, startUpRootLabel, static_cast<std::uint8_t>(EntryKind::Root),
@@ -82,8 +82,8 @@ void startUpProject(ProjectModel &model, const SettingsStore &settings, UserInte
     model.labelRootWithPath();
 }
 
-ProjectOutputReport outputProject(ProjectModel &model, FilePrompt &prompt, SettingsStore &settings,
-                                  UserInterface &ui) {
+ProjectOutputReport outputProject(ProjectModel& model, FilePrompt& prompt, SettingsStore& settings,
+                                  UserInterface& ui) {
     if (!saveProject(model, prompt, settings, ui) ||
         readProjectFile(model, model.projectPath, ui) == 0)
         return {};

@@ -8,11 +8,11 @@ std::uint8_t low8(std::int32_t v) {
     return static_cast<std::uint8_t>(v & 0xFF);
 }
 
-EntryId addTarget(const ProjectModel &model, EntryId selection) {
+EntryId addTarget(const ProjectModel& model, EntryId selection) {
     return model.tree.contains(selection) ? selection : model.tree.root();
 }
 
-ProjectRecord sectionRecord(const SectionFields &f) {
+ProjectRecord sectionRecord(const SectionFields& f) {
     ProjectRecord r;
     r.name = f.name;
     r.kind = static_cast<std::uint8_t>(EntryKind::Section);
@@ -22,7 +22,7 @@ ProjectRecord sectionRecord(const SectionFields &f) {
     return r;
 }
 
-ProjectRecord increaseRecord(const IncreaseFields &f) {
+ProjectRecord increaseRecord(const IncreaseFields& f) {
     ProjectRecord r;
     r.name = f.name;
     r.kind = static_cast<std::uint8_t>(f.item ? EntryKind::Item : EntryKind::Group);
@@ -32,7 +32,7 @@ ProjectRecord increaseRecord(const IncreaseFields &f) {
     return r;
 }
 
-void storeSubBlock(ProjectRecord &r, const SubBlockFields &f) {
+void storeSubBlock(ProjectRecord& r, const SubBlockFields& f) {
     r.name = f.name;
     r.path.clear();
     r.extraText.clear();
@@ -49,7 +49,7 @@ void storeSubBlock(ProjectRecord &r, const SubBlockFields &f) {
 
 // The record a confirmed Add dialog makes below a parent of the given kind, or nothing when
 // those fields do not belong to that parent's dialog.
-std::optional<ProjectRecord> recordForAdd(EntryKind parent, const EntryFields &fields) {
+std::optional<ProjectRecord> recordForAdd(EntryKind parent, const EntryFields& fields) {
     switch (parent) {
     case EntryKind::Root:
         if (auto f = std::get_if<SectionFields>(&fields))
@@ -73,7 +73,7 @@ std::optional<ProjectRecord> recordForAdd(EntryKind parent, const EntryFields &f
     return std::nullopt;
 }
 
-EntryId copySubtree(ProjectTree &tree, EntryId entry, EntryId parent, std::size_t position) {
+EntryId copySubtree(ProjectTree& tree, EntryId entry, EntryId parent, std::size_t position) {
     const ProjectTree::Entry source = tree.entry(entry);
     const EntryId copy =
         tree.insert(parent, position, source.label, source.picture, source.itemData);
@@ -84,7 +84,7 @@ EntryId copySubtree(ProjectTree &tree, EntryId entry, EntryId parent, std::size_
 
 } // namespace
 
-std::optional<EntryFields> addDialogFor(const ProjectModel &model, EntryId selection,
+std::optional<EntryFields> addDialogFor(const ProjectModel& model, EntryId selection,
                                         int pictureWidth, int pictureHeight) {
     const EntryId target = addTarget(model, selection);
     if (target == noEntry)
@@ -103,7 +103,7 @@ std::optional<EntryFields> addDialogFor(const ProjectModel &model, EntryId selec
     return std::nullopt;
 }
 
-EntryId addEntry(ProjectModel &model, EntryId selection, const EntryFields &fields) {
+EntryId addEntry(ProjectModel& model, EntryId selection, const EntryFields& fields) {
     const EntryId target = addTarget(model, selection);
     if (target == noEntry)
         return noEntry;
@@ -116,7 +116,7 @@ EntryId addEntry(ProjectModel &model, EntryId selection, const EntryFields &fiel
     return model.tree.insert(target, 0, label, picture, itemData);
 }
 
-std::optional<EntryFields> attributeDialogFor(const ProjectModel &model, EntryId entry) {
+std::optional<EntryFields> attributeDialogFor(const ProjectModel& model, EntryId entry) {
     if (!model.tree.contains(entry))
         return std::nullopt;
     const auto r = model.recordOf(entry);
@@ -136,8 +136,8 @@ std::optional<EntryFields> attributeDialogFor(const ProjectModel &model, EntryId
     return std::nullopt;
 }
 
-bool applyAttribute(ProjectModel &model, EntryId entry, const EntryFields &fields) {
-    ProjectRecord *r = model.tree.contains(entry) ? model.record(entry) : nullptr;
+bool applyAttribute(ProjectModel& model, EntryId entry, const EntryFields& fields) {
+    ProjectRecord* r = model.tree.contains(entry) ? model.record(entry) : nullptr;
     if (!r)
         return false;
     const EntryKind kind = r->entryKind();
@@ -159,29 +159,29 @@ bool applyAttribute(ProjectModel &model, EntryId entry, const EntryFields &field
     return true;
 }
 
-bool canDelete(const ProjectModel &model, EntryId selection) {
+bool canDelete(const ProjectModel& model, EntryId selection) {
     return model.tree.contains(selection) && selection != model.tree.root();
 }
 
-bool canMoveUp(const ProjectModel &model, EntryId selection) {
+bool canMoveUp(const ProjectModel& model, EntryId selection) {
     return canDelete(model, selection) && model.tree.previousSibling(selection) != noEntry;
 }
 
-bool canMoveDown(const ProjectModel &model, EntryId selection) {
+bool canMoveDown(const ProjectModel& model, EntryId selection) {
     return canDelete(model, selection) && model.tree.nextSibling(selection) != noEntry;
 }
 
-bool deleteEntry(ProjectModel &model, EntryId entry) {
+bool deleteEntry(ProjectModel& model, EntryId entry) {
     if (!canDelete(model, entry))
         return false;
     for (EntryId id : model.tree.subtree(entry))
-        if (ProjectRecord *r = model.record(id))
+        if (ProjectRecord* r = model.record(id))
             r->live = 0;
     model.tree.remove(entry);
     return true;
 }
 
-EntryId moveSubtree(ProjectModel &model, EntryId entry, EntryId parent, std::size_t position) {
+EntryId moveSubtree(ProjectModel& model, EntryId entry, EntryId parent, std::size_t position) {
     if (!model.tree.contains(entry) || (parent != noEntry && model.tree.isWithin(parent, entry)))
         return noEntry;
     const EntryId copy = copySubtree(model.tree, entry, parent, position);
@@ -189,22 +189,22 @@ EntryId moveSubtree(ProjectModel &model, EntryId entry, EntryId parent, std::siz
     return copy;
 }
 
-EntryId moveUp(ProjectModel &model, EntryId entry) {
+EntryId moveUp(ProjectModel& model, EntryId entry) {
     if (!canMoveUp(model, entry))
         return noEntry;
     const std::size_t at = model.tree.indexInParent(entry);
     return moveSubtree(model, entry, model.tree.parent(entry), at - 1);
 }
 
-EntryId moveDown(ProjectModel &model, EntryId entry) {
+EntryId moveDown(ProjectModel& model, EntryId entry) {
     if (!canMoveDown(model, entry))
         return noEntry;
     const std::size_t at = model.tree.indexInParent(entry);
     return moveSubtree(model, entry, model.tree.parent(entry), at + 2);
 }
 
-DropResult dropEntry(ProjectModel &model, EntryId source, EntryId target) {
-    ProjectTree &tree = model.tree;
+DropResult dropEntry(ProjectModel& model, EntryId source, EntryId target) {
+    ProjectTree& tree = model.tree;
     if (!canDelete(model, source))
         return {};
     if (!tree.contains(target) || tree.isWithin(target, source))

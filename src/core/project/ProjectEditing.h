@@ -30,33 +30,33 @@ using EntryFields = std::variant<SectionFields, IncreaseFields, SubBlockFields>;
 // The dialog Add opens for the selection, filled with its defaults; nothing for a sub block.
 // The sub block dialog starts with the size of the picture in the document. With nothing
 // selected Add works on the root, so that nothing is added outside the saved tree.
-std::optional<EntryFields> addDialogFor(const ProjectModel &model, EntryId selection,
+std::optional<EntryFields> addDialogFor(const ProjectModel& model, EntryId selection,
                                         int pictureWidth, int pictureHeight);
 // Adds the entry a confirmed Add dialog describes, first among the selection's children. Gives
 // its handle, or noEntry when the fields are not those of the selection's dialog.
-EntryId addEntry(ProjectModel &model, EntryId selection, const EntryFields &fields);
+EntryId addEntry(ProjectModel& model, EntryId selection, const EntryFields& fields);
 
 // The dialog Attribute opens for an entry with its record's values; nothing for the root.
-std::optional<EntryFields> attributeDialogFor(const ProjectModel &model, EntryId entry);
+std::optional<EntryFields> attributeDialogFor(const ProjectModel& model, EntryId entry);
 // Stores a confirmed Attribute dialog; false when the fields do not fit the entry's kind.
-bool applyAttribute(ProjectModel &model, EntryId entry, const EntryFields &fields);
+bool applyAttribute(ProjectModel& model, EntryId entry, const EntryFields& fields);
 
-bool canDelete(const ProjectModel &model, EntryId selection);
-bool canMoveUp(const ProjectModel &model, EntryId selection);
-bool canMoveDown(const ProjectModel &model, EntryId selection);
+bool canDelete(const ProjectModel& model, EntryId selection);
+bool canMoveUp(const ProjectModel& model, EntryId selection);
+bool canMoveDown(const ProjectModel& model, EntryId selection);
 
 // Delete, after the person answered Yes: the records of the whole subtree are marked not live
 // (they stay in the array) and the entries leave the tree. False for the root or no entry.
-bool deleteEntry(ProjectModel &model, EntryId entry);
+bool deleteEntry(ProjectModel& model, EntryId entry);
 
 // Moves an entry with its subtree to position among parent's children (positions counted
 // before the move). The copy puts every child first in turn, so the order of children is
 // reversed at every level below the moved entry. Gives the moved entry's new handle, or noEntry
 // when parent lies inside the moved subtree.
-EntryId moveSubtree(ProjectModel &model, EntryId entry, EntryId parent, std::size_t position);
+EntryId moveSubtree(ProjectModel& model, EntryId entry, EntryId parent, std::size_t position);
 // One place up or down among the siblings; the new handle, or noEntry when not possible.
-EntryId moveUp(ProjectModel &model, EntryId entry);
-EntryId moveDown(ProjectModel &model, EntryId entry);
+EntryId moveUp(ProjectModel& model, EntryId entry);
+EntryId moveDown(ProjectModel& model, EntryId entry);
 
 // What a drop of a dragged entry does.
 enum class DropOutcome {
@@ -69,6 +69,6 @@ struct DropResult {
     EntryId moved = noEntry;
 };
 // Drops source on target (noEntry when the cursor was over no entry).
-DropResult dropEntry(ProjectModel &model, EntryId source, EntryId target);
+DropResult dropEntry(ProjectModel& model, EntryId source, EntryId target);
 
 } // namespace kadro

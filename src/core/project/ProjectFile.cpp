@@ -14,20 +14,20 @@ constexpr std::uint8_t magic[5] = {'P', 'R', 'G', '2', 0};
 // A project file of 255 entries with the longest texts stays far below this.
 constexpr std::uintmax_t maxProjectFileBytes = 1u << 24;
 
-std::string describeEntry(const ProjectModel &model, EntryId id) {
+std::string describeEntry(const ProjectModel& model, EntryId id) {
     return "\"" + model.tree.entry(id).label + "\"";
 }
 
-std::string checkRecordTexts(const ProjectRecord &r) {
-    for (const std::string *text : {&r.name, &r.path, &r.extraText})
+std::string checkRecordTexts(const ProjectRecord& r) {
+    for (const std::string* text : {&r.name, &r.path, &r.extraText})
         if (text->size() > maxRecordTextBytes)
             return "a text of " + std::to_string(text->size()) + " bytes (at most " +
                    std::to_string(maxRecordTextBytes) + ")";
     return {};
 }
 
-void writeRecord(bytes::ByteWriter &out, const ProjectRecord &r) {
-    for (const std::string *text : {&r.name, &r.path, &r.extraText}) {
+void writeRecord(bytes::ByteWriter& out, const ProjectRecord& r) {
+    for (const std::string* text : {&r.name, &r.path, &r.extraText}) {
         out.u16(static_cast<std::uint32_t>(text->size()));
         out.text(*text);
     }
@@ -37,7 +37,7 @@ void writeRecord(bytes::ByteWriter &out, const ProjectRecord &r) {
     out.u32(static_cast<std::uint32_t>(r.blockX));
 }
 
-bool readText(bytes::ByteReader &in, std::string &text) {
+bool readText(bytes::ByteReader& in, std::string& text) {
     std::uint16_t length = 0;
     std::span<const std::uint8_t> raw;
     if (!in.u16(length) || !in.raw(length, raw))
@@ -46,10 +46,10 @@ bool readText(bytes::ByteReader &in, std::string &text) {
     return true;
 }
 
-bool readRecord(bytes::ByteReader &in, ProjectRecord &r) {
+bool readRecord(bytes::ByteReader& in, ProjectRecord& r) {
     if (!readText(in, r.name) || !readText(in, r.path) || !readText(in, r.extraText))
         return false;
-    for (std::uint8_t *b : {&r.kind, &r.blockHeight, &r.reservedA, &r.blockY, &r.blockWidth,
+    for (std::uint8_t* b : {&r.kind, &r.blockHeight, &r.reservedA, &r.blockY, &r.blockWidth,
                             &r.autoIncrease, &r.reservedB, &r.live})
         if (!in.u8(*b))
             return false;
@@ -58,7 +58,7 @@ bool readRecord(bytes::ByteReader &in, ProjectRecord &r) {
 
 // The entry under which an entry of `depth` goes, coming from `cursor` at `previous`. A jump of
 // more than one level down counts as one; the parent of the top level is the top level.
-EntryId placeCursor(const ProjectTree &tree, EntryId cursor, std::int32_t previous,
+EntryId placeCursor(const ProjectTree& tree, EntryId cursor, std::int32_t previous,
                     std::int32_t depth) {
     std::int64_t ups = 0;
     if (depth < previous)
@@ -72,8 +72,8 @@ EntryId placeCursor(const ProjectTree &tree, EntryId cursor, std::int32_t previo
 
 } // namespace
 
-std::string checkProjectLimits(const ProjectModel &model) {
-    const ProjectTree &tree = model.tree;
+std::string checkProjectLimits(const ProjectModel& model) {
+    const ProjectTree& tree = model.tree;
     if (tree.empty())
         return "the project has no root entry";
     const auto entries = tree.subtree(tree.root());
@@ -81,7 +81,7 @@ std::string checkProjectLimits(const ProjectModel &model) {
         return "the project has " + std::to_string(entries.size()) +
                " entries; a project file holds at most " + std::to_string(maxProjectEntries);
     for (EntryId id : entries) {
-        const auto &label = tree.entry(id).label;
+        const auto& label = tree.entry(id).label;
         if (label.size() > maxLabelBytes)
             return "the name " + describeEntry(model, id) + " is " + std::to_string(label.size()) +
                    " bytes long; a project file holds at most " + std::to_string(maxLabelBytes);
@@ -95,8 +95,8 @@ std::string checkProjectLimits(const ProjectModel &model) {
     return {};
 }
 
-std::vector<std::uint8_t> projectFileBytes(const ProjectModel &model) {
-    const ProjectTree &tree = model.tree;
+std::vector<std::uint8_t> projectFileBytes(const ProjectModel& model) {
+    const ProjectTree& tree = model.tree;
     bytes::ByteWriter out;
     out.raw(magic);
     // The count is of the entries written, so that it always matches the blocks that follow.
@@ -106,7 +106,7 @@ std::vector<std::uint8_t> projectFileBytes(const ProjectModel &model) {
         std::int32_t depth = 0;
         for (EntryId at = tree.parent(id); at != noEntry; at = tree.parent(at))
             ++depth;
-        const auto &e = tree.entry(id);
+        const auto& e = tree.entry(id);
         out.u32(static_cast<std::uint32_t>(depth));
         out.u8(e.picture);
         out.u8(static_cast<std::uint32_t>(e.label.size()));
@@ -117,7 +117,7 @@ std::vector<std::uint8_t> projectFileBytes(const ProjectModel &model) {
     return out.take();
 }
 
-bool writeProjectFile(const ProjectModel &model, const std::string &path, UserInterface &ui) {
+bool writeProjectFile(const ProjectModel& model, const std::string& path, UserInterface& ui) {
     if (auto why = checkProjectLimits(model); !why.empty()) {
         ui.showMessage(path + ": the project was not saved: " + why, MessageIcon::Warning);
         return false;
@@ -130,7 +130,7 @@ bool writeProjectFile(const ProjectModel &model, const std::string &path, UserIn
     return true;
 }
 
-int readProjectFile(ProjectModel &model, const std::string &path, UserInterface &ui) {
+int readProjectFile(ProjectModel& model, const std::string& path, UserInterface& ui) {
     const auto bytes = fileio::readFile(path, maxProjectFileBytes);
     if (!bytes) {
         ui.showMessage(path + ": cannot open the project file", MessageIcon::Warning);
@@ -139,8 +139,8 @@ int readProjectFile(ProjectModel &model, const std::string &path, UserInterface 
     return parseProjectFile(model, *bytes, path, ui);
 }
 
-int parseProjectFile(ProjectModel &model, std::span<const std::uint8_t> bytes,
-                     const std::string &path, UserInterface &ui) {
+int parseProjectFile(ProjectModel& model, std::span<const std::uint8_t> bytes,
+                     const std::string& path, UserInterface& ui) {
     if (bytes.size() < 5 || !std::equal(magic, magic + 5, bytes.begin())) {
         ui.showMessage(prgFileError, MessageIcon::Warning);
         return 0;

@@ -9,7 +9,7 @@ std::optional<ProjectRecord> ProjectModel::recordOf(EntryId id) const {
     return records_[static_cast<std::size_t>(d - 1)];
 }
 
-ProjectRecord *ProjectModel::record(EntryId id) {
+ProjectRecord* ProjectModel::record(EntryId id) {
     const int d = tree.entry(id).itemData;
     if (d < 1 || static_cast<std::size_t>(d) > records_.size())
         return nullptr;

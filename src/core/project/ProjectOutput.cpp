@@ -12,16 +12,16 @@ namespace kadro {
 
 namespace {
 
-int bankSize(const ConversionSettings &s, int k) {
+int bankSize(const ConversionSettings& s, int k) {
     return static_cast<std::uint16_t>(s.bankSizes[static_cast<std::size_t>(k)]);
 }
 
-int bankRow(const ConversionSettings &s, int k) {
+int bankRow(const ConversionSettings& s, int k) {
     return s.bankStartRows[static_cast<std::size_t>(k)];
 }
 
 // Values as "\tdb\t" lines of `perLine` values; a line ends after its last value.
-void appendDbValue(std::string &out, std::int64_t value, std::size_t index, std::size_t perLine) {
+void appendDbValue(std::string& out, std::int64_t value, std::size_t index, std::size_t perLine) {
     if (index % perLine == 0)
         out += "\tdb\t";
     out += hexByte(value);
@@ -36,7 +36,7 @@ std::string hexByte(std::int64_t value) {
     return text;
 }
 
-void ProjectOutput::appendPattern(const std::vector<std::uint8_t> &data, std::int64_t from,
+void ProjectOutput::appendPattern(const std::vector<std::uint8_t>& data, std::int64_t from,
                                   std::int64_t length) {
     // The last block of a bank reaches past the stored patterns; those bytes are 0xFF.
     const auto size = static_cast<std::int64_t>(data.size());
@@ -49,8 +49,8 @@ void ProjectOutput::countBank(std::int64_t length) {
     blockCounter_ += static_cast<int>(length / blockBytes);
 }
 
-void ProjectOutput::writeFirstBank(const KdrDocument &document, std::string &records, int &prev) {
-    const ConversionSettings &s = document.settings;
+void ProjectOutput::writeFirstBank(const KdrDocument& document, std::string& records, int& prev) {
+    const ConversionSettings& s = document.settings;
     if (s.charSize > 1 && blockCounter_ % 2 == 1) {
         // 16-pixel-wide characters need their bank to start on an even 2 KB block.
         pattern_.insert(pattern_.end(), blockBytes, 0);
@@ -85,9 +85,9 @@ void ProjectOutput::writeFirstBank(const KdrDocument &document, std::string &rec
     countBank(length);
 }
 
-void ProjectOutput::writeLaterBank(const KdrDocument &document, int k, std::string &records,
-                                   int &prev) {
-    const ConversionSettings &s = document.settings;
+void ProjectOutput::writeLaterBank(const KdrDocument& document, int k, std::string& records,
+                                   int& prev) {
+    const ConversionSettings& s = document.settings;
     const std::int64_t length = (bankSize(s, k) / blockBytes + 1) * blockBytes;
     appendPattern(document.results.patternData, static_cast<std::int64_t>(k) * s.bankStride(),
                   length);
@@ -105,7 +105,7 @@ void ProjectOutput::writeLaterBank(const KdrDocument &document, int k, std::stri
     countBank(length);
 }
 
-std::string ProjectOutput::addItem(std::string_view name, const KdrDocument &document) {
+std::string ProjectOutput::addItem(std::string_view name, const KdrDocument& document) {
     const std::string label(name);
     std::string records;
     int prev = 0;
@@ -128,8 +128,8 @@ void ProjectOutput::finish() {
         pattern_.insert(pattern_.end(), static_cast<std::size_t>(fillUnit - rest), 0xFF);
 }
 
-std::string pntTable(const KdrDocument &document) {
-    const auto &map = document.results.mapData;
+std::string pntTable(const KdrDocument& document) {
+    const auto& map = document.results.mapData;
     const std::size_t tiles = map.size() / 3;
     std::string out;
     for (std::size_t i = 0; i < tiles; ++i)
@@ -137,9 +137,9 @@ std::string pntTable(const KdrDocument &document) {
     return out + "\n";
 }
 
-std::string attributeTable(const KdrDocument &document) {
-    const ConversionSettings &s = document.settings;
-    const auto &map = document.results.mapData;
+std::string attributeTable(const KdrDocument& document) {
+    const ConversionSettings& s = document.settings;
+    const auto& map = document.results.mapData;
     const std::int64_t across = s.width / s.geometry().width;
     const std::int64_t down = s.height / s.geometry().height;
     const std::int64_t first = 2 * static_cast<std::int64_t>(map.size() / 3);
@@ -163,8 +163,8 @@ std::string attributeTable(const KdrDocument &document) {
     return out + "\n";
 }
 
-std::string paletteTable(const KdrDocument &document) {
-    const auto &codes = document.results.paletteCodes;
+std::string paletteTable(const KdrDocument& document) {
+    const auto& codes = document.results.paletteCodes;
     std::string out;
     std::size_t index = 0;
     for (std::size_t half = 0; half < 2; ++half)
@@ -174,7 +174,7 @@ std::string paletteTable(const KdrDocument &document) {
     return out;
 }
 
-std::string projectOutputDirectory(const std::string &projectPath) {
+std::string projectOutputDirectory(const std::string& projectPath) {
     const std::string dir = paths::directory(projectPath);
     if (!dir.empty())
         return dir;
@@ -185,7 +185,7 @@ std::string projectOutputDirectory(const std::string &projectPath) {
 namespace {
 
 // Why an item cannot have a NAME.ASM of its own beside the other outputs, or empty.
-std::string itemNameProblem(const std::string &name, const std::set<std::string> &used) {
+std::string itemNameProblem(const std::string& name, const std::set<std::string>& used) {
     if (name.empty())
         return "it has no name";
     if (name.find_first_of("/\\") != std::string::npos || name == "." || name == "..")
@@ -197,13 +197,13 @@ std::string itemNameProblem(const std::string &name, const std::set<std::string>
     return {};
 }
 
-bool isAbsolutePath(const std::string &path) {
+bool isAbsolutePath(const std::string& path) {
     const bool drive = path.size() > 2 && path[1] == ':' && (path[2] == '\\' || path[2] == '/');
     return drive || (!path.empty() && (path[0] == '/' || path[0] == '\\'));
 }
 
-bool commitText(const std::string &path, const std::string &text, ProjectOutputReport &report,
-                UserInterface &ui) {
+bool commitText(const std::string& path, const std::string& text, ProjectOutputReport& report,
+                UserInterface& ui) {
     std::string error;
     if (!fileio::writeTextFile(path, text, &error)) {
         ui.showMessage(error, MessageIcon::Warning);
@@ -215,17 +215,17 @@ bool commitText(const std::string &path, const std::string &text, ProjectOutputR
 
 } // namespace
 
-ProjectOutputReport writeProjectOutput(const std::vector<ProjectRecord> &records,
-                                       const std::string &directory, UserInterface &ui) {
+ProjectOutputReport writeProjectOutput(const std::vector<ProjectRecord>& records,
+                                       const std::string& directory, UserInterface& ui) {
     ProjectOutputReport report;
     ProjectOutput output;
     std::vector<std::pair<std::string, std::string>> itemFiles;
     std::set<std::string> used;
-    for (const ProjectRecord &r : records) {
+    for (const ProjectRecord& r : records) {
         if (r.live == 0 || r.entryKind() != EntryKind::Item)
             continue;
         const std::string name = paths::toUpper(r.name);
-        auto skip = [&](const std::string &why) {
+        auto skip = [&](const std::string& why) {
             ui.showMessage("item \"" + r.name + "\" skipped: " + why, MessageIcon::Warning);
             report.skipped.push_back(r.name);
         };
@@ -258,7 +258,7 @@ ProjectOutputReport writeProjectOutput(const std::vector<ProjectRecord> &records
     }
     output.finish();
     report.blocks = output.blockCounter();
-    for (const auto &[path, text] : itemFiles)
+    for (const auto& [path, text] : itemFiles)
         if (!commitText(path, text, report, ui))
             return report;
     if (!commitText(paths::join(directory, projectIrqFile), output.irqText(), report, ui))

@@ -11,8 +11,8 @@
 
 namespace kadro {
 
-inline constexpr const char *projectPatternFile = "VT03PGT.BIN";
-inline constexpr const char *projectIrqFile = "VT03IRQ.ASM";
+inline constexpr const char* projectPatternFile = "VT03PGT.BIN";
+inline constexpr const char* projectIrqFile = "VT03IRQ.ASM";
 
 // The combined console data of a project, built in memory item by item: one pattern file
 // shared by all items (numbered in 2 KB blocks), the IRQ table of every item and each item's own
@@ -26,20 +26,20 @@ public:
     static constexpr int maxBlockNumber = 0xFF;
 
     // Appends one item (NAME already upper case) and gives the text of its NAME.ASM file.
-    std::string addItem(std::string_view name, const KdrDocument &document);
+    std::string addItem(std::string_view name, const KdrDocument& document);
     // Pads the pattern file with 0xFF to a multiple of 32 KB of written pattern bytes.
     void finish();
 
-    const std::vector<std::uint8_t> &patternFile() const { return pattern_; }
-    const std::string &irqText() const { return irq_; }
+    const std::vector<std::uint8_t>& patternFile() const { return pattern_; }
+    const std::string& irqText() const { return irq_; }
     int blockCounter() const { return blockCounter_; }
     // The largest block number any IRQ record printed so far.
     int largestBlockNumber() const { return largestBlock_; }
 
 private:
-    void writeFirstBank(const KdrDocument &document, std::string &records, int &prev);
-    void writeLaterBank(const KdrDocument &document, int k, std::string &records, int &prev);
-    void appendPattern(const std::vector<std::uint8_t> &data, std::int64_t from,
+    void writeFirstBank(const KdrDocument& document, std::string& records, int& prev);
+    void writeLaterBank(const KdrDocument& document, int k, std::string& records, int& prev);
+    void appendPattern(const std::vector<std::uint8_t>& data, std::int64_t from,
                        std::int64_t length);
     void countBank(std::int64_t length);
 
@@ -54,12 +54,12 @@ private:
 std::string hexByte(std::int64_t value);
 
 // The item's PNT, attribute and palette tables, each after its label.
-std::string pntTable(const KdrDocument &document);
-std::string attributeTable(const KdrDocument &document);
-std::string paletteTable(const KdrDocument &document);
+std::string pntTable(const KdrDocument& document);
+std::string attributeTable(const KdrDocument& document);
+std::string paletteTable(const KdrDocument& document);
 
 // Where the output of a project goes: its file's folder ("." for a bare file name).
-std::string projectOutputDirectory(const std::string &projectPath);
+std::string projectOutputDirectory(const std::string& projectPath);
 
 struct ProjectOutputReport {
     bool written = false;             // the files were saved
@@ -73,7 +73,7 @@ struct ProjectOutputReport {
 // taken from directory); an item whose document cannot be read, or whose name cannot be a file
 // name of its own, is skipped with a message. A project that needs block numbers above $FF is
 // refused whole. Nothing is written unless the whole output was built.
-ProjectOutputReport writeProjectOutput(const std::vector<ProjectRecord> &records,
-                                       const std::string &directory, UserInterface &ui);
+ProjectOutputReport writeProjectOutput(const std::vector<ProjectRecord>& records,
+                                       const std::string& directory, UserInterface& ui);
 
 } // namespace kadro

@@ -25,7 +25,7 @@ struct ProjectRecord {
     std::int32_t blockX = -1;
 
     EntryKind entryKind() const { return static_cast<EntryKind>(kind); }
-    bool operator==(const ProjectRecord &) const = default;
+    bool operator==(const ProjectRecord&) const = default;
 };
 
 } // namespace kadro

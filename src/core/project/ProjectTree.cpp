@@ -14,16 +14,16 @@ bool ProjectTree::contains(EntryId id) const {
     return id >= 0 && static_cast<std::size_t>(id) < entries_.size() && entry(id).present;
 }
 
-const std::vector<EntryId> &ProjectTree::children(EntryId id) const {
+const std::vector<EntryId>& ProjectTree::children(EntryId id) const {
     return id == noEntry ? topLevel_ : entry(id).children;
 }
 
-std::vector<EntryId> &ProjectTree::childList(EntryId parent) {
+std::vector<EntryId>& ProjectTree::childList(EntryId parent) {
     return parent == noEntry ? topLevel_ : entries_[static_cast<std::size_t>(parent)].children;
 }
 
 std::size_t ProjectTree::indexInParent(EntryId id) const {
-    const auto &siblings = children(parent(id));
+    const auto& siblings = children(parent(id));
     return static_cast<std::size_t>(std::find(siblings.begin(), siblings.end(), id) -
                                     siblings.begin());
 }
@@ -34,7 +34,7 @@ EntryId ProjectTree::previousSibling(EntryId id) const {
 }
 
 EntryId ProjectTree::nextSibling(EntryId id) const {
-    const auto &siblings = children(parent(id));
+    const auto& siblings = children(parent(id));
     const std::size_t at = indexInParent(id);
     return at + 1 >= siblings.size() ? noEntry : siblings[at + 1];
 }
@@ -53,7 +53,7 @@ std::vector<EntryId> ProjectTree::subtree(EntryId id) const {
         const EntryId at = pending.back();
         pending.pop_back();
         out.push_back(at);
-        const auto &kids = entry(at).children;
+        const auto& kids = entry(at).children;
         pending.insert(pending.end(), kids.rbegin(), kids.rend());
     }
     return out;
@@ -63,7 +63,7 @@ EntryId ProjectTree::insert(EntryId parent, std::size_t position, std::string la
                             std::uint8_t picture, int itemData) {
     const auto id = static_cast<EntryId>(entries_.size());
     entries_.push_back(Entry{std::move(label), picture, itemData, parent, {}, true});
-    auto &siblings = childList(parent);
+    auto& siblings = childList(parent);
     position = std::min(position, siblings.size());
     siblings.insert(siblings.begin() + static_cast<std::ptrdiff_t>(position), id);
     ++count_;
@@ -80,10 +80,10 @@ void ProjectTree::setLabel(EntryId id, std::string label) {
 }
 
 void ProjectTree::remove(EntryId id) {
-    auto &siblings = childList(parent(id));
+    auto& siblings = childList(parent(id));
     siblings.erase(std::find(siblings.begin(), siblings.end(), id));
     for (EntryId gone : subtree(id)) {
-        auto &e = entries_[static_cast<std::size_t>(gone)];
+        auto& e = entries_[static_cast<std::size_t>(gone)];
         e.present = false;
         e.children.clear();
         --count_;

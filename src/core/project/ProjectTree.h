@@ -32,11 +32,11 @@ public:
     // The first top-level entry, or noEntry for an empty tree.
     EntryId root() const { return topLevel_.empty() ? noEntry : topLevel_.front(); }
     bool contains(EntryId id) const;
-    const Entry &entry(EntryId id) const { return entries_[static_cast<std::size_t>(id)]; }
+    const Entry& entry(EntryId id) const { return entries_[static_cast<std::size_t>(id)]; }
 
     EntryId parent(EntryId id) const { return entry(id).parent; }
     // Children of an entry; those of noEntry are the top-level entries.
-    const std::vector<EntryId> &children(EntryId id) const;
+    const std::vector<EntryId>& children(EntryId id) const;
     std::size_t indexInParent(EntryId id) const;
     EntryId previousSibling(EntryId id) const;
     EntryId nextSibling(EntryId id) const;
@@ -54,7 +54,7 @@ public:
     void remove(EntryId id);
 
 private:
-    std::vector<EntryId> &childList(EntryId parent);
+    std::vector<EntryId>& childList(EntryId parent);
 
     std::vector<Entry> entries_;
     std::vector<EntryId> topLevel_;

@@ -18,7 +18,7 @@ namespace {
 struct FakePrompt : FilePrompt {
     std::deque<std::optional<std::string>> answers;
     std::vector<FileRequest> asked;
-    std::optional<std::string> ask(const FileRequest &request) override {
+    std::optional<std::string> ask(const FileRequest& request) override {
         asked.push_back(request);
         auto answer = answers.front();
         answers.pop_front();
@@ -28,11 +28,11 @@ struct FakePrompt : FilePrompt {
 
 struct FakeSettings : SettingsStore {
     std::map<std::string, std::string> values;
-    std::optional<std::string> readString(const std::string &key) const override {
+    std::optional<std::string> readString(const std::string& key) const override {
         auto it = values.find(key);
         return it == values.end() ? std::nullopt : std::optional(it->second);
     }
-    void writeString(const std::string &key, const std::string &value) override {
+    void writeString(const std::string& key, const std::string& value) override {
         values[key] = value;
     }
 };
@@ -45,7 +45,7 @@ struct Session {
     test::RecordingUserInterface ui;
 
     Session() { startUpProject(model, settings, ui); }
-    EntryId addSection(const std::string &name) {
+    EntryId addSection(const std::string& name) {
         return addEntry(model, model.tree.root(), SectionFields{name, true});
     }
 };

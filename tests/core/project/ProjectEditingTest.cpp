@@ -104,11 +104,11 @@ TEST(ProjectEditing, MovingReversesChildrenAtEveryLevelAndTwoMovesRestore) {
     Tree t;
     const EntryId x = addEntry(t.m, t.section, IncreaseFields{false, "X", {}, true});
     // Group G gets children A, B, C; A gets a1, a2.
-    for (const char *name : {"C", "B", "A"})
+    for (const char* name : {"C", "B", "A"})
         addEntry(t.m, t.group, IncreaseFields{false, name, {}, true});
     t.m.tree.remove(t.item);
     const EntryId a = t.child(t.group, 0);
-    for (const char *name : {"a2", "a1"})
+    for (const char* name : {"a2", "a1"})
         addEntry(t.m, a, IncreaseFields{false, name, {}, true});
     ASSERT_EQ(t.labels(t.section), (std::vector<std::string>{"X", "G"}));
 
@@ -129,7 +129,7 @@ TEST(ProjectEditing, MovingReversesChildrenAtEveryLevelAndTwoMovesRestore) {
 
 TEST(ProjectEditing, UpwardAndDownwardMoveOnePlaceAmongMany) {
     Tree t;
-    for (const char *name : {"D", "C", "B", "A"})
+    for (const char* name : {"D", "C", "B", "A"})
         addEntry(t.m, t.root, SectionFields{name, true});
     // A B C D S
     moveUp(t.m, t.child(t.root, 2));

@@ -10,14 +10,14 @@ using namespace kadro;
 
 namespace {
 
-ProjectModel rootOnly(const std::string &path = "C:\\work\\game.prg") {
+ProjectModel rootOnly(const std::string& path = "C:\\work\\game.prg") {
     ProjectModel m;
     m.projectPath = path;
     m.tree.insertLast(noEntry, path, 0, 0);
     return m;
 }
 
-EntryId addLast(ProjectModel &m, EntryId parent, const std::string &name, EntryKind kind) {
+EntryId addLast(ProjectModel& m, EntryId parent, const std::string& name, EntryKind kind) {
     ProjectRecord r;
     r.name = name;
     r.kind = static_cast<std::uint8_t>(kind);
@@ -26,7 +26,7 @@ EntryId addLast(ProjectModel &m, EntryId parent, const std::string &name, EntryK
     return m.tree.insertLast(parent, name, r.kind, id);
 }
 
-std::vector<std::string> labels(const ProjectModel &m, EntryId parent) {
+std::vector<std::string> labels(const ProjectModel& m, EntryId parent) {
     std::vector<std::string> out;
     for (EntryId c : m.tree.children(parent))
         out.push_back(m.tree.entry(c).label);
@@ -35,10 +35,10 @@ std::vector<std::string> labels(const ProjectModel &m, EntryId parent) {
 
 // A hand-written file: depth, picture and label of each entry, an empty record for each but the
 // first.
-std::vector<std::uint8_t> handWritten(const std::vector<std::pair<int, std::string>> &entries) {
+std::vector<std::uint8_t> handWritten(const std::vector<std::pair<int, std::string>>& entries) {
     std::vector<std::uint8_t> b{'P', 'R', 'G', '2', 0, static_cast<std::uint8_t>(entries.size())};
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const auto &[depth, label] = entries[i];
+        const auto& [depth, label] = entries[i];
         for (int k = 0; k < 4; ++k)
             b.push_back(static_cast<std::uint8_t>(depth >> (8 * k)));
         b.push_back(i == 0 ? 0 : 2);
@@ -123,7 +123,7 @@ TEST(ProjectFile, LongestLabelAndTextsRoundTripAndLongerOnesAreRefused) {
     EXPECT_EQ(back.tree.entry(back.tree.children(back.tree.root())[0]).label,
               std::string(255, 'n'));
 
-    auto refused = [&](ProjectModel &model, const std::string &what) {
+    auto refused = [&](ProjectModel& model, const std::string& what) {
         ui.messages.clear();
         ASSERT_TRUE(fileio::writeFile(dir.file("old.prg"), projectFileBytes(rootOnly()), nullptr));
         const auto before = fileio::readFile(dir.file("old.prg"));
@@ -161,7 +161,7 @@ TEST(ProjectFile, BadFilesAreRefusedAndLeaveTheProjectAsItWas) {
         {{good.begin(), good.begin() + 12}, "ends inside entry 1 of 3"},
         {{'P', 'R', 'G', '2', 0, 0}, "holds no entries"},
     };
-    for (const auto &[bytes, message] : cases) {
+    for (const auto& [bytes, message] : cases) {
         test::RecordingUserInterface ui;
         ProjectModel copy = m;
         EXPECT_EQ(parseProjectFile(copy, bytes, "x.prg", ui), 0) << message;

@@ -12,12 +12,12 @@ using test::convertedDocument;
 
 namespace {
 
-std::string text(const std::string &path) {
+std::string text(const std::string& path) {
     const auto bytes = fileio::readFile(path);
     return bytes ? std::string(bytes->begin(), bytes->end()) : std::string("(missing)");
 }
 
-std::vector<std::uint8_t> slice(const std::vector<std::uint8_t> &data, std::size_t from,
+std::vector<std::uint8_t> slice(const std::vector<std::uint8_t>& data, std::size_t from,
                                 std::size_t length) {
     std::vector<std::uint8_t> out;
     for (std::size_t i = from; i < from + length; ++i)
@@ -25,11 +25,11 @@ std::vector<std::uint8_t> slice(const std::vector<std::uint8_t> &data, std::size
     return out;
 }
 
-void append(std::vector<std::uint8_t> &to, const std::vector<std::uint8_t> &more) {
+void append(std::vector<std::uint8_t>& to, const std::vector<std::uint8_t>& more) {
     to.insert(to.end(), more.begin(), more.end());
 }
 
-ProjectRecord item(const std::string &name, const std::string &path) {
+ProjectRecord item(const std::string& name, const std::string& path) {
     ProjectRecord r;
     r.name = name;
     r.path = path;
@@ -43,13 +43,13 @@ struct OutputRun {
     test::RecordingUserInterface ui;
     std::vector<ProjectRecord> records;
 
-    void add(const std::string &name, const KdrDocument &document) {
+    void add(const std::string& name, const KdrDocument& document) {
         const std::string path = dir.file(name + ".kdr");
         EXPECT_TRUE(fileio::writeFile(path, kdrBytes(document), nullptr));
         records.push_back(item(name, path));
     }
     ProjectOutputReport run() { return writeProjectOutput(records, dir.path().string(), ui); }
-    std::string file(const std::string &name) { return text(dir.file(name)); }
+    std::string file(const std::string& name) { return text(dir.file(name)); }
 };
 
 } // namespace
@@ -75,7 +75,7 @@ TEST(ProjectOutput, TwoBankLogoExample) {
                             "\tdb\t$00,$10,$02,$03,$04,$05\r\nLOGO_pnt:\r\n\tdb\t$00,$01,",
                             0),
               0u);
-    for (const char *label : {"\r\nLOGO_attrib:\r\n", "\r\nLOGO_palette:\r\n"})
+    for (const char* label : {"\r\nLOGO_attrib:\r\n", "\r\nLOGO_palette:\r\n"})
         EXPECT_NE(asmText.find(label), std::string::npos) << label;
     EXPECT_EQ(asmText.find("\n\n"), std::string::npos); // every line end is CR LF
 }
@@ -98,7 +98,7 @@ TEST(ProjectOutput, ItemTablesHaveTheirLayout) {
 
     // One 4 x 4 block of tiles: a(0,0) | a(0,2)*4 | a(2,0)*16 | a(2,2)*64.
     auto square = convertedDocument(32, 32, {0}, {64});
-    auto attr = [&](int r, int c) -> std::uint8_t & {
+    auto attr = [&](int r, int c) -> std::uint8_t& {
         return square.results.mapData[32 + r * 4 + c];
     };
     attr(0, 0) = 1;
@@ -222,7 +222,7 @@ TEST(ProjectOutput, BlockNumbersAboveFFAreRefusedWhole) {
     for (int k = 0; k < 16; ++k)
         rows.push_back(8 * k);
     const auto big = convertedDocument(256, 240, rows, sizes);
-    for (const char *name : {"A", "B", "C", "D"})
+    for (const char* name : {"A", "B", "C", "D"})
         out.add(name, big);
     auto report = out.run();
     ASSERT_TRUE(report.written); // 256 blocks: the last numbers are $FC..$FF
