@@ -154,9 +154,7 @@ int parseProjectFile(ProjectModel& model, std::span<const std::uint8_t> bytes,
                        MessageIcon::Warning);
         return 0;
     };
-    if (!in.u8(count))
-        return truncated(-1);
-    if (count == 0) {
+    if (!in.u8(count) || count == 0) {
         ui.showMessage(path + ": the project file holds no entries", MessageIcon::Warning);
         return 0;
     }

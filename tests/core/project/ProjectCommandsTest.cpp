@@ -1,3 +1,4 @@
+#include "ConvertedDocument.h"
 #include "RecordingUserInterface.h"
 #include "TempDir.h"
 
@@ -54,104 +55,94 @@ struct Session {
 
 TEST(ProjectCommands, StartUpShowsAnUntitledRootOrTheRememberedProject) {
     Session s;
-    EXPECT_EQ(s.model.projectPath, "Untitled");
     EXPECT_EQ(s.model.tree.entry(s.model.tree.root()).label, "Untitled");
-    EXPECT_EQ(s.model.nextId(), 1);
-
     s.addSection("Intro");
     s.prompt.answers = {s.dir.file("a.prg")};
     ASSERT_TRUE(saveProject(s.model, s.prompt, s.settings, s.ui));
 
     ProjectModel next;
-    test::RecordingUserInterface ui;
-    startUpProject(next, s.settings, ui);
+    startUpProject(next, s.settings, s.ui);
     EXPECT_EQ(next.projectPath, s.dir.file("a.prg"));
     EXPECT_EQ(next.recordOf(next.tree.children(next.tree.root())[0])->name, "Intro");
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(s.ui.messages.empty());
 
     // A remembered file that is gone: reported, and the root stays alone under that path.
     std::filesystem::remove(s.dir.file("a.prg"));
     ProjectModel gone;
-    startUpProject(gone, s.settings, ui);
-    EXPECT_EQ(ui.messages.size(), 1u);
+    startUpProject(gone, s.settings, s.ui);
+    EXPECT_EQ(s.ui.messages.size(), 1u);
     EXPECT_EQ(gone.tree.size(), 1u);
     EXPECT_EQ(gone.tree.entry(gone.tree.root()).label, s.dir.file("a.prg"));
 }
 
-TEST(ProjectCommands, SaveAsksOnlyWhileUntitled) {
+TEST(ProjectCommands, SaveAsksOnlyWhileUntitledAndKeepsThePathOfTheLastGoodSave) {
     Session s;
     s.addSection("One");
-    s.prompt.answers = {std::nullopt};
+    s.prompt.answers = {std::nullopt, s.dir.file("p.prg"), s.dir.file("no/such/dir/q.prg")};
     EXPECT_FALSE(saveProject(s.model, s.prompt, s.settings, s.ui));
-    EXPECT_EQ(s.prompt.asked.size(), 1u);
     EXPECT_EQ(s.prompt.asked[0].mode, FileRequest::Mode::Save);
     EXPECT_EQ(s.prompt.asked[0].filter, "工程文件(*.prg)|*.prg||");
     EXPECT_EQ(s.prompt.asked[0].initialName, "Untitled");
     EXPECT_TRUE(s.settings.values.empty());
 
-    s.prompt.answers = {s.dir.file("p.prg")};
     ASSERT_TRUE(saveProject(s.model, s.prompt, s.settings, s.ui));
     EXPECT_EQ(s.settings.values["PRGPath"], s.dir.file("p.prg"));
-    EXPECT_EQ(s.model.tree.entry(s.model.tree.root()).label, s.dir.file("p.prg"));
-
     s.settings.values.clear();
     s.addSection("Two");
     ASSERT_TRUE(saveProject(s.model, s.prompt, s.settings, s.ui));
-    EXPECT_EQ(s.prompt.asked.size(), 2u); // no new question
+    EXPECT_EQ(s.prompt.asked.size(), 2u); // no new question, no registry write
     EXPECT_TRUE(s.settings.values.empty());
     ProjectModel back;
     EXPECT_EQ(readProjectFile(back, s.dir.file("p.prg"), s.ui), 3);
-}
 
-TEST(ProjectCommands, FailedSaveAsKeepsThePreviousPath) {
-    Session s;
-    s.prompt.answers = {s.dir.file("p.prg"), s.dir.file("no/such/folder/q.prg")};
-    ASSERT_TRUE(saveProjectAs(s.model, s.prompt, s.settings, s.ui));
     EXPECT_FALSE(saveProjectAs(s.model, s.prompt, s.settings, s.ui));
     EXPECT_EQ(s.model.projectPath, s.dir.file("p.prg"));
     EXPECT_EQ(s.model.tree.entry(s.model.tree.root()).label, s.dir.file("p.prg"));
-    EXPECT_EQ(s.settings.values["PRGPath"], s.dir.file("p.prg"));
     EXPECT_EQ(s.ui.messages.size(), 1u);
 }
 
-TEST(ProjectCommands, LoadReplacesTheProjectOnlyWhenTheFileIsGood) {
+TEST(ProjectCommands, LoadAndNewReplaceTheProjectOnlyWhenTheyCan) {
     Session s;
-    s.addSection("Saved");
-    s.prompt.answers = {s.dir.file("good.prg")};
-    ASSERT_TRUE(saveProjectAs(s.model, s.prompt, s.settings, s.ui));
+    s.addSection("Mine");
     ASSERT_TRUE(fileio::writeFile(s.dir.file("bad.prg"),
                                   std::vector<std::uint8_t>{'P', 'R', 'G', '2', 1, 1}, nullptr));
-
-    Session other;
-    other.addSection("Mine");
-    other.prompt.answers = {s.dir.file("bad.prg"), std::nullopt, s.dir.file("good.prg")};
-    EXPECT_FALSE(loadProject(other.model, other.prompt, other.settings, other.ui));
-    EXPECT_EQ(other.ui.messages, std::vector<std::string>{"PRG文件错误!"});
-    EXPECT_EQ(other.model.projectPath, "Untitled");
-    EXPECT_TRUE(other.settings.values.empty());
-    EXPECT_FALSE(loadProject(other.model, other.prompt, other.settings, other.ui));
-    EXPECT_EQ(other.model.recordOf(other.model.tree.children(other.model.tree.root())[0])->name,
-              "Mine");
-
-    ASSERT_TRUE(loadProject(other.model, other.prompt, other.settings, other.ui));
-    EXPECT_EQ(other.model.projectPath, s.dir.file("good.prg"));
-    EXPECT_EQ(other.settings.values["PRGPath"], s.dir.file("good.prg"));
-    EXPECT_EQ(other.model.recordOf(other.model.tree.children(other.model.tree.root())[0])->name,
-              "Saved");
-}
-
-TEST(ProjectCommands, NewProjectWritesAnEmptyProjectAndCancelKeepsTheOldOne) {
-    Session s;
-    s.addSection("Old");
-    s.prompt.answers = {std::nullopt, s.dir.file("new.prg")};
+    s.prompt.answers = {s.dir.file("bad.prg"), std::nullopt, std::nullopt, s.dir.file("new.prg"),
+                        s.dir.file("new.prg")};
+    EXPECT_FALSE(loadProject(s.model, s.prompt, s.settings, s.ui));
+    EXPECT_EQ(s.ui.messages, std::vector<std::string>{"PRG文件错误!"});
+    EXPECT_FALSE(loadProject(s.model, s.prompt, s.settings, s.ui));
     EXPECT_FALSE(newProject(s.model, s.prompt, s.settings, s.ui));
+    EXPECT_EQ(s.model.projectPath, "Untitled");
     EXPECT_EQ(s.model.tree.size(), 2u);
+    EXPECT_TRUE(s.settings.values.empty());
 
     ASSERT_TRUE(newProject(s.model, s.prompt, s.settings, s.ui));
     EXPECT_EQ(s.model.tree.size(), 1u);
     EXPECT_TRUE(s.model.records().empty());
-    EXPECT_EQ(s.model.projectPath, s.dir.file("new.prg"));
+    EXPECT_EQ(fileio::readFile(s.dir.file("new.prg"))->size(), 12u + s.dir.file("new.prg").size());
+
+    s.addSection("Other");
+    ASSERT_TRUE(loadProject(s.model, s.prompt, s.settings, s.ui));
+    EXPECT_EQ(s.model.tree.size(), 1u);
     EXPECT_EQ(s.settings.values["PRGPath"], s.dir.file("new.prg"));
-    EXPECT_EQ(fileio::readFile(s.dir.file("new.prg"))->size(),
-              6u + 6 + s.dir.file("new.prg").size());
+}
+
+TEST(ProjectCommands, OutputSavesAndReadsBackSoDeletedItemsAreLeftOut) {
+    Session s;
+    ASSERT_TRUE(fileio::writeFile(s.dir.file("a.kdr"),
+                                  kdrBytes(test::convertedDocument(16, 16, {0}, {64})), nullptr));
+    const EntryId section = s.addSection("S");
+    const EntryId gone = addEntry(s.model, section, IncreaseFields{true, "Gone", "a.kdr"});
+    addEntry(s.model, section, IncreaseFields{true, "Kept", s.dir.file("a.kdr")});
+    addEntry(s.model, gone, SubBlockFields{"Sub"});
+    ASSERT_TRUE(deleteEntry(s.model, gone));
+
+    s.prompt.answers = {s.dir.file("out.prg")};
+    const auto report = outputProject(s.model, s.prompt, s.settings, s.ui);
+    ASSERT_TRUE(report.written);
+    EXPECT_EQ(s.model.records().size(), 2u); // compacted by the read-back
+    const auto irq = fileio::readFile(s.dir.file("VT03IRQ.ASM")).value();
+    EXPECT_EQ(std::string(irq.begin(), irq.end()),
+              "KEPT_irq:\r\n\tdb\t$00,$10,$00,$01,$02,$03\r\n");
+    EXPECT_FALSE(std::filesystem::exists(s.dir.file("GONE.ASM")));
 }

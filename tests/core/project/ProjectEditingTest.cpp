@@ -87,22 +87,9 @@ TEST(ProjectEditing, DeleteMarksTheSubtreeAndKeepsTheRecords) {
     EXPECT_TRUE(t.labels(t.section).empty());
 }
 
-TEST(ProjectEditing, EnablingFollowsSiblings) {
-    Tree t;
-    const EntryId b = addEntry(t.m, t.root, SectionFields{"B", true});
-    // Children of the root: B, S.
-    EXPECT_FALSE(canMoveUp(t.m, t.root));
-    EXPECT_FALSE(canMoveDown(t.m, t.root));
-    EXPECT_FALSE(canMoveUp(t.m, b));
-    EXPECT_TRUE(canMoveDown(t.m, b));
-    EXPECT_TRUE(canMoveUp(t.m, t.section));
-    EXPECT_FALSE(canMoveDown(t.m, t.section));
-    EXPECT_FALSE(canDelete(t.m, noEntry));
-}
-
 TEST(ProjectEditing, MovingReversesChildrenAtEveryLevelAndTwoMovesRestore) {
     Tree t;
-    const EntryId x = addEntry(t.m, t.section, IncreaseFields{false, "X", {}, true});
+    addEntry(t.m, t.section, IncreaseFields{false, "X", {}, true});
     // Group G gets children A, B, C; A gets a1, a2.
     for (const char* name : {"C", "B", "A"})
         addEntry(t.m, t.group, IncreaseFields{false, name, {}, true});
@@ -123,15 +110,18 @@ TEST(ProjectEditing, MovingReversesChildrenAtEveryLevelAndTwoMovesRestore) {
     EXPECT_EQ(t.labels(t.section), (std::vector<std::string>{"X", "G"}));
     EXPECT_EQ(t.labels(down), (std::vector<std::string>{"A", "B", "C"}));
     EXPECT_EQ(t.labels(t.child(down, 0)), (std::vector<std::string>{"a1", "a2"}));
-    EXPECT_EQ(moveDown(t.m, down), noEntry);
-    EXPECT_EQ(moveUp(t.m, x), noEntry);
 }
 
-TEST(ProjectEditing, UpwardAndDownwardMoveOnePlaceAmongMany) {
+TEST(ProjectEditing, UpwardAndDownwardMoveOnePlaceWhenTheyAreEnabled) {
     Tree t;
     for (const char* name : {"D", "C", "B", "A"})
         addEntry(t.m, t.root, SectionFields{name, true});
     // A B C D S
+    EXPECT_FALSE(canMoveUp(t.m, t.root) || canMoveDown(t.m, t.root) || canDelete(t.m, t.root));
+    EXPECT_FALSE(canMoveUp(t.m, t.child(t.root, 0)));
+    EXPECT_FALSE(canMoveDown(t.m, t.section));
+    EXPECT_TRUE(canMoveDown(t.m, t.child(t.root, 0)) && canMoveUp(t.m, t.section));
+    EXPECT_EQ(moveUp(t.m, t.child(t.root, 0)), noEntry);
     moveUp(t.m, t.child(t.root, 2));
     EXPECT_EQ(t.labels(t.root), (std::vector<std::string>{"A", "C", "B", "D", "S"}));
     moveDown(t.m, t.child(t.root, 0));
