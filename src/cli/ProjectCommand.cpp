@@ -2,6 +2,7 @@
 #include "Options.h"
 
 #include "common/Paths.h"
+#include "picture/KdrFile.h"
 #include "project/ProjectEditing.h"
 #include "project/ProjectFile.h"
 
@@ -122,6 +123,17 @@ std::variant<EntryFields, std::string> fieldsFrom(const Options& options) {
                                       (*rect)[2], (*rect)[3]}};
 }
 
+// An item may name a document that is converted later; say so now rather than at output time.
+void warnAboutDocument(const Options& options) {
+    const auto document = options.value("--item");
+    if (!document)
+        return;
+    const KdrReadResult read = readKdr(*document);
+    if (read.status != KdrStatus::Ok)
+        std::cerr << "kadro-cli: warning: " << describeKdrFailure(*document, read)
+                  << " (project-output needs a converted, saved document)\n";
+}
+
 int add(Context& context, const std::string& path, const Options& options) {
     auto fields = fieldsFrom(options);
     if (auto* why = std::get_if<std::string>(&fields))
@@ -144,6 +156,7 @@ int add(Context& context, const std::string& path, const Options& options) {
     if (!writeProjectFile(model, path, context.ui))
         return exitFailed;
     std::cout << "wrote " << path << '\n';
+    warnAboutDocument(options);
     return exitOk;
 }
 

@@ -71,7 +71,7 @@ TEST(ProjectCli, ProblemsAreExplained) {
 
     const auto missing = runCli({"project-output", f.prg});
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_NE(missing.err.find("item \"gone\" skipped: " + f.dir.file("gone.kdr") +
+    EXPECT_NE(missing.err.find("Item \"gone\" skipped: " + f.dir.file("gone.kdr") +
                                ": cannot open the file"),
               std::string::npos)
         << missing.err;

@@ -45,6 +45,10 @@ bool canDelete(const ProjectModel& model, EntryId selection);
 bool canMoveUp(const ProjectModel& model, EntryId selection);
 bool canMoveDown(const ProjectModel& model, EntryId selection);
 
+// The Yes/No/Cancel question Delete asks first.
+inline constexpr const char* deleteQuestion =
+    "This permanently removes the selected group and all sub-groups under it.  Are you sure?";
+
 // Delete, after the person answered Yes: the records of the whole subtree are marked not live
 // (they stay in the array) and the entries leave the tree. False for the root or no entry.
 bool deleteEntry(ProjectModel& model, EntryId entry);

@@ -226,7 +226,7 @@ ProjectOutputReport writeProjectOutput(const std::vector<ProjectRecord>& records
             continue;
         const std::string name = paths::toUpper(r.name);
         auto skip = [&](const std::string& why) {
-            ui.showMessage("item \"" + r.name + "\" skipped: " + why, MessageIcon::Warning);
+            ui.showMessage("Item \"" + r.name + "\" skipped: " + why, MessageIcon::Warning);
             report.skipped.push_back(r.name);
         };
         if (auto why = itemNameProblem(name, used); !why.empty()) {
@@ -249,7 +249,7 @@ ProjectOutputReport writeProjectOutput(const std::vector<ProjectRecord>& records
                                output.addItem(name, read.document));
     }
     if (output.largestBlockNumber() > ProjectOutput::maxBlockNumber) {
-        ui.showMessage("project output refused: the patterns need 2 KB block numbers up to " +
+        ui.showMessage("Project output refused: the patterns need 2 KB block numbers up to " +
                            hexByte(output.largestBlockNumber()) +
                            ", but an IRQ record holds at most $FF (512 KB of patterns); nothing "
                            "was written",

@@ -170,6 +170,13 @@ TEST(ProjectFile, BadFilesAreRefusedAndLeaveTheProjectAsItWas) {
         EXPECT_EQ(copy.records(), m.records());
         EXPECT_EQ(labels(copy, copy.tree.root()), std::vector<std::string>{"Keep"});
     }
+    // Every shorter copy of a good file is refused.
+    for (std::size_t n = 0; n < good.size(); ++n) {
+        test::RecordingUserInterface ui;
+        ProjectModel copy = m;
+        EXPECT_EQ(parseProjectFile(copy, std::span(good).first(n), "x.prg", ui), 0) << n;
+        EXPECT_EQ(copy.tree.size(), 2u);
+    }
 }
 
 TEST(ProjectFile, SavingDropsDeletedEntriesAndReloadingRenumbers) {
