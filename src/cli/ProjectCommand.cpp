@@ -112,9 +112,9 @@ std::variant<EntryFields, std::string> fieldsFrom(const Options& options) {
             IncreaseFields{true, options.value("--name").value_or(paths::baseName(*document)),
                            ec ? *document : full, true}};
     }
-    const auto rect = parseNumbers(options.value("--rect").value_or("0,0,0,0"), 4);
+    const auto rect = parseNumbers(options.value("--rect").value_or(""), 4);
     if (!rect)
-        return std::string("--rect needs X,Y,WIDTH,HEIGHT");
+        return std::string("--sub-block needs --rect X,Y,WIDTH,HEIGHT");
     // The project file keeps Y, width and height in one byte each.
     for (std::size_t i = 1; i < 4; ++i)
         if ((*rect)[i] < 0 || (*rect)[i] > 255)
