@@ -42,12 +42,8 @@ std::string describe(const ProjectModel& model, EntryId id) {
 
 std::vector<std::pair<EntryId, int>> entriesWithDepth(const ProjectModel& model) {
     std::vector<std::pair<EntryId, int>> out;
-    for (EntryId id : model.tree.subtree(model.tree.root())) {
-        int depth = 0;
-        for (EntryId at = model.tree.parent(id); at != noEntry; at = model.tree.parent(at))
-            ++depth;
-        out.emplace_back(id, depth);
-    }
+    for (EntryId id : model.tree.subtree(model.tree.root()))
+        out.emplace_back(id, model.tree.depth(id));
     return out;
 }
 

@@ -103,11 +103,8 @@ std::vector<std::uint8_t> projectFileBytes(const ProjectModel& model) {
     const auto entries = tree.subtree(tree.root());
     out.u8(static_cast<std::uint32_t>(entries.size()));
     for (EntryId id : entries) {
-        std::int32_t depth = 0;
-        for (EntryId at = tree.parent(id); at != noEntry; at = tree.parent(at))
-            ++depth;
         const auto& e = tree.entry(id);
-        out.u32(static_cast<std::uint32_t>(depth));
+        out.u32(static_cast<std::uint32_t>(tree.depth(id)));
         out.u8(e.picture);
         out.u8(static_cast<std::uint32_t>(e.label.size()));
         out.text(e.label);

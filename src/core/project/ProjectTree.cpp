@@ -39,6 +39,13 @@ EntryId ProjectTree::nextSibling(EntryId id) const {
     return at + 1 >= siblings.size() ? noEntry : siblings[at + 1];
 }
 
+int ProjectTree::depth(EntryId id) const {
+    int d = 0;
+    for (EntryId at = parent(id); at != noEntry; at = parent(at))
+        ++d;
+    return d;
+}
+
 bool ProjectTree::isWithin(EntryId id, EntryId ancestor) const {
     for (EntryId at = id; at != noEntry; at = parent(at))
         if (at == ancestor)

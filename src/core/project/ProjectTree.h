@@ -40,6 +40,8 @@ public:
     std::size_t indexInParent(EntryId id) const;
     EntryId previousSibling(EntryId id) const;
     EntryId nextSibling(EntryId id) const;
+    // 0 for a top-level entry, 1 for its children, and so on.
+    int depth(EntryId id) const;
     // True when id is ancestor or lies anywhere below it.
     bool isWithin(EntryId id, EntryId ancestor) const;
     // The entry and everything below it, each entry before its children.

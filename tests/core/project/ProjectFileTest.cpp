@@ -80,12 +80,8 @@ TEST(ProjectFile, WritesTrueDepthsAndRebuildsTheShape) {
     ProjectModel back;
     test::RecordingUserInterface ui;
     ASSERT_EQ(parseProjectFile(back, bytes, "p", ui), 5);
-    for (EntryId id : back.tree.subtree(back.tree.root())) {
-        int d = 0;
-        for (EntryId at = back.tree.parent(id); at != noEntry; at = back.tree.parent(at))
-            ++d;
-        depths.push_back(d);
-    }
+    for (EntryId id : back.tree.subtree(back.tree.root()))
+        depths.push_back(back.tree.depth(id));
     EXPECT_EQ(depths, (std::vector<int>{0, 1, 2, 2, 1}));
     EXPECT_EQ(labels(back, back.tree.root()), (std::vector<std::string>{"A", "D"}));
     const EntryId backA = back.tree.children(back.tree.root())[0];
