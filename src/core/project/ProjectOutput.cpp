@@ -215,39 +215,47 @@ bool commitText(const std::string& path, const std::string& text, ProjectOutputR
 
 } // namespace
 
-ProjectOutputReport writeProjectOutput(const std::vector<ProjectRecord>& records,
-                                       const std::string& directory, UserInterface& ui) {
-    ProjectOutputReport report;
-    ProjectOutput output;
-    std::vector<std::pair<std::string, std::string>> itemFiles;
+namespace {
+
+using ItemFiles = std::vector<std::pair<std::string, std::string>>;
+
+// Reads every live item's document and adds it to output; items that cannot take part are
+// reported and left out.
+ItemFiles buildItems(const std::vector<ProjectRecord>& records, const std::string& directory,
+                     ProjectOutput& output, ProjectOutputReport& report, UserInterface& ui) {
+    ItemFiles itemFiles;
     std::set<std::string> used;
     for (const ProjectRecord& r : records) {
         if (r.live == 0 || r.entryKind() != EntryKind::Item)
             continue;
         const std::string name = paths::toUpper(r.name);
-        auto skip = [&](const std::string& why) {
-            ui.showMessage("Item \"" + r.name + "\" skipped: " + why, MessageIcon::Warning);
-            report.skipped.push_back(r.name);
-        };
-        if (auto why = itemNameProblem(name, used); !why.empty()) {
-            skip(why);
-            continue;
-        }
-        if (r.path.empty()) {
-            skip("it names no document");
-            continue;
-        }
+        std::string why = itemNameProblem(name, used);
+        if (why.empty() && r.path.empty())
+            why = "it names no document";
+        KdrReadResult read;
         const std::string document =
             isAbsolutePath(r.path) ? r.path : paths::join(directory, r.path);
-        const KdrReadResult read = readKdr(document);
-        if (read.status != KdrStatus::Ok) {
-            skip(describeKdrFailure(document, read));
+        if (why.empty() && (read = readKdr(document)).status != KdrStatus::Ok)
+            why = describeKdrFailure(document, read);
+        if (!why.empty()) {
+            ui.showMessage("Item \"" + r.name + "\" skipped: " + why, MessageIcon::Warning);
+            report.skipped.push_back(r.name);
             continue;
         }
         used.insert(name);
         itemFiles.emplace_back(paths::join(directory, name + ".ASM"),
                                output.addItem(name, read.document));
     }
+    return itemFiles;
+}
+
+} // namespace
+
+ProjectOutputReport writeProjectOutput(const std::vector<ProjectRecord>& records,
+                                       const std::string& directory, UserInterface& ui) {
+    ProjectOutputReport report;
+    ProjectOutput output;
+    const ItemFiles itemFiles = buildItems(records, directory, output, report, ui);
     if (output.largestBlockNumber() > ProjectOutput::maxBlockNumber) {
         ui.showMessage("Project output refused: the patterns need 2 KB block numbers up to " +
                            hexByte(output.largestBlockNumber()) +
