@@ -8,9 +8,11 @@ namespace kadro::cli {
 int runAdapt(Context&, std::span<const std::string>);
 int runConvert(Context&, std::span<const std::string>);
 int runInfo(Context&, std::span<const std::string>);
+int runOutput(Context&, std::span<const std::string>);
 int runProject(Context&, std::span<const std::string>);
 int runProjectOutput(Context&, std::span<const std::string>);
 int runRender(Context&, std::span<const std::string>);
+int runRom(Context&, std::span<const std::string>);
 
 namespace {
 constexpr std::array commandTable{
@@ -35,10 +37,19 @@ constexpr std::array commandTable{
     Command{"project-output", "project-output PROJECT.prg",
             "write VT03PGT.BIN, VT03IRQ.ASM and one NAME.ASM per item beside the project file",
             runProjectOutput},
+    Command{"output",
+            "output DOC.kdr [--pgt FILE] [--pnt FILE] [--pgt-format bin|asm] [--pgt-width 8|16] "
+            "[--pnt-content txt|spr] [--sprite-format nor|ext]",
+            "write the PGT and PNT files of a converted document", runOutput},
+    Command{"rom", "rom DOC.kdr [--panel INDEX|CODE] [-o FILE]",
+            "build the TV test ROM (Rom.b01 beside the program, ROM.BIN on a volume labelled MS1)",
+            runRom},
 };
 } // namespace
 
-std::span<const Command> commands() { return commandTable; }
+std::span<const Command> commands() {
+    return commandTable;
+}
 
 int fail(std::string_view text) {
     std::cerr << "kadro-cli: " << text << '\n';
@@ -46,7 +57,7 @@ int fail(std::string_view text) {
 }
 
 int usageError(std::string_view command, std::string_view reason) {
-    for (const auto& c : commands())
+    for (const auto &c : commands())
         if (c.name == command)
             std::cerr << "kadro-cli " << command << ": " << reason << "\nusage: kadro-cli "
                       << c.usage << '\n';
