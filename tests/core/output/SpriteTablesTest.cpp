@@ -1,4 +1,4 @@
-#include "OutputFixtures.h"
+#include "DocumentBuilder.h"
 
 #include "output/SpriteTables.h"
 

@@ -1,4 +1,4 @@
-#include "OutputFixtures.h"
+#include "DocumentBuilder.h"
 #include "RecordingUserInterface.h"
 #include "RunCli.h"
 #include "TempDir.h"
