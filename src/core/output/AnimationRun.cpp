@@ -1,0 +1,209 @@
+#include "output/AnimationRun.h"
+
+#include "common/FileIo.h"
+#include "common/Paths.h"
+#include "common/UserInterface.h"
+#include "output/AsmText.h"
+#include "output/ConvertedData.h"
+#include "output/ScratchBinaries.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <sstream>
+
+namespace kadro {
+
+namespace {
+
+constexpr int tileBytes = 32; // one 16-colour 8 x 8 tile
+constexpr std::size_t spriteBankBytes = 2048;
+
+const char *const nameFileStart = "\n\n\t\torg\t$8000\n\n\t\tphs\t$8000\n";
+
+std::string nameFileName(int number) {
+    char name[32];
+    std::snprintf(name, sizeof name, "ANIPNT%02X.asm", number);
+    return name;
+}
+
+std::string indexRecord(const std::string &stem, std::size_t patternLength, int firstName) {
+    char line[128];
+    std::string text = stem + "_BG:\n";
+    std::snprintf(
+        line, sizeof line, "\tdb\tV_Bank0+%s,V_Bank1+%s\n",
+        AsmText::hex(static_cast<std::uint32_t>(patternLength / AnimationRun::romBlock * 16))
+            .c_str(),
+        AsmText::hex(static_cast<std::uint32_t>(patternLength / spriteBankBytes & 0xFF)).c_str());
+    text += line;
+    text += "\tdb\tPNT_Bank+" +
+            AsmText::hex(static_cast<std::uint32_t>(firstName / AnimationRun::namePageBytes)) +
+            "\n";
+    text += "\tdw\t" + stem + "_pnt\n";
+    return text;
+}
+
+std::string paletteRecord(const std::string &stem, const ConvertedData &data) {
+    std::vector<std::uint32_t> low, high;
+    for (int i = 0; i < 16; ++i) {
+        low.push_back(data.paletteEntry(i) & 0xFFu);
+        high.push_back(data.paletteEntry(i) >> 8);
+    }
+    AsmText text;
+    text.label(stem + "_pal");
+    text.dataLine(low);
+    text.dataLine(high);
+    return text.take();
+}
+
+} // namespace
+
+std::optional<std::vector<std::string>> AnimationRun::readFrameList(const std::string &path) {
+    const auto bytes = fileio::readFile(path, 1u << 24);
+    if (!bytes)
+        return std::nullopt;
+    std::istringstream words(std::string(bytes->begin(), bytes->end()));
+    std::vector<std::string> frames;
+    for (std::string word; words >> word;)
+        frames.push_back(word);
+    return frames;
+}
+
+void AnimationRun::sortFrames(std::vector<std::string> &frames) {
+    std::stable_sort(frames.begin(), frames.end(), [](const std::string &a, const std::string &b) {
+        return paths::toLower(a) < paths::toLower(b);
+    });
+}
+
+bool AnimationRun::stop(const std::string &entry, const std::string &reason) {
+    ui_.showMessage(entry + ": " + reason + "; the batch run stops", MessageIcon::Warning);
+    return false;
+}
+
+void AnimationRun::placeSpriteBlock(State &state, std::size_t base) {
+    state.pattern.resize(base + reservedBytes, unusedByte);
+    std::copy(spriteBlock_.begin(), spriteBlock_.end(),
+              state.pattern.begin() + static_cast<std::ptrdiff_t>(base));
+    state.patternLength = base + reservedBytes;
+}
+
+void AnimationRun::appendNames(State &state, const std::string &stem,
+                               const ConversionResults &results, int tiles) {
+    std::string &text = state.nameFiles.back();
+    text += stem + "_pnt:\n";
+    for (int i = 0; i < tiles; ++i) {
+        text += i % 16 == 0 ? "\tdb\t" : ",";
+        text += AsmText::hex(results.mapData[2 * static_cast<std::size_t>(i)]);
+        if (i % 16 == 15)
+            text += '\n';
+    }
+    text += '\n';
+}
+
+bool AnimationRun::processFrame(State &state, const std::string &entry) {
+    const std::string stem = paths::baseName(entry);
+    for (bool moved = false;; moved = true) {
+        const auto doc = convert_(entry, static_cast<std::uint16_t>(state.patternLength % 2048));
+        if (!doc)
+            return stop(entry, "cannot be loaded or converted");
+        const ConvertedData data(doc->settings, doc->results);
+        if (const std::string problem = data.problem(); !problem.empty())
+            return stop(entry, "damaged conversion results: " + problem);
+        if (doc->settings.colourCount != 0 || doc->settings.charSize != 0)
+            return stop(entry, "not converted with 16 colours and 8*8 characters");
+        if (data.bankCount() > 1)
+            return stop(entry, "its tiles need more than one 8 KB pattern bank");
+        if (data.cellCount() == 0)
+            return stop(entry, "the picture has no tiles");
+        if (!ScratchBinaries::from(data).write(directory_, ui_))
+            return false;
+
+        int lo = 0xFF, hi = 0;
+        for (int cell = 0; cell < data.cellCount(); ++cell) {
+            lo = std::min(lo, data.name(cell) & 0xFF);
+            hi = std::max(hi, data.name(cell) & 0xFF);
+        }
+        const auto b = static_cast<std::size_t>(lo * tileBytes);
+        const auto e = static_cast<std::size_t>((hi + 1) * tileBytes);
+        if (e > data.pattern().size())
+            return stop(entry, "its names point past its tiles");
+        const std::size_t length = e - b;
+
+        // A frame's tiles never straddle a 512 KB block: it moves behind a fresh sprite block.
+        if (state.patternLength / romBlock != (state.patternLength + length) / romBlock) {
+            if (moved)
+                return stop(entry, "its tiles do not fit into one 512 KB block");
+            placeSpriteBlock(state, (state.patternLength + length) / romBlock * romBlock);
+            continue;
+        }
+
+        if (state.nameCount != 0 && state.nameCount % nameFileBytes == 0) {
+            state.nameFiles.back() +=
+                "\t\tdph\n\n\n\t\tcharge\t" + nameFileName(state.nameFileNumber + 1) + "\n\n";
+            ++state.nameFileNumber;
+            state.nameFiles.emplace_back(nameFileStart);
+        }
+        if (state.nameCount % namePageBytes == 0 && state.nameCount % nameFileBytes != 0)
+            state.nameFiles.back() += "\t\tdph\n\t\tphs\t$8000\n";
+        appendNames(state, stem, doc->results, data.cellCount());
+        const int firstName = state.nameCount;
+        state.nameCount += data.cellCount();
+
+        state.palettes += paletteRecord(stem, data);
+        state.pattern.resize(std::max(state.pattern.size(), state.patternLength + length),
+                             unusedByte);
+        std::copy(data.pattern().begin() + static_cast<std::ptrdiff_t>(b),
+                  data.pattern().begin() + static_cast<std::ptrdiff_t>(e),
+                  state.pattern.begin() + static_cast<std::ptrdiff_t>(state.patternLength));
+        state.index += indexRecord(stem, state.patternLength, firstName);
+        state.frames += "\tdw\t" + stem + "_BG\n";
+        state.patternLength += length;
+        return true;
+    }
+}
+
+bool AnimationRun::commit(const State &state) {
+    std::vector<std::pair<std::string, std::string>> texts{{"ANI.asm", state.frames},
+                                                           {"ANIINDEX.asm", state.index}};
+    for (std::size_t i = 0; i < state.nameFiles.size(); ++i) {
+        std::string text = state.nameFiles[i];
+        if (i + 1 == state.nameFiles.size())
+            text += "\t\tdph\n\n\t\tcharge\tMindex00.asm\n\n";
+        texts.emplace_back(nameFileName(static_cast<int>(i)), std::move(text));
+    }
+    texts.emplace_back("ANIPAL.asm", state.palettes);
+    std::string error;
+    for (const auto &[name, text] : texts) {
+        if (!fileio::writeTextFile(paths::join(directory_, name), text, &error))
+            return ui_.showMessage(error, MessageIcon::Warning), false;
+        written_.push_back(name);
+    }
+    const std::span<const std::uint8_t> pattern(state.pattern.data(), state.patternLength);
+    if (!fileio::writeFile(paths::join(directory_, "ANIPGT.BIN"), pattern, &error))
+        return ui_.showMessage(error, MessageIcon::Warning), false;
+    written_.push_back("ANIPGT.BIN");
+    return true;
+}
+
+bool AnimationRun::run(const std::vector<std::string> &frames) {
+    written_.clear();
+    const auto sprite =
+        fileio::readPrefix(paths::join(directory_, spriteBlockName), spriteBlockBytes);
+    if (!sprite) {
+        ui_.showMessage("Sprite_pgt.bin not found!", MessageIcon::Warning);
+        return false;
+    }
+    spriteBlock_ = *sprite;
+    State state;
+    state.nameFiles.emplace_back(nameFileStart);
+    placeSpriteBlock(state, 0);
+
+    ProgressScope progress(ui_, "Batch process", 0, static_cast<int>(frames.size()), 1);
+    for (const std::string &entry : frames) {
+        if (!processFrame(state, entry))
+            return false;
+        ui_.advanceProgress();
+    }
+    return commit(state);
+}
+
+} // namespace kadro

@@ -1,0 +1,170 @@
+#include "DocumentBuilder.h"
+#include "RecordingUserInterface.h"
+#include "RunCli.h"
+#include "TempDir.h"
+
+#include "common/FileIo.h"
+#include "output/AnimationRun.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+namespace kadro {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Stands in for the animation-mode conversion: a frame named in tileCounts becomes one row of
+// that many distinct 8 x 8 tiles, stored from startAddress on as the converter stores them.
+struct FakeConverter {
+    std::map<std::string, int> tileCounts;
+    std::vector<std::uint16_t> starts;
+
+    std::optional<KdrDocument> operator()(const std::string &path, std::uint16_t start) {
+        starts.push_back(start);
+        const auto it = tileCounts.find(path);
+        if (it == tileCounts.end())
+            return std::nullopt;
+        test::DocumentSpec spec;
+        spec.width = 8 * it->second;
+        spec.height = 8;
+        spec.pattern.assign(start, 0xFF);
+        for (int i = 0; i < it->second; ++i) {
+            spec.names.push_back(static_cast<std::uint16_t>(start / 32 + i));
+            spec.pattern.insert(spec.pattern.end(), 32, static_cast<std::uint8_t>(i));
+        }
+        spec.palette = {0x0130, 0x0201};
+        spec.bankSizes = {static_cast<std::int16_t>(spec.pattern.size())};
+        return test::makeDocument(spec);
+    }
+};
+
+struct Batch {
+    test::TempDir dir;
+    FakeConverter converter;
+    test::RecordingUserInterface ui;
+
+    Batch() {
+        std::vector<std::uint8_t> sprite(3000, 0x5A);
+        EXPECT_TRUE(fileio::writeFile(dir.file("Sprite_pgt.bin"), sprite, nullptr));
+    }
+    bool run(const std::vector<std::string> &frames) {
+        AnimationRun run(dir.path().string(), std::ref(converter), ui);
+        return run.run(frames);
+    }
+    std::string file(const std::string &name) const { return test::slurp(dir.file(name)); }
+};
+
+const std::string nameFileStart = "\r\n\r\n\t\torg\t$8000\r\n\r\n\t\tphs\t$8000\r\n";
+const std::string nameFileEnd = "\t\tdph\r\n\r\n\t\tcharge\tMindex00.asm\r\n\r\n";
+
+TEST(AnimationRun, FirstFramesAndTheirRecords) {
+    Batch batch;
+    batch.converter.tileCounts = {{"frames/Walk1.bmp", 4}, {"frames/Walk2.bmp", 2}};
+    ASSERT_TRUE(batch.run({"frames/Walk1.bmp", "frames/Walk2.bmp"}));
+    EXPECT_EQ(batch.converter.starts, (std::vector<std::uint16_t>{0, 128}));
+    EXPECT_EQ(batch.file("ANIINDEX.asm"), "Walk1_BG:\r\n\tdb\tV_Bank0+$00,V_Bank1+$08\r\n"
+                                          "\tdb\tPNT_Bank+$00\r\n\tdw\tWalk1_pnt\r\n"
+                                          "Walk2_BG:\r\n\tdb\tV_Bank0+$00,V_Bank1+$08\r\n"
+                                          "\tdb\tPNT_Bank+$00\r\n\tdw\tWalk2_pnt\r\n");
+    EXPECT_EQ(batch.file("ANI.asm"), "\tdw\tWalk1_BG\r\n\tdw\tWalk2_BG\r\n");
+    EXPECT_EQ(batch.file("ANIPNT00.asm"), nameFileStart +
+                                              "Walk1_pnt:\r\n\tdb\t$00,$01,$02,$03\r\n"
+                                              "Walk2_pnt:\r\n\tdb\t$04,$05\r\n" +
+                                              nameFileEnd);
+    EXPECT_EQ(batch.file("ANIPAL.asm").rfind("Walk1_pal:\r\n\tdb\t$30,$01,$FF,", 0), 0u);
+    const std::string pgt = batch.file("ANIPGT.BIN");
+    ASSERT_EQ(pgt.size(), 0x4000u + 6 * 32);
+    EXPECT_EQ(pgt.substr(0, 2048), std::string(2048, 0x5A));
+    EXPECT_EQ(static_cast<unsigned char>(pgt[2048]), AnimationRun::unusedByte);
+    EXPECT_EQ(pgt[0x4000 + 3 * 32], 3);
+    EXPECT_EQ(pgt[0x4000 + 5 * 32], 1); // the second frame's tiles follow the first's
+    EXPECT_EQ(batch.ui.openProgress, 0);
+    EXPECT_EQ(batch.ui.progressSteps, 2);
+}
+
+TEST(AnimationRun, FrameCrossing512KbMovesBehindAFreshSpriteBlock) {
+    Batch batch;
+    std::vector<std::string> frames;
+    for (int i = 0; i < 61; ++i) {
+        frames.push_back("full" + std::to_string(100 + i));
+        batch.converter.tileCounts[frames.back()] = 256;
+    }
+    batch.converter.tileCounts["part"] = 248; // brings the pattern image to 0x7FF00
+    batch.converter.tileCounts["small"] = 16; // 0x200 more bytes would cross 0x80000
+    frames.push_back("part");
+    frames.push_back("small");
+    ASSERT_TRUE(batch.run(frames)) << batch.ui.messages[0];
+    EXPECT_EQ(batch.converter.starts.back(), 0);
+    const std::string index = batch.file("ANIINDEX.asm");
+    EXPECT_NE(index.find("small_BG:\r\n\tdb\tV_Bank0+$10,V_Bank1+$08\r\n\tdb\tPNT_Bank+$01\r\n"),
+              std::string::npos);
+    // The 33rd full frame begins the second 8 KB page of names.
+    EXPECT_NE(index.find("full132_BG:\r\n\tdb\tV_Bank0+$00,V_Bank1+$88\r\n\tdb\tPNT_Bank+$01"),
+              std::string::npos);
+    const std::string names = batch.file("ANIPNT00.asm");
+    EXPECT_NE(names.find("\r\n\t\tdph\r\n\t\tphs\t$8000\r\nfull132_pnt:"), std::string::npos);
+    const std::string pgt = batch.file("ANIPGT.BIN");
+    ASSERT_EQ(pgt.size(), 0x84000u + 0x200);
+    EXPECT_EQ(pgt.substr(0x80000, 2048), std::string(2048, 0x5A));
+    EXPECT_EQ(static_cast<unsigned char>(pgt[0x7FF00]), AnimationRun::unusedByte);
+}
+
+TEST(AnimationRun, NameFilesSwitchAt32Kb) {
+    Batch batch;
+    std::vector<std::string> frames;
+    for (int i = 0; i < 129; ++i) {
+        frames.push_back("f" + std::to_string(1000 + i));
+        batch.converter.tileCounts[frames.back()] = 256;
+    }
+    ASSERT_TRUE(batch.run(frames));
+    EXPECT_TRUE(batch.file("ANIPNT00.asm")
+                    .ends_with("\t\tdph\r\n\r\n\r\n\t\tcharge\tANIPNT01.asm\r\n\r\n"));
+    const std::string second = batch.file("ANIPNT01.asm");
+    EXPECT_TRUE(second.starts_with(nameFileStart + "f1128_pnt:\r\n\tdb\t$00,$01,")) << second;
+    EXPECT_TRUE(
+        second.ends_with("\tdb\t$F0,$F1,$F2,$F3,$F4,$F5,$F6,$F7,$F8,$F9,$FA,$FB,$FC,$FD,$FE,$FF\r\n"
+                         "\r\n" +
+                         nameFileEnd));
+}
+
+TEST(AnimationRun, EmptyListWritesTheReservedBlock) {
+    Batch batch;
+    ASSERT_TRUE(batch.run({}));
+    EXPECT_EQ(fs::file_size(batch.dir.file("ANIPGT.BIN")), 0x4000u);
+    EXPECT_EQ(batch.file("ANIPNT00.asm"), nameFileStart + nameFileEnd);
+    EXPECT_EQ(batch.file("ANI.asm"), "");
+}
+
+TEST(AnimationRun, FailuresStopAndLeaveTheFilesAsTheyWere) {
+    Batch batch;
+    ASSERT_TRUE(fileio::writeTextFile(batch.dir.file("ANI.asm"), "previous run\n", nullptr));
+    batch.converter.tileCounts = {{"good.bmp", 2}};
+    EXPECT_FALSE(batch.run({"good.bmp", "broken.bmp"}));
+    ASSERT_EQ(batch.ui.messages.size(), 1u);
+    EXPECT_EQ(batch.ui.messages[0].rfind("broken.bmp: ", 0), 0u) << batch.ui.messages[0];
+    EXPECT_EQ(batch.file("ANI.asm"), "previous run\r\n");
+    EXPECT_FALSE(fs::exists(batch.dir.file("ANIPGT.BIN")));
+    EXPECT_EQ(batch.ui.openProgress, 0);
+
+    fs::remove(batch.dir.file("Sprite_pgt.bin"));
+    test::RecordingUserInterface ui;
+    EXPECT_FALSE(AnimationRun(batch.dir.path().string(), std::ref(batch.converter), ui).run({}));
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Sprite_pgt.bin not found!"});
+}
+
+TEST(AnimationRun, FrameListWordsInListBoxOrder) {
+    test::TempDir dir;
+    ASSERT_TRUE(
+        fileio::writeTextFile(dir.file("a.lst"), "b.bmp A.bmp\n  c.bmp\ta2.bmp\n", nullptr));
+    auto frames = AnimationRun::readFrameList(dir.file("a.lst"));
+    ASSERT_TRUE(frames);
+    AnimationRun::sortFrames(*frames);
+    EXPECT_EQ(*frames, (std::vector<std::string>{"A.bmp", "a2.bmp", "b.bmp", "c.bmp"}));
+    EXPECT_FALSE(AnimationRun::readFrameList(dir.file("none.lst")));
+}
+
+} // namespace
+} // namespace kadro
