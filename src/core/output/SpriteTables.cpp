@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 
 namespace kadro {
 
@@ -39,7 +40,7 @@ SpriteTile describe(const ConvertedData &data, int offset, int rowBytes, int ori
 
 void writeSprite(AsmText &text, const ConvertedData &data, std::vector<int> tiles, bool extended) {
     const int rowBytes = 2 * data.cellsAcross();
-    int originY = INT32_MAX, originX = INT32_MAX;
+    int originY = std::numeric_limits<int>::max(), originX = std::numeric_limits<int>::max();
     for (int b : tiles) {
         originY = std::min(originY, b / rowBytes * data.tileHeight());
         originX = std::min(originX, b % rowBytes * data.tileWidth() / 2);

@@ -4,6 +4,7 @@
 #include "TempDir.h"
 
 #include "common/FileIo.h"
+#include "output/AsmWriter.h"
 #include "output/TestRom.h"
 
 #include <gtest/gtest.h>
@@ -97,6 +98,22 @@ TEST(TestRom, FlagsAndSingleBank) {
     s.colourMode = 2;
     s.colourCount = 0;
     EXPECT_EQ(TestRom::flags(s), 0x02);
+}
+
+TEST(TestRom, TakesTheLowerLeftAttributeThatTheNameTableTextLeavesOut) {
+    // 2 x 3 cells: the block at cell 0 has a lower-left cell (4) but no lower-right one (6).
+    test::DocumentSpec spec = test::logoSpec();
+    spec.height = 24;
+    spec.names = {0, 1, 2, 3, 0, 1};
+    spec.attributes = {0, 0, 0, 0, 1, 0};
+    const auto doc = test::makeDocument(spec);
+    test::RecordingUserInterface ui;
+    const auto rom = build(doc, ui);
+    ASSERT_TRUE(rom);
+    EXPECT_EQ((*rom)[0x2000 + 0x2000], 0x10);
+    const ConvertedData data(doc.settings, doc.results);
+    EXPECT_NE(AsmWriter(data, ui).nameTables("P").find("P_attrib0:\n\tdb\t$00\n"),
+              std::string::npos);
 }
 
 TEST(TestRom, RefusesWhatDoesNotFit) {
