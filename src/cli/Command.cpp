@@ -6,9 +6,11 @@
 namespace kadro::cli {
 
 int runAdapt(Context&, std::span<const std::string>);
+int runBatch(Context&, std::span<const std::string>);
 int runConvert(Context&, std::span<const std::string>);
 int runInfo(Context&, std::span<const std::string>);
 int runOutput(Context&, std::span<const std::string>);
+int runPaletteSteps(Context&, std::span<const std::string>);
 int runProject(Context&, std::span<const std::string>);
 int runProjectOutput(Context&, std::span<const std::string>);
 int runRender(Context&, std::span<const std::string>);
@@ -44,6 +46,12 @@ constexpr std::array commandTable{
     Command{"rom", "rom DOC.kdr [--panel INDEX|CODE] [-o FILE]",
             "build the TV test ROM (Rom.b01 beside the program, ROM.BIN on a volume labelled MS1)",
             runRom},
+    Command{"batch", "batch LIST.lst",
+            "convert the frames of a list and write the animation sources in the current folder",
+            runBatch},
+    Command{"palette-steps",
+            "palette-steps FILE.pal --to '#RRGGBB' --levels N [--colour-mode hsl|rgb|nes]",
+            "write PALStep.asm: the palette faded toward a colour in N steps", runPaletteSteps},
 };
 } // namespace
 
@@ -57,7 +65,7 @@ int fail(std::string_view text) {
 }
 
 int usageError(std::string_view command, std::string_view reason) {
-    for (const auto &c : commands())
+    for (const auto& c : commands())
         if (c.name == command)
             std::cerr << "kadro-cli " << command << ": " << reason << "\nusage: kadro-cli "
                       << c.usage << '\n';

@@ -80,7 +80,7 @@ struct ProgramCopy {
         const std::string command = "cd " + kadro::test::shellQuote(dir.path().string()) + " && " +
                                     kadro::test::shellQuote((bin / "kadro-cli").string());
         std::string line = command;
-        for (const auto &a : args)
+        for (const auto& a : args)
             line += " " + kadro::test::shellQuote(a);
         line += " >out 2>err </dev/null";
         const int status = std::system(line.c_str());
