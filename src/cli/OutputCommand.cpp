@@ -14,7 +14,7 @@ struct ParsedChoices {
     std::string error;
 };
 
-ParsedChoices parseChoices(const Options &options) {
+ParsedChoices parseChoices(const Options& options) {
     ParsedChoices parsed;
     const auto format = choiceIndex(options, "--pgt-format", {"bin", "asm"});
     const auto width = choiceIndex(options, "--pgt-width", {"8", "16"});
@@ -35,7 +35,7 @@ ParsedChoices parseChoices(const Options &options) {
 
 } // namespace
 
-int runOutput(Context &context, std::span<const std::string> args) {
+int runOutput(Context& context, std::span<const std::string> args) {
     Options options(
         {"--pgt", "--pnt", "--pgt-format", "--pgt-width", "--pnt-content", "--sprite-format"}, {});
     if (auto error = options.parse(args); !error.empty())
@@ -46,7 +46,7 @@ int runOutput(Context &context, std::span<const std::string> args) {
     if (!parsed.error.empty())
         return usageError("output", parsed.error);
 
-    const std::string &documentPath = options.positional()[0];
+    const std::string& documentPath = options.positional()[0];
     const auto document = loadDocumentOrExplain(documentPath);
     if (!document)
         return exitFailed;

@@ -13,8 +13,8 @@ namespace kadro::cli {
 namespace {
 
 // A panel by its index (0..29) or by its code, exactly or ignoring case.
-std::optional<int> panelIndex(const std::string &text) {
-    const auto &codes = TestRom::panelCodes;
+std::optional<int> panelIndex(const std::string& text) {
+    const auto& codes = TestRom::panelCodes;
     if (!text.empty() && text.size() <= 2 && std::all_of(text.begin(), text.end(), ::isdigit)) {
         const int index = std::stoi(text);
         return index < static_cast<int>(codes.size()) ? std::optional<int>(index) : std::nullopt;
@@ -28,7 +28,7 @@ std::optional<int> panelIndex(const std::string &text) {
 
 } // namespace
 
-int runRom(Context &context, std::span<const std::string> args) {
+int runRom(Context& context, std::span<const std::string> args) {
     Options options({"--panel", "-o"}, {});
     if (auto error = options.parse(args); !error.empty())
         return usageError("rom", error);

@@ -21,9 +21,9 @@ struct DocumentSpec {
     std::vector<std::int16_t> bankSizes;
 };
 
-inline KdrDocument makeDocument(const DocumentSpec &spec) {
+inline KdrDocument makeDocument(const DocumentSpec& spec) {
     KdrDocument doc;
-    auto &s = doc.settings;
+    auto& s = doc.settings;
     s.pictureType = 3;
     s.width = spec.width;
     s.height = spec.height;

@@ -18,7 +18,7 @@ namespace {
 constexpr int tileBytes = 32; // one 16-colour 8 x 8 tile
 constexpr std::size_t spriteBankBytes = 2048;
 
-const char *const nameFileStart = "\n\n\t\torg\t$8000\n\n\t\tphs\t$8000\n";
+const char* const nameFileStart = "\n\n\t\torg\t$8000\n\n\t\tphs\t$8000\n";
 
 std::string nameFileName(int number) {
     char name[32];
@@ -26,7 +26,7 @@ std::string nameFileName(int number) {
     return name;
 }
 
-std::string indexRecord(const std::string &stem, std::size_t patternLength, int firstName) {
+std::string indexRecord(const std::string& stem, std::size_t patternLength, int firstName) {
     char line[128];
     std::string text = stem + "_BG:\n";
     std::snprintf(
@@ -42,7 +42,7 @@ std::string indexRecord(const std::string &stem, std::size_t patternLength, int 
     return text;
 }
 
-std::string paletteRecord(const std::string &stem, const ConvertedData &data) {
+std::string paletteRecord(const std::string& stem, const ConvertedData& data) {
     std::vector<std::uint32_t> low, high;
     for (int i = 0; i < 16; ++i) {
         low.push_back(data.paletteEntry(i) & 0xFFu);
@@ -57,7 +57,7 @@ std::string paletteRecord(const std::string &stem, const ConvertedData &data) {
 
 } // namespace
 
-std::optional<std::vector<std::string>> AnimationRun::readFrameList(const std::string &path) {
+std::optional<std::vector<std::string>> AnimationRun::readFrameList(const std::string& path) {
     const auto bytes = fileio::readFile(path, 1u << 24);
     if (!bytes)
         return std::nullopt;
@@ -68,27 +68,27 @@ std::optional<std::vector<std::string>> AnimationRun::readFrameList(const std::s
     return frames;
 }
 
-void AnimationRun::sortFrames(std::vector<std::string> &frames) {
-    std::stable_sort(frames.begin(), frames.end(), [](const std::string &a, const std::string &b) {
+void AnimationRun::sortFrames(std::vector<std::string>& frames) {
+    std::stable_sort(frames.begin(), frames.end(), [](const std::string& a, const std::string& b) {
         return paths::toLower(a) < paths::toLower(b);
     });
 }
 
-bool AnimationRun::stop(const std::string &entry, const std::string &reason) {
+bool AnimationRun::stop(const std::string& entry, const std::string& reason) {
     ui_.showMessage(entry + ": " + reason + "; the batch run stops", MessageIcon::Warning);
     return false;
 }
 
-void AnimationRun::placeSpriteBlock(State &state, std::size_t base) {
+void AnimationRun::placeSpriteBlock(State& state, std::size_t base) {
     state.pattern.resize(base + reservedBytes, unusedByte);
     std::copy(spriteBlock_.begin(), spriteBlock_.end(),
               state.pattern.begin() + static_cast<std::ptrdiff_t>(base));
     state.patternLength = base + reservedBytes;
 }
 
-void AnimationRun::appendNames(State &state, const std::string &stem,
-                               const ConversionResults &results, int tiles) {
-    std::string &text = state.nameFiles.back();
+void AnimationRun::appendNames(State& state, const std::string& stem,
+                               const ConversionResults& results, int tiles) {
+    std::string& text = state.nameFiles.back();
     text += stem + "_pnt:\n";
     for (int i = 0; i < tiles; ++i) {
         text += i % 16 == 0 ? "\tdb\t" : ",";
@@ -99,7 +99,7 @@ void AnimationRun::appendNames(State &state, const std::string &stem,
     text += '\n';
 }
 
-bool AnimationRun::processFrame(State &state, const std::string &entry) {
+bool AnimationRun::processFrame(State& state, const std::string& entry) {
     const std::string stem = paths::baseName(entry);
     for (bool moved = false;; moved = true) {
         const auto doc = convert_(entry, static_cast<std::uint16_t>(state.patternLength % 2048));
@@ -161,7 +161,7 @@ bool AnimationRun::processFrame(State &state, const std::string &entry) {
     }
 }
 
-bool AnimationRun::commit(const State &state) {
+bool AnimationRun::commit(const State& state) {
     std::vector<std::pair<std::string, std::string>> texts{{"ANI.asm", state.frames},
                                                            {"ANIINDEX.asm", state.index}};
     for (std::size_t i = 0; i < state.nameFiles.size(); ++i) {
@@ -172,7 +172,7 @@ bool AnimationRun::commit(const State &state) {
     }
     texts.emplace_back("ANIPAL.asm", state.palettes);
     std::string error;
-    for (const auto &[name, text] : texts) {
+    for (const auto& [name, text] : texts) {
         if (!fileio::writeTextFile(paths::join(directory_, name), text, &error))
             return ui_.showMessage(error, MessageIcon::Warning), false;
         written_.push_back(name);
@@ -184,7 +184,7 @@ bool AnimationRun::commit(const State &state) {
     return true;
 }
 
-bool AnimationRun::run(const std::vector<std::string> &frames) {
+bool AnimationRun::run(const std::vector<std::string>& frames) {
     written_.clear();
     const auto sprite =
         fileio::readPrefix(paths::join(directory_, spriteBlockName), spriteBlockBytes);
@@ -198,7 +198,7 @@ bool AnimationRun::run(const std::vector<std::string> &frames) {
     placeSpriteBlock(state, 0);
 
     ProgressScope progress(ui_, "Batch process", 0, static_cast<int>(frames.size()), 1);
-    for (const std::string &entry : frames) {
+    for (const std::string& entry : frames) {
         if (!processFrame(state, entry))
             return false;
         ui_.advanceProgress();

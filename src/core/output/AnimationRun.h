@@ -16,7 +16,7 @@ class UserInterface;
 // Converts one frame in animation mode (fixed settings, palettes from "ani.pal") with its PGT
 // starting at startAddress; nothing when the frame cannot be loaded or converted (the reason
 // already shown).
-using FrameConverter = std::function<std::optional<KdrDocument>(const std::string &framePath,
+using FrameConverter = std::function<std::optional<KdrDocument>(const std::string& framePath,
                                                                 std::uint16_t startAddress)>;
 
 // The batch run over a frame list: all frames' tiles in "ANIPGT.BIN" behind a sprite pattern
@@ -24,7 +24,7 @@ using FrameConverter = std::function<std::optional<KdrDocument>(const std::strin
 // palette each in "ANIPAL.asm", one record each in "ANIINDEX.asm" and the frame list "ANI.asm".
 class AnimationRun {
 public:
-    static constexpr const char *spriteBlockName = "Sprite_pgt.bin";
+    static constexpr const char* spriteBlockName = "Sprite_pgt.bin";
     static constexpr std::size_t spriteBlockBytes = 2048;
     static constexpr std::size_t reservedBytes = 0x4000; // sprite block and space after it
     static constexpr std::size_t romBlock = 0x80000;     // 512 KB
@@ -34,21 +34,21 @@ public:
     static constexpr std::uint8_t unusedByte = 0xFF;
 
     // Files are read from and written to directory (empty = the current one).
-    AnimationRun(std::string directory, FrameConverter convert, UserInterface &ui)
+    AnimationRun(std::string directory, FrameConverter convert, UserInterface& ui)
         : directory_(std::move(directory)), convert_(std::move(convert)), ui_(ui) {}
 
     // Runs over the frames in the given order. Output files are written only when every frame
     // went through; a frame that fails stops the run with a message naming it and leaves the
     // output files as they were.
-    bool run(const std::vector<std::string> &frames);
+    bool run(const std::vector<std::string>& frames);
 
     // The words of a frame list file, or nothing when it cannot be read.
-    static std::optional<std::vector<std::string>> readFrameList(const std::string &path);
+    static std::optional<std::vector<std::string>> readFrameList(const std::string& path);
     // The list box's order: alphabetical without regard to case.
-    static void sortFrames(std::vector<std::string> &frames);
+    static void sortFrames(std::vector<std::string>& frames);
 
     // Names of the files the last successful run wrote, in writing order.
-    const std::vector<std::string> &writtenFiles() const { return written_; }
+    const std::vector<std::string>& writtenFiles() const { return written_; }
 
 private:
     struct State {
@@ -60,16 +60,16 @@ private:
         std::string palettes, index, frames;
     };
 
-    bool processFrame(State &state, const std::string &entry);
-    void placeSpriteBlock(State &state, std::size_t base);
-    void appendNames(State &state, const std::string &stem, const ConversionResults &results,
+    bool processFrame(State& state, const std::string& entry);
+    void placeSpriteBlock(State& state, std::size_t base);
+    void appendNames(State& state, const std::string& stem, const ConversionResults& results,
                      int tiles);
-    bool commit(const State &state);
-    bool stop(const std::string &entry, const std::string &reason);
+    bool commit(const State& state);
+    bool stop(const std::string& entry, const std::string& reason);
 
     std::string directory_;
     FrameConverter convert_;
-    UserInterface &ui_;
+    UserInterface& ui_;
     std::vector<std::uint8_t> spriteBlock_;
     std::vector<std::string> written_;
 };

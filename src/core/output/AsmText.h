@@ -24,7 +24,7 @@ public:
     void raw(std::string_view text) { text_ += text; }
     void newline() { text_ += '\n'; }
 
-    const std::string &text() const { return text_; }
+    const std::string& text() const { return text_; }
     std::string take() { return std::move(text_); }
 
 private:

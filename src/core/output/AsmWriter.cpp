@@ -14,12 +14,12 @@ namespace {
 constexpr int stripPixels = 256;
 constexpr int paletteEntriesWritten = 64;
 
-std::span<const std::uint8_t> asBytes(const std::string &text) {
-    return {reinterpret_cast<const std::uint8_t *>(text.data()), text.size()};
+std::span<const std::uint8_t> asBytes(const std::string& text) {
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
 } // namespace
 
-std::string AsmWriter::labelStem(const std::string &path) {
+std::string AsmWriter::labelStem(const std::string& path) {
     return paths::toUpper(paths::baseName(path));
 }
 
@@ -34,8 +34,8 @@ std::vector<std::uint8_t> AsmWriter::interleave(std::span<const std::uint8_t> pg
     return out;
 }
 
-std::string AsmWriter::pgtText(std::span<const std::uint8_t> pgt, const std::string &stem) const {
-    const auto &s = data_.settings();
+std::string AsmWriter::pgtText(std::span<const std::uint8_t> pgt, const std::string& stem) const {
+    const auto& s = data_.settings();
     const int perChar = chip::pgtBytesPerChar(s.colourCount, s.charSize);
     AsmText text;
     for (int bank = 0; bank < data_.bankCount(); ++bank) {
@@ -65,7 +65,7 @@ int AsmWriter::stripCount() const {
     return std::max(1, (data_.settings().width + stripPixels - 1) / stripPixels);
 }
 
-std::string AsmWriter::pntHeader(const std::string &stem) const {
+std::string AsmWriter::pntHeader(const std::string& stem) const {
     AsmText text;
     text.label(stem);
     text.pointer(stem + "_irq");
@@ -77,7 +77,7 @@ std::string AsmWriter::pntHeader(const std::string &stem) const {
     return text.take();
 }
 
-std::string AsmWriter::irqTable(const std::string &stem) const {
+std::string AsmWriter::irqTable(const std::string& stem) const {
     std::vector<std::uint32_t> rows;
     for (int bank = 1; bank < data_.bankCount(); ++bank)
         rows.push_back(static_cast<std::uint32_t>(data_.irqRows(bank)));
@@ -90,7 +90,7 @@ std::string AsmWriter::irqTable(const std::string &stem) const {
     return text.take();
 }
 
-std::string AsmWriter::paletteTable(const std::string &stem) const {
+std::string AsmWriter::paletteTable(const std::string& stem) const {
     std::vector<std::uint32_t> low, high;
     for (int i = 0; i < paletteEntriesWritten; ++i) {
         low.push_back(data_.paletteEntry(i) & 0xFFu);
@@ -103,7 +103,7 @@ std::string AsmWriter::paletteTable(const std::string &stem) const {
     return text.take();
 }
 
-std::string AsmWriter::nameTables(const std::string &stem) const {
+std::string AsmWriter::nameTables(const std::string& stem) const {
     const int w = data_.cellsAcross();
     const int rows = data_.cellsDown();
     const int perLine = stripPixels / data_.tileWidth();
@@ -134,7 +134,7 @@ std::string AsmWriter::nameTables(const std::string &stem) const {
     return text.take();
 }
 
-bool AsmWriter::save(const std::string &path, std::span<const std::uint8_t> bytes) {
+bool AsmWriter::save(const std::string& path, std::span<const std::uint8_t> bytes) {
     std::string error;
     if (fileio::writeFile(path, bytes, &error))
         return true;
@@ -142,8 +142,8 @@ bool AsmWriter::save(const std::string &path, std::span<const std::uint8_t> byte
     return false;
 }
 
-bool AsmWriter::write(const std::string &pgtPath, const std::string &pntPath,
-                      const OutputChoices &choices) {
+bool AsmWriter::write(const std::string& pgtPath, const std::string& pntPath,
+                      const OutputChoices& choices) {
     if (const std::string problem = data_.problem(); !problem.empty()) {
         ui_.showMessage("The conversion results are damaged: " + problem, MessageIcon::Warning);
         return false;

@@ -13,14 +13,14 @@ namespace kadro {
 // them, and every accessor stays inside its block.
 class ConvertedData {
 public:
-    ConvertedData(const ConversionSettings &settings, const ConversionResults &results)
+    ConvertedData(const ConversionSettings& settings, const ConversionResults& results)
         : s_(settings), r_(results) {}
 
     // Empty when the blocks fit the header and each other; otherwise what is wrong.
     std::string problem() const;
 
-    const ConversionSettings &settings() const { return s_; }
-    const ConversionResults &results() const { return r_; }
+    const ConversionSettings& settings() const { return s_; }
+    const ConversionResults& results() const { return r_; }
 
     int tileWidth() const { return s_.geometry().width; }
     int tileHeight() const { return s_.geometry().height; }
@@ -47,8 +47,8 @@ public:
     std::uint8_t packedAttributes(int index, bool wholeBlockTail) const;
 
 private:
-    const ConversionSettings &s_;
-    const ConversionResults &r_;
+    const ConversionSettings& s_;
+    const ConversionResults& r_;
 };
 
 } // namespace kadro

@@ -14,8 +14,8 @@ namespace {
 constexpr std::size_t stepSlots = 64;
 }
 
-std::string PaletteSteps::text(const std::array<PaletteSlot, 256> &slots, Colour target, int levels,
-                               const CodeOf &codeOf) {
+std::string PaletteSteps::text(const std::array<PaletteSlot, 256>& slots, Colour target, int levels,
+                               const CodeOf& codeOf) {
     AsmText text;
     for (int step = 0; step < levels; ++step) {
         std::vector<std::uint32_t> low, high;
@@ -39,8 +39,8 @@ std::string PaletteSteps::text(const std::array<PaletteSlot, 256> &slots, Colour
     return text.take();
 }
 
-bool PaletteSteps::write(const std::string &palettePath, Colour target, int levels,
-                         const CodeOf &codeOf, const std::string &directory, UserInterface &ui) {
+bool PaletteSteps::write(const std::string& palettePath, Colour target, int levels,
+                         const CodeOf& codeOf, const std::string& directory, UserInterface& ui) {
     const PaletteFileRead read = readPaletteFile(palettePath);
     if (read.status == PaletteFileStatus::NotPalette) {
         ui.showMessage(notPaletteFileMessage, MessageIcon::Warning);

@@ -12,8 +12,8 @@ namespace {
 constexpr std::size_t paletteScratchBytes = 64;
 }
 
-ScratchBinaries ScratchBinaries::from(const ConvertedData &data) {
-    const auto &r = data.results();
+ScratchBinaries ScratchBinaries::from(const ConvertedData& data) {
+    const auto& r = data.results();
     ScratchBinaries out;
     out.pgt = r.patternData;
     const auto names = std::min(r.mapData.size(), static_cast<std::size_t>(data.nameBytes()));
@@ -24,10 +24,10 @@ ScratchBinaries ScratchBinaries::from(const ConvertedData &data) {
     return out;
 }
 
-bool ScratchBinaries::write(const std::string &directory, UserInterface &ui) const {
-    const std::pair<const char *, const std::vector<std::uint8_t> *> files[] = {
+bool ScratchBinaries::write(const std::string& directory, UserInterface& ui) const {
+    const std::pair<const char*, const std::vector<std::uint8_t>*> files[] = {
         {pgtScratchName, &pgt}, {pntScratchName, &pnt}, {palScratchName, &pal}};
-    for (const auto &[name, bytes] : files) {
+    for (const auto& [name, bytes] : files) {
         std::string error;
         if (!fileio::writeFile(paths::join(directory, name), *bytes, &error)) {
             ui.showMessage(error, MessageIcon::Warning);

@@ -15,14 +15,14 @@ class UserInterface;
 struct ScratchBinaries {
     std::vector<std::uint8_t> pgt, pnt, pal;
 
-    static ScratchBinaries from(const ConvertedData &data);
+    static ScratchBinaries from(const ConvertedData& data);
     // Writes the three files into directory (empty = the current one); a file that cannot be
     // written is reported and stops the rest.
-    bool write(const std::string &directory, UserInterface &ui) const;
+    bool write(const std::string& directory, UserInterface& ui) const;
 };
 
-inline constexpr const char *pgtScratchName = "PGT_Temp.BIN";
-inline constexpr const char *pntScratchName = "PNT_Temp.BIN";
-inline constexpr const char *palScratchName = "PAL_Temp.BIN";
+inline constexpr const char* pgtScratchName = "PGT_Temp.BIN";
+inline constexpr const char* pntScratchName = "PNT_Temp.BIN";
+inline constexpr const char* palScratchName = "PAL_Temp.BIN";
 
 } // namespace kadro

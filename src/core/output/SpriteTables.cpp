@@ -12,15 +12,15 @@ namespace {
 
 // The two comments are GBK bytes, as the console toolchains expect: "个数,模式" and
 // "Y坐标,字模索引,状态位 ,X坐标".
-constexpr const char *countComment = "\xB8\xF6\xCA\xFD,\xC4\xA3\xCA\xBD";
-constexpr const char *tileComment = "Y\xD7\xF8\xB1\xEA,\xD7\xD6\xC4\xA3\xCB\xF7\xD2\xFD,"
+constexpr const char* countComment = "\xB8\xF6\xCA\xFD,\xC4\xA3\xCA\xBD";
+constexpr const char* tileComment = "Y\xD7\xF8\xB1\xEA,\xD7\xD6\xC4\xA3\xCB\xF7\xD2\xFD,"
                                     "\xD7\xB4\xCC\xAC\xCE\xBB ,X\xD7\xF8\xB1\xEA";
 
 struct SpriteTile {
     std::uint32_t y, pattern, status, x;
 };
 
-SpriteTile describe(const ConvertedData &data, int offset, int rowBytes, int originY, int originX,
+SpriteTile describe(const ConvertedData& data, int offset, int rowBytes, int originY, int originX,
                     bool extended) {
     const int cell = offset / 2;
     const std::uint32_t name = data.name(cell);
@@ -38,7 +38,7 @@ SpriteTile describe(const ConvertedData &data, int offset, int rowBytes, int ori
     return t;
 }
 
-void writeSprite(AsmText &text, const ConvertedData &data, std::vector<int> tiles, bool extended) {
+void writeSprite(AsmText& text, const ConvertedData& data, std::vector<int> tiles, bool extended) {
     const int rowBytes = 2 * data.cellsAcross();
     int originY = std::numeric_limits<int>::max(), originX = std::numeric_limits<int>::max();
     for (int b : tiles) {
@@ -64,7 +64,7 @@ void writeSprite(AsmText &text, const ConvertedData &data, std::vector<int> tile
 
 } // namespace
 
-std::vector<int> SpriteTables::grow(const std::vector<std::uint16_t> &names, int cellsAcross,
+std::vector<int> SpriteTables::grow(const std::vector<std::uint16_t>& names, int cellsAcross,
                                     int first, std::uint16_t background) {
     const int end = 2 * static_cast<int>(names.size());
     const int r = 2 * cellsAcross;
@@ -94,7 +94,7 @@ std::vector<int> SpriteTables::grow(const std::vector<std::uint16_t> &names, int
     return sprite;
 }
 
-std::string SpriteTables::text(const ConvertedData &data, const std::string &stem, bool extended) {
+std::string SpriteTables::text(const ConvertedData& data, const std::string& stem, bool extended) {
     std::vector<std::uint16_t> names(static_cast<std::size_t>(data.cellCount()));
     for (int cell = 0; cell < data.cellCount(); ++cell)
         names[static_cast<std::size_t>(cell)] = data.name(cell);

@@ -18,10 +18,10 @@ public:
     // Tiles named 1 belong to a sprite but are neither counted nor listed.
     static constexpr std::uint16_t hiddenName = 1;
 
-    static std::string text(const ConvertedData &data, const std::string &stem, bool extended);
+    static std::string text(const ConvertedData& data, const std::string& stem, bool extended);
 
     // Name-table byte offsets of one sprite in the order they were reached.
-    static std::vector<int> grow(const std::vector<std::uint16_t> &names, int cellsAcross,
+    static std::vector<int> grow(const std::vector<std::uint16_t>& names, int cellsAcross,
                                  int first, std::uint16_t background);
 };
 

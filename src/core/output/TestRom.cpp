@@ -11,7 +11,7 @@ namespace kadro {
 
 namespace {
 
-std::vector<std::uint8_t> packedAttributes(const ConvertedData &data) {
+std::vector<std::uint8_t> packedAttributes(const ConvertedData& data) {
     std::vector<std::uint8_t> out;
     const int w = data.cellsAcross();
     const int groups = std::max(1, w / 4);
@@ -23,7 +23,7 @@ std::vector<std::uint8_t> packedAttributes(const ConvertedData &data) {
 
 // Each of the four background palettes is laid out the way the chip reads a 4-bit pixel with
 // attribute a: entry 32 x (v >> 2) + 4a + (v & 3).
-void writePalette(std::vector<std::uint8_t> &image, const ConvertedData &data) {
+void writePalette(std::vector<std::uint8_t>& image, const ConvertedData& data) {
     const std::uint16_t backdrop = data.paletteEntry(0);
     std::fill_n(image.begin() + TestRom::paletteArea, 0x80, static_cast<std::uint8_t>(backdrop));
     std::fill_n(image.begin() + TestRom::paletteArea + 0x80, 0x80,
@@ -38,9 +38,9 @@ void writePalette(std::vector<std::uint8_t> &image, const ConvertedData &data) {
     }
 }
 
-void writeParameters(std::vector<std::uint8_t> &image, const ConvertedData &data, std::size_t a,
+void writeParameters(std::vector<std::uint8_t>& image, const ConvertedData& data, std::size_t a,
                      std::size_t e, int panelIndex) {
-    const ConversionSettings &s = data.settings();
+    const ConversionSettings& s = data.settings();
     const std::size_t at = TestRom::parameterArea;
     image[at + 0] = static_cast<std::uint8_t>(a / 0x2000);
     image[at + 1] = static_cast<std::uint8_t>(s.width / 8);
@@ -64,8 +64,8 @@ std::string hexText(std::size_t value) {
 
 } // namespace
 
-std::optional<std::vector<std::uint8_t>> TestRom::loadTemplate(const std::string &programDirectory,
-                                                               UserInterface &ui) {
+std::optional<std::vector<std::uint8_t>> TestRom::loadTemplate(const std::string& programDirectory,
+                                                               UserInterface& ui) {
     auto bytes = fileio::readPrefix(paths::join(programDirectory, templateName), imageBytes);
     if (!bytes) {
         ui.showMessage("Open Rom.b00 Error!", MessageIcon::Warning);
@@ -75,8 +75,8 @@ std::optional<std::vector<std::uint8_t>> TestRom::loadTemplate(const std::string
 }
 
 std::optional<std::vector<std::uint8_t>> TestRom::build(std::span<const std::uint8_t> romTemplate,
-                                                        const ConvertedData &data, int panelIndex,
-                                                        UserInterface &ui) {
+                                                        const ConvertedData& data, int panelIndex,
+                                                        UserInterface& ui) {
     if (romTemplate.size() < imageBytes) {
         ui.showMessage("Rom.b00 is not a 512 KB ROM image (" + std::to_string(romTemplate.size()) +
                            " bytes)",
@@ -87,7 +87,7 @@ std::optional<std::vector<std::uint8_t>> TestRom::build(std::span<const std::uin
         ui.showMessage("The conversion results are damaged: " + problem, MessageIcon::Warning);
         return std::nullopt;
     }
-    const ConversionSettings &s = data.settings();
+    const ConversionSettings& s = data.settings();
     if (s.width / 8 > 0xFF || s.height / 8 > 0xFF) {
         ui.showMessage("The picture is too large for the test ROM: at most 2040 x 2040 pixels",
                        MessageIcon::Warning);
@@ -118,8 +118,8 @@ std::optional<std::vector<std::uint8_t>> TestRom::build(std::span<const std::uin
 }
 
 TestRom::Delivery TestRom::deliver(std::span<const std::uint8_t> image,
-                                   const std::string &programDirectory, const VolumeFinder &volumes,
-                                   UserInterface &ui) {
+                                   const std::string& programDirectory, const VolumeFinder& volumes,
+                                   UserInterface& ui) {
     Delivery delivery;
     delivery.imagePath = paths::join(programDirectory, imageName);
     std::string error;

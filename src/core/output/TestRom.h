@@ -22,10 +22,10 @@ public:
     static constexpr std::size_t imageBytes = 0x80000;
     static constexpr std::size_t paletteArea = 0x7E000; // palette, then the parameter bytes
     static constexpr std::size_t parameterArea = 0x7E100;
-    static constexpr const char *templateName = "Rom.b00";
-    static constexpr const char *imageName = "Rom.b01";
-    static constexpr const char *volumeLabel = "MS1";
-    static constexpr const char *volumeFileName = "ROM.BIN";
+    static constexpr const char* templateName = "Rom.b00";
+    static constexpr const char* imageName = "Rom.b01";
+    static constexpr const char* volumeLabel = "MS1";
+    static constexpr const char* volumeFileName = "ROM.BIN";
 
     // The TV Display Config panels; only the index reaches the ROM.
     static constexpr std::array<std::string_view, 30> panelCodes{
@@ -37,13 +37,13 @@ public:
 
     // The template from the program's folder; "Open Rom.b00 Error!" when it cannot be read.
     static std::optional<std::vector<std::uint8_t>>
-    loadTemplate(const std::string &programDirectory, UserInterface &ui);
+    loadTemplate(const std::string& programDirectory, UserInterface& ui);
 
     // The finished image, or nothing (with a message) when the data do not fit below the
     // palette area or the template is not a 512 KB image.
     static std::optional<std::vector<std::uint8_t>> build(std::span<const std::uint8_t> romTemplate,
-                                                          const ConvertedData &data, int panelIndex,
-                                                          UserInterface &ui);
+                                                          const ConvertedData& data, int panelIndex,
+                                                          UserInterface& ui);
 
     // Where the finished image went.
     struct Delivery {
@@ -56,8 +56,8 @@ public:
     // volume labelled "MS1" when one is mounted. A file that cannot be written is reported; the
     // copy to the volume is still tried from the image in memory.
     static Delivery deliver(std::span<const std::uint8_t> image,
-                            const std::string &programDirectory, const VolumeFinder &volumes,
-                            UserInterface &ui);
+                            const std::string& programDirectory, const VolumeFinder& volumes,
+                            UserInterface& ui);
 
     // Start of the name bytes: the PGT rounded up to whole 8 KB banks.
     static std::size_t nameOffset(std::size_t patternBytes) {
@@ -67,7 +67,7 @@ public:
     static std::size_t attributeDistance(std::size_t nameBytes) {
         return nameBytes % 0x4000 == 0 ? nameBytes / 2 : (nameBytes / 0x4000 + 1) * 0x2000;
     }
-    static std::uint8_t flags(const ConversionSettings &s) {
+    static std::uint8_t flags(const ConversionSettings& s) {
         return static_cast<std::uint8_t>((s.colourMode != chip::NesMode ? 0x80 : 0) |
                                          (s.colourCount == 0 ? 0x02 : 0));
     }

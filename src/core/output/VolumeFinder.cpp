@@ -24,7 +24,7 @@ bool isOctal(char c) {
     return c >= '0' && c <= '7';
 }
 
-std::string canonicalOrEmpty(const fs::path &p) {
+std::string canonicalOrEmpty(const fs::path& p) {
     std::error_code ec;
     auto resolved = fs::canonical(p, ec);
     return ec ? std::string{} : resolved.string();
@@ -68,7 +68,7 @@ std::string VolumeFinder::unescapeLabelName(std::string_view name) {
 
 std::optional<std::string> VolumeFinder::deviceOf(std::string_view label) const {
     std::error_code ec;
-    for (const auto &entry : fs::directory_iterator(labelDirectory_, ec)) {
+    for (const auto& entry : fs::directory_iterator(labelDirectory_, ec)) {
         if (unescapeLabelName(entry.path().filename().string()) != label)
             continue;
         if (std::string device = canonicalOrEmpty(entry.path()); !device.empty())

@@ -22,7 +22,7 @@ struct FakeConverter {
     std::map<std::string, int> tileCounts;
     std::vector<std::uint16_t> starts;
 
-    std::optional<KdrDocument> operator()(const std::string &path, std::uint16_t start) {
+    std::optional<KdrDocument> operator()(const std::string& path, std::uint16_t start) {
         starts.push_back(start);
         const auto it = tileCounts.find(path);
         if (it == tileCounts.end())
@@ -50,11 +50,11 @@ struct Batch {
         std::vector<std::uint8_t> sprite(3000, 0x5A);
         EXPECT_TRUE(fileio::writeFile(dir.file("Sprite_pgt.bin"), sprite, nullptr));
     }
-    bool run(const std::vector<std::string> &frames) {
+    bool run(const std::vector<std::string>& frames) {
         AnimationRun run(dir.path().string(), std::ref(converter), ui);
         return run.run(frames);
     }
-    std::string file(const std::string &name) const { return test::slurp(dir.file(name)); }
+    std::string file(const std::string& name) const { return test::slurp(dir.file(name)); }
 };
 
 const std::string nameFileStart = "\r\n\r\n\t\torg\t$8000\r\n\r\n\t\tphs\t$8000\r\n";

@@ -23,9 +23,9 @@ struct Written {
     test::RecordingUserInterface ui;
 };
 
-std::unique_ptr<Written> writeBoth(const KdrDocument &doc, const OutputChoices &choices,
-                                   const std::string &pgtName = "logo_pgt.asm",
-                                   const std::string &pntName = "logo_pnt.asm") {
+std::unique_ptr<Written> writeBoth(const KdrDocument& doc, const OutputChoices& choices,
+                                   const std::string& pgtName = "logo_pgt.asm",
+                                   const std::string& pntName = "logo_pnt.asm") {
     test::TempDir dir;
     auto out = std::make_unique<Written>();
     const ConvertedData data(doc.settings, doc.results);

@@ -25,7 +25,7 @@ DocumentSpec grid(std::vector<std::uint16_t> names, std::vector<std::uint8_t> at
     return spec;
 }
 
-std::string sprites(const DocumentSpec &spec, bool extended = false) {
+std::string sprites(const DocumentSpec& spec, bool extended = false) {
     const auto doc = test::makeDocument(spec);
     return SpriteTables::text(ConvertedData(doc.settings, doc.results), "S", extended);
 }

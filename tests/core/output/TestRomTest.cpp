@@ -34,8 +34,8 @@ DocumentSpec screenSpec() {
     return spec;
 }
 
-std::optional<std::vector<std::uint8_t>> build(const KdrDocument &doc,
-                                               test::RecordingUserInterface &ui, int panel = 5) {
+std::optional<std::vector<std::uint8_t>> build(const KdrDocument& doc,
+                                               test::RecordingUserInterface& ui, int panel = 5) {
     const std::vector<std::uint8_t> blank(TestRom::imageBytes, 0xEE);
     return TestRom::build(blank, ConvertedData(doc.settings, doc.results), panel, ui);
 }
@@ -53,7 +53,7 @@ TEST(TestRom, LaysOutEveryArea) {
     test::RecordingUserInterface ui;
     const auto image = build(doc, ui);
     ASSERT_TRUE(image) << (ui.messages.empty() ? "" : ui.messages[0]);
-    const auto &rom = *image;
+    const auto& rom = *image;
     ASSERT_EQ(rom.size(), TestRom::imageBytes);
     EXPECT_TRUE(
         std::equal(doc.results.patternData.begin(), doc.results.patternData.end(), rom.begin()));
@@ -147,14 +147,14 @@ struct FakeSystem {
     FakeSystem() {
         fs::create_directories(dir.path() / "dev");
         fs::create_directories(labels);
-        for (const char *d : {"sdb1", "sdc1"})
+        for (const char* d : {"sdb1", "sdc1"})
             std::ofstream(dir.path() / "dev" / d);
     }
-    void label(const std::string &name, const std::string &device) {
+    void label(const std::string& name, const std::string& device) {
         fs::create_symlink("../dev/" + device, fs::path(labels) / name);
     }
-    void mounts(const std::string &text) { std::ofstream(table) << text; }
-    std::string dev(const std::string &d) const { return dir.file("dev/" + d); }
+    void mounts(const std::string& text) { std::ofstream(table) << text; }
+    std::string dev(const std::string& d) const { return dir.file("dev/" + d); }
 };
 
 TEST(VolumeFinder, FindsTheMountOfTheLabelledDevice) {
