@@ -9,7 +9,8 @@ PACKAGES=(
     build-essential cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     libmagickwand-6.q16-dev libmagickcore-6.q16-6-extra
-    cc65 mame xvfb
+    cc65 mame xvfb xauth imagemagick
+    qt6-base-dev fonts-wqy-microhei
 )
 
 install_missing() {

@@ -1,0 +1,95 @@
+#include "app/Prompts.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace kadro::gui {
+
+namespace {
+Prompts::MessageHandler &messageHandler() {
+    static Prompts::MessageHandler handler;
+    return handler;
+}
+Prompts::FileHandler &fileHandler() {
+    static Prompts::FileHandler handler;
+    return handler;
+}
+Prompts::ColourHandler &colourHandler() {
+    static Prompts::ColourHandler handler;
+    return handler;
+}
+
+QString applicationTitle() {
+    return QStringLiteral("Kadro");
+}
+} // namespace
+
+void Prompts::setMessageHandler(MessageHandler handler) {
+    messageHandler() = std::move(handler);
+}
+void Prompts::setFileHandler(FileHandler handler) {
+    fileHandler() = std::move(handler);
+}
+void Prompts::setColourHandler(ColourHandler handler) {
+    colourHandler() = std::move(handler);
+}
+
+void Prompts::message(QWidget *parent, const QString &text, PromptIcon icon) {
+    if (messageHandler()) {
+        messageHandler()(text, icon);
+        return;
+    }
+    if (icon == PromptIcon::Warning)
+        QMessageBox::warning(parent, applicationTitle(), text);
+    else
+        QMessageBox::information(parent, applicationTitle(), text);
+}
+
+QStringList Prompts::qtFilters(const QString &filter) {
+    QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].isEmpty())
+            break;
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters << parts[i] + QStringLiteral(" (") + patterns.trimmed() + QLatin1Char(')');
+    }
+    return filters;
+}
+
+std::optional<FileAnswer> Prompts::file(QWidget *parent, const FilePrompt &prompt) {
+    if (fileHandler())
+        return fileHandler()(prompt);
+    const bool open = prompt.kind == FilePrompt::Kind::Open;
+    QFileDialog dialog(parent, prompt.title.isEmpty()
+                                   ? (open ? QStringLiteral("Open") : QStringLiteral("Save As"))
+                                   : prompt.title);
+    dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    const QStringList filters = qtFilters(prompt.filter);
+    dialog.setNameFilters(filters);
+    if (prompt.filterIndex >= 1 && prompt.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[prompt.filterIndex - 1]);
+    if (!prompt.defaultSuffix.isEmpty())
+        dialog.setDefaultSuffix(prompt.defaultSuffix);
+    if (!prompt.initialPath.isEmpty())
+        dialog.selectFile(prompt.initialPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const int index = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    return FileAnswer{dialog.selectedFiles().first(), index > 0 ? index : 1};
+}
+
+std::optional<QColor> Prompts::colour(QWidget *parent, const QColor &initial) {
+    if (colourHandler())
+        return colourHandler()(initial);
+    const QColor chosen = QColorDialog::getColor(initial, parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+} // namespace kadro::gui

@@ -1,0 +1,197 @@
+#include "document/TransformationDialog.h"
+
+#include "app/ColourSwatch.h"
+#include "app/HexCode.h"
+#include "app/Prompts.h"
+#include "palette/SelectColorDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kadro::gui {
+
+const QString TransformationDialog::mismatchMessage = QStringLiteral("当前区域与块大小不匹配!");
+
+namespace {
+QStringList names(auto const &table) {
+    QStringList list;
+    for (const auto &name : table)
+        list << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return list;
+}
+
+QStringList charSizeNames() {
+    QStringList list;
+    for (const auto &g : chip::charGeometry)
+        list << QString::fromUtf8(g.label.data(), static_cast<qsizetype>(g.label.size()));
+    return list;
+}
+} // namespace
+
+TransformationDialog::TransformationDialog(ConversionSettings &settings, ProcessValues &values,
+                                           const TransformStart &start, QWidget *parent)
+    : QDialog(parent), settings_(settings), values_(values), picture_(start.picture),
+      area_(start.area), x_(numberField("x")), y_(numberField("y")), width_(numberField("width")),
+      height_(numberField("high")), used_(numberField("used")),
+      available_(numberField("available")),
+      colourMode_(choiceField("colourMode", names(chip::colourModeNames))),
+      colourSum_(choiceField("colourSum", {QStringLiteral("16"), QStringLiteral("4")})),
+      charSize_(choiceField("charSize", charSizeNames())),
+      mode_(choiceField("mode", names(chip::compressNames))),
+      startAddress_(new QLineEdit(QStringLiteral("0"), this)),
+      endAddress_(new QLineEdit(QStringLiteral("2000"), this)),
+      background_(new ColourSwatch(this)) {
+    setWindowTitle(QStringLiteral("VT03 Transformation"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    startAddress_->setObjectName(QStringLiteral("startAddress"));
+    endAddress_->setObjectName(QStringLiteral("endAddress"));
+    used_->setReadOnly(true);
+    available_->setReadOnly(true);
+    background_->setObjectName(QStringLiteral("background"));
+    background_->setFixedSize(60, 24);
+    background_->setColour(values_.backgroundColour);
+
+    auto *areaBox = new QGroupBox(this);
+    auto *areaGrid = new QGridLayout(areaBox);
+    areaGrid->addWidget(new QLabel(QStringLiteral("X"), this), 0, 0);
+    areaGrid->addWidget(x_, 0, 1);
+    areaGrid->addWidget(new QLabel(QStringLiteral("Y"), this), 0, 2);
+    areaGrid->addWidget(y_, 0, 3);
+    areaGrid->addWidget(new QLabel(QStringLiteral("Width"), this), 1, 0);
+    areaGrid->addWidget(width_, 1, 1);
+    areaGrid->addWidget(new QLabel(QStringLiteral("High"), this), 1, 2);
+    areaGrid->addWidget(height_, 1, 3);
+    areaGrid->addWidget(new QLabel(QStringLiteral("Used Color："), this), 2, 0, 1, 2);
+    areaGrid->addWidget(used_, 2, 2, 1, 2);
+    areaGrid->addWidget(new QLabel(QStringLiteral("avilable color:"), this), 3, 0, 1, 2);
+    areaGrid->addWidget(available_, 3, 2, 1, 2);
+
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("Color Mode"), colourMode_);
+    form->addRow(QStringLiteral("Color SUM"), colourSum_);
+    form->addRow(QStringLiteral("Char Size"), charSize_);
+    form->addRow(QStringLiteral("Mode"), mode_);
+    form->addRow(QStringLiteral("Start Address"), startAddress_);
+    form->addRow(QStringLiteral("End Address"), endAddress_);
+    form->addRow(QStringLiteral("Backgroud Color"), background_);
+
+    auto *buttons = new QDialogButtonBox(this);
+    auto *next = buttons->addButton(QStringLiteral("Next"), QDialogButtonBox::AcceptRole);
+    next->setDefault(true);
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &TransformationDialog::confirm);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(areaBox);
+    top->addLayout(form);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(buttons);
+
+    showArea(start.area, start.usedColours, start.vt03Colours);
+    for (QLineEdit *field : {x_, y_, width_, height_})
+        connect(field, &QLineEdit::textEdited, this, &TransformationDialog::fieldsEdited);
+    connect(charSize_, &QComboBox::activated, this, &TransformationDialog::charSizeChanged);
+    connect(background_, &ColourSwatch::clicked, this, &TransformationDialog::chooseBackground);
+}
+
+QLineEdit *TransformationDialog::numberField(const char *name) {
+    auto *field = new QLineEdit(this);
+    field->setObjectName(QLatin1String(name));
+    field->setValidator(new QIntValidator(0, 1 << 16, field));
+    field->setMaximumWidth(70);
+    return field;
+}
+
+QComboBox *TransformationDialog::choiceField(const char *name, const QStringList &items) {
+    auto *combo = new QComboBox(this);
+    combo->setObjectName(QLatin1String(name));
+    combo->addItems(items);
+    return combo;
+}
+
+// Rewrites a field only when its number differs, so the caret stays where the person types.
+void TransformationDialog::setFieldText(QLineEdit *field, int value) {
+    if (field->text() != QString::number(value))
+        field->setText(QString::number(value));
+}
+
+void TransformationDialog::showArea(const AreaRect &area, int usedColours, int vt03Colours) {
+    area_ = area;
+    setFieldText(x_, area.left);
+    setFieldText(y_, area.top);
+    setFieldText(width_, area.width());
+    setFieldText(height_, area.height());
+    used_->setText(QString::number(usedColours));
+    available_->setText(QString::number(vt03Colours));
+}
+
+void TransformationDialog::fieldsEdited() {
+    AreaRect area;
+    area.left = x_->text().toInt();
+    area.top = y_->text().toInt();
+    area.right = area.left + width_->text().toInt();
+    area.bottom = area.top + height_->text().toInt();
+    area_ = area;
+    Q_EMIT areaEdited(area);
+}
+
+bool TransformationDialog::areaFitsTiles() const {
+    const chip::CharGeometry &g = chip::geometry(charSize_->currentIndex());
+    return width_->text().toInt() % g.width == 0 && height_->text().toInt() % g.height == 0;
+}
+
+void TransformationDialog::charSizeChanged() {
+    if (!areaFitsTiles())
+        Prompts::message(this, mismatchMessage);
+}
+
+bool TransformationDialog::confirm() {
+    if (!areaFitsTiles()) {
+        Prompts::message(this, mismatchMessage);
+        return false;
+    }
+    const AreaRect a{x_->text().toInt(), y_->text().toInt(),
+                     x_->text().toInt() + width_->text().toInt(),
+                     y_->text().toInt() + height_->text().toInt()};
+    if (a.width() <= 0 || a.height() <= 0 || a.right > picture_.width ||
+        a.bottom > picture_.height) {
+        Prompts::message(this, QStringLiteral("The area must lie inside the picture, "
+                                              "which is %1 x %2 pixels.")
+                                   .arg(picture_.width)
+                                   .arg(picture_.height));
+        return false;
+    }
+    settings_.pictureType = 3;
+    settings_.colourCount = static_cast<std::uint8_t>(colourSum_->currentIndex());
+    settings_.charSize = static_cast<std::uint8_t>(charSize_->currentIndex());
+    settings_.colourMode = static_cast<std::uint8_t>(colourMode_->currentIndex());
+    settings_.width = a.width();
+    settings_.height = a.height();
+    settings_.compressMode = static_cast<std::uint8_t>(mode_->currentIndex());
+    settings_.startAddress = parseHexCode(startAddress_->text());
+    settings_.endAddress = parseHexCode(endAddress_->text());
+    area_ = a;
+    Q_EMIT confirmed();
+    done(QDialog::Accepted);
+    return true;
+}
+
+void TransformationDialog::chooseBackground() {
+    SelectColorDialog dialog(values_.usedColours, values_.backgroundColour, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    values_.backgroundColour = dialog.currentColour();
+    background_->setColour(values_.backgroundColour);
+}
+
+} // namespace kadro::gui

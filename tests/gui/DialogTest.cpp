@@ -1,0 +1,209 @@
+#include "app/Prompts.h"
+#include "document/TransformationDialog.h"
+#include "output/FileOutputDialog.h"
+#include "palette/SelectColorDialog.h"
+#include "project/PntAttribDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace kadro;
+using namespace kadro::gui;
+
+namespace {
+
+template <typename T> T *child(QWidget &parent, const char *name) {
+    T *widget = parent.findChild<T *>(QLatin1String(name));
+    if (!widget)
+        qFatal("no widget %s", name);
+    return widget;
+}
+
+QPushButton *button(QWidget &parent, const QString &text) {
+    for (QPushButton *b : parent.findChildren<QPushButton *>()) {
+        if (b->text() == text)
+            return b;
+    }
+    qFatal("no button %s", qPrintable(text));
+}
+
+void retype(QLineEdit *field, const QString &text) {
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+}
+
+} // namespace
+
+class DialogTest : public QObject {
+    Q_OBJECT
+    QStringList messages_;
+
+private Q_SLOTS:
+    void init() {
+        messages_.clear();
+        Prompts::setMessageHandler([this](const QString &text, PromptIcon) { messages_ << text; });
+    }
+
+    void pntAttributeFieldsStayInStep() {
+        PntAttribDialog dialog({0x0102, 0x00, true});
+        auto *att = child<QLineEdit>(dialog, "attCode");
+        auto *pal = child<QLineEdit>(dialog, "palNo");
+        auto *switch1 = child<QCheckBox>(dialog, "switch1");
+        auto *switch2 = child<QCheckBox>(dialog, "switch2");
+        QCOMPARE(child<QLineEdit>(dialog, "pntCode")->text(), QStringLiteral("0x0102"));
+
+        retype(att, QStringLiteral("0xC5"));
+        QCOMPARE(pal->text(), QStringLiteral("5"));
+        QVERIFY(switch1->isChecked() && switch2->isChecked());
+
+        QTest::mouseClick(switch1, Qt::LeftButton);
+        QCOMPARE(att->text(), QStringLiteral("0x45"));
+        QCOMPARE(int{dialog.values().attribute}, 0x45);
+    }
+
+    void pntPaletteNumberRewritesTheLowNibble() {
+        PntAttribDialog dialog({0, 0xC5, true});
+        retype(child<QLineEdit>(dialog, "palNo"), QStringLiteral("9"));
+        QCOMPARE(child<QLineEdit>(dialog, "attCode")->text(), QStringLiteral("0xC9"));
+    }
+
+    void pntCodeKeepsItsLastFourDigits() {
+        PntAttribDialog dialog({0, 0, false});
+        retype(child<QLineEdit>(dialog, "pntCode"), QStringLiteral("0x12345"));
+        QCOMPARE(int{dialog.values().pntCode}, 0x2345);
+        QVERIFY(!child<QCheckBox>(dialog, "switch1")->isEnabled());
+    }
+
+    void transformationReadsHexAddresses_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("address");
+        QTest::newRow("stops at G") << QStringLiteral("1G00") << 0;
+        QTest::newRow("lower case") << QStringLiteral("ff") << 0xFF;
+        QTest::newRow("16 bits") << QStringLiteral("12345") << 0x2345;
+    }
+    void transformationReadsHexAddresses() {
+        QFETCH(QString, text);
+        QFETCH(int, address);
+        ConversionSettings settings;
+        ProcessValues values;
+        auto *dialog =
+            new TransformationDialog(settings, values, {{0, 0, 256, 240}, {256, 240}, 17, 17});
+        retype(child<QLineEdit>(*dialog, "startAddress"), text);
+        QTest::mouseClick(button(*dialog, QStringLiteral("Next")), Qt::LeftButton);
+        QCOMPARE(int{settings.startAddress}, address);
+        QCOMPARE(int{settings.endAddress}, 0x2000);
+        QCOMPARE(settings.width, 256);
+        QCOMPARE(int{settings.pictureType}, 3);
+    }
+
+    void transformationRefusesAnAreaOfPartTiles() {
+        ConversionSettings settings;
+        ProcessValues values;
+        QPointer<TransformationDialog> dialog =
+            new TransformationDialog(settings, values, {{0, 0, 256, 240}, {256, 240}, 17, 17});
+        std::vector<AreaRect> edits;
+        connect(dialog, &TransformationDialog::areaEdited, this,
+                [&](AreaRect area) { edits.push_back(area); });
+        bool confirmed = false;
+        connect(dialog, &TransformationDialog::confirmed, this, [&] { confirmed = true; });
+
+        retype(child<QLineEdit>(*dialog, "width"), QStringLiteral("100"));
+        QCOMPARE(edits.back(), (AreaRect{0, 0, 100, 240}));
+        QTest::mouseClick(button(*dialog, QStringLiteral("Next")), Qt::LeftButton);
+        QCOMPARE(messages_, QStringList{TransformationDialog::mismatchMessage});
+        QVERIFY(!confirmed);
+        QCOMPARE(settings.width, 0);
+
+        retype(child<QLineEdit>(*dialog, "width"), QStringLiteral("96"));
+        QTest::mouseClick(button(*dialog, QStringLiteral("Next")), Qt::LeftButton);
+        QVERIFY(confirmed);
+        QCOMPARE(settings.width, 96);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(dialog.isNull());
+    }
+
+    void transformationWarnsWhenTheCharSizeDoesNotFit() {
+        ConversionSettings settings;
+        ProcessValues values;
+        TransformationDialog dialog(settings, values, {{0, 0, 256, 24}, {256, 240}, 1, 1});
+        auto *charSize = child<QComboBox>(dialog, "charSize");
+        charSize->setFocus();
+        QTest::keyClick(charSize, Qt::Key_Down); // 8*16 does not divide 24
+        QCOMPARE(charSize->currentText(), QStringLiteral("8*16"));
+        QCOMPARE(messages_.size(), 1);
+    }
+
+    void transformationCancelWritesNothing() {
+        ConversionSettings settings;
+        settings.width = 7;
+        settings.startAddress = 0x1234;
+        const auto before = settings.toBytes();
+        ProcessValues values;
+        auto *dialog =
+            new TransformationDialog(settings, values, {{0, 0, 256, 240}, {256, 240}, 17, 17});
+        retype(child<QLineEdit>(*dialog, "width"), QStringLiteral("64"));
+        retype(child<QLineEdit>(*dialog, "startAddress"), QStringLiteral("100"));
+        child<QComboBox>(*dialog, "mode")->setCurrentIndex(1);
+        QTest::mouseClick(button(*dialog, QStringLiteral("Cancel")), Qt::LeftButton);
+        QVERIFY(settings.toBytes() == before);
+    }
+
+    void fileOutputFormatSwitchesTheSuffix() {
+        const auto defaults = FileOutputChoices::forDocument(QStringLiteral("/w/v1.0/logo.bmp"), 3);
+        QCOMPARE(defaults.pgtPath, QStringLiteral("/w/v1.0/logo_pgt.bin"));
+        QCOMPARE(defaults.pntPath, QStringLiteral("/w/v1.0/logo_pnt.asm"));
+        FileOutputDialog dialog(defaults);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *pgt = child<QLineEdit>(dialog, "pgtPath");
+        QTest::mouseClick(child<QRadioButton>(dialog, "asm"), Qt::LeftButton);
+        QCOMPARE(pgt->text(), QStringLiteral("/w/v1.0/logo_pgt.asm"));
+        retype(pgt, QStringLiteral("/w/tiles"));
+        QTest::mouseClick(child<QRadioButton>(dialog, "bin"), Qt::LeftButton);
+        QCOMPARE(pgt->text(), QStringLiteral("/w/tiles.bin"));
+        QTest::mouseClick(child<QRadioButton>(dialog, "16bit"), Qt::LeftButton);
+        QTest::mouseClick(child<QRadioButton>(dialog, "spr"), Qt::LeftButton);
+        const FileOutputChoices c = dialog.choices();
+        QCOMPARE(c.level, 3);
+        QCOMPARE(c.pgtFormat, 0);
+        QCOMPARE(c.pgtWidth, 1);
+        QCOMPARE(c.pntContent, 1);
+        QCOMPARE(c.spriteFormat, 0);
+    }
+
+    void fileOutputBrowseTakesTheChosenPath() {
+        FilePrompt seen;
+        Prompts::setFileHandler([&](const FilePrompt &p) {
+            seen = p;
+            return std::optional<FileAnswer>(FileAnswer{QStringLiteral("/x/names.asm"), 1});
+        });
+        FileOutputDialog dialog(FileOutputChoices::forDocument(QStringLiteral("a.bmp"), 0));
+        QTest::mouseClick(child<QPushButton>(dialog, "browsePnt"), Qt::LeftButton);
+        Prompts::setFileHandler({});
+        QCOMPARE(seen.filter, QStringLiteral("PNT文件(*.asm)|*.asm||"));
+        QCOMPARE(dialog.choices().pntPath, QStringLiteral("/x/names.asm"));
+    }
+
+    void selectColourPicksAndConfirms() {
+        SelectColorDialog dialog({0x0000FF, 0xFF0000, 0x00FF00}, 0x000000);
+        auto *values = child<QLabel>(dialog, "values");
+        const auto cells = dialog.grid()->cells();
+        QCOMPARE(cells.size(), std::size_t{3});
+        QTest::mouseClick(dialog.grid(), Qt::LeftButton, {}, cells[1].center());
+        QCOMPARE(dialog.currentColour(), Colour{0xFF0000});
+        QCOMPARE(values->text(), QStringLiteral("R=0\nG=0\nB=255"));
+        QTest::mouseDClick(dialog.grid(), Qt::LeftButton, {}, cells[2].center());
+        QCOMPARE(dialog.currentColour(), Colour{0x00FF00});
+        QCOMPARE(dialog.result(), int{QDialog::Accepted});
+    }
+};
+
+QTEST_MAIN(DialogTest)
+#include "DialogTest.moc"
