@@ -1,0 +1,105 @@
+#pragma once
+
+#include "app/ZoomModel.h"
+#include "colour/ColorTables.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class QAction;
+class QWidget;
+
+namespace kadro {
+class Picture;
+struct ConversionChoice;
+} // namespace kadro
+
+namespace kadro::gui {
+
+class CKadroApp;
+class TransformationDialog;
+
+// The single document: where the File and Tool commands on the whole picture arrive. It owns no
+// picture data (the Picture does), only its path, its last opened path and two flags.
+class CKadroDoc : public QObject {
+    Q_OBJECT
+public:
+    CKadroDoc(Picture& picture, CKadroApp& app);
+    ~CKadroDoc() override;
+
+    const std::vector<QAction*>& actions() const { return actions_; }
+    QAction* action(int id) const;
+    void updateActions();
+
+    // The framework's part: a blank picture of the app's new size, a file by its extension,
+    // a save by the extension of the path.
+    bool onNewDocument();
+    bool onOpenDocument(const QString& path);
+    bool onSaveDocument(const QString& path);
+
+    QString path() const { return path_; }
+    QString title() const;
+    QString lastOpenPath() const { return lastOpenPath_; }
+    bool isModified() const { return modified_; }
+    void setModified(bool modified) { modified_ = modified; }
+    bool outputReady() const { return outputReady_; }
+    bool pictureLoaded() const { return pictureLoaded_; }
+    QString information() const { return information_; }
+
+    // The conversion: the Transformation dialog while it is open, the area the view drags.
+    TransformationDialog* transformationDialog() const { return transform_; }
+    void conversionAreaChanged(const AreaRect& area);
+    void finishConversion();
+
+    // The commands, callable as the menus call them.
+    void fileNew();
+    void fileOpen();
+    void fileSave();
+    void fileSaveAs();
+    void refresh();
+    void transform();
+    void output();
+    void adapt(int commandId);
+
+Q_SIGNALS:
+    // The picture's size or contents changed: new scroll area, full repaint.
+    void pictureChanged();
+    // Back to 1:1, as Open and Refresh leave the view.
+    void zoomReset();
+    // Pixels changed (message 1029).
+    void refreshView();
+    void informationChanged(const QString& text);
+    void titleChanged();
+    void recentFileAdded(const QString& path);
+    // The Transformation dialog confirmed: the view is to run the conversion (message 1030).
+    void conversionRequested();
+
+private:
+    void createActions();
+    QAction* addAction(int id, void (CKadroDoc::*handler)());
+    void setPath(const QString& path);
+    void setInformation(const std::string& text);
+    void collectUsedColours();
+    int countVt03(int colourMode);
+    void startConversion(const ConversionChoice& choice);
+    QWidget* window() const;
+    std::string programDirectory() const;
+
+    Picture& picture_;
+    CKadroApp& app_;
+    std::vector<QAction*> actions_;
+    QString path_;
+    QString lastOpenPath_;
+    bool modified_ = false;
+    bool outputReady_ = false;
+    bool pictureLoaded_ = false;
+    QString information_;
+    QPointer<TransformationDialog> transform_;
+    std::optional<ColorTables> tables_;
+};
+
+} // namespace kadro::gui
