@@ -1,7 +1,6 @@
 #include "document/TransformationDialog.h"
 
 #include "app/ColourSwatch.h"
-#include "app/HexCode.h"
 #include "app/Prompts.h"
 #include "palette/SelectColorDialog.h"
 
@@ -36,10 +35,14 @@ QStringList charSizeNames() {
 }
 } // namespace
 
-TransformationDialog::TransformationDialog(ConversionSettings &settings, ProcessValues &values,
-                                           const TransformStart &start, QWidget *parent)
-    : QDialog(parent), settings_(settings), values_(values), picture_(start.picture),
-      area_(start.area), x_(numberField("x")), y_(numberField("y")), width_(numberField("width")),
+TransformationDialog::TransformationDialog(const TransformStart& start,
+                                           const std::vector<Colour>& usedColours,
+                                           NextHandler next, QWidget* parent)
+    : QDialog(parent), usedColours_(usedColours), next_(std::move(next)),
+      background_(start.choice.backgroundColour), picture_(start.picture),
+      area_{start.choice.area.left, start.choice.area.top, start.choice.area.right,
+            start.choice.area.bottom},
+      x_(numberField("x")), y_(numberField("y")), width_(numberField("width")),
       height_(numberField("high")), used_(numberField("used")),
       available_(numberField("available")),
       colourMode_(choiceField("colourMode", names(chip::colourModeNames))),
@@ -48,16 +51,16 @@ TransformationDialog::TransformationDialog(ConversionSettings &settings, Process
       mode_(choiceField("mode", names(chip::compressNames))),
       startAddress_(new QLineEdit(QStringLiteral("0"), this)),
       endAddress_(new QLineEdit(QStringLiteral("2000"), this)),
-      background_(new ColourSwatch(this)) {
+      swatch_(new ColourSwatch(this)) {
     setWindowTitle(QStringLiteral("VT03 Transformation"));
     setAttribute(Qt::WA_DeleteOnClose);
     startAddress_->setObjectName(QStringLiteral("startAddress"));
     endAddress_->setObjectName(QStringLiteral("endAddress"));
     used_->setReadOnly(true);
     available_->setReadOnly(true);
-    background_->setObjectName(QStringLiteral("background"));
-    background_->setFixedSize(60, 24);
-    background_->setColour(values_.backgroundColour);
+    swatch_->setObjectName(QStringLiteral("background"));
+    swatch_->setFixedSize(60, 24);
+    swatch_->setColour(background_);
 
     auto *areaBox = new QGroupBox(this);
     auto *areaGrid = new QGridLayout(areaBox);
@@ -81,7 +84,7 @@ TransformationDialog::TransformationDialog(ConversionSettings &settings, Process
     form->addRow(QStringLiteral("Mode"), mode_);
     form->addRow(QStringLiteral("Start Address"), startAddress_);
     form->addRow(QStringLiteral("End Address"), endAddress_);
-    form->addRow(QStringLiteral("Backgroud Color"), background_);
+    form->addRow(QStringLiteral("Backgroud Color"), swatch_);
 
     auto *buttons = new QDialogButtonBox(this);
     auto *next = buttons->addButton(QStringLiteral("Next"), QDialogButtonBox::AcceptRole);
@@ -97,11 +100,11 @@ TransformationDialog::TransformationDialog(ConversionSettings &settings, Process
     layout->addLayout(top);
     layout->addWidget(buttons);
 
-    showArea(start.area, start.usedColours, start.vt03Colours);
+    showArea(area_, start.usedColours, start.vt03Colours);
     for (QLineEdit *field : {x_, y_, width_, height_})
         connect(field, &QLineEdit::textEdited, this, &TransformationDialog::fieldsEdited);
     connect(charSize_, &QComboBox::activated, this, &TransformationDialog::charSizeChanged);
-    connect(background_, &ColourSwatch::clicked, this, &TransformationDialog::chooseBackground);
+    connect(swatch_, &ColourSwatch::clicked, this, &TransformationDialog::chooseBackground);
 }
 
 QLineEdit *TransformationDialog::numberField(const char *name) {
@@ -155,43 +158,46 @@ void TransformationDialog::charSizeChanged() {
         Prompts::message(this, mismatchMessage);
 }
 
+ConversionChoice TransformationDialog::choice() const {
+    ConversionChoice c;
+    c.area = Selection::fromSize(x_->text().toInt(), y_->text().toInt(), width_->text().toInt(),
+                                 height_->text().toInt());
+    c.colourMode = colourMode_->currentIndex();
+    c.colourCount = colourSum_->currentIndex();
+    c.charSize = charSize_->currentIndex();
+    c.compressMode = mode_->currentIndex();
+    c.startAddress = readAddressText(startAddress_->text().toStdString());
+    c.endAddress = readAddressText(endAddress_->text().toStdString());
+    c.backgroundColour = background_;
+    return c;
+}
+
 bool TransformationDialog::confirm() {
     if (!areaFitsTiles()) {
         Prompts::message(this, mismatchMessage);
         return false;
     }
-    const AreaRect a{x_->text().toInt(), y_->text().toInt(),
-                     x_->text().toInt() + width_->text().toInt(),
-                     y_->text().toInt() + height_->text().toInt()};
-    if (a.width() <= 0 || a.height() <= 0 || a.right > picture_.width ||
-        a.bottom > picture_.height) {
+    const ConversionChoice c = choice();
+    const Selection& a = c.area;
+    if (a.empty() || a.right > picture_.width || a.bottom > picture_.height) {
         Prompts::message(this, QStringLiteral("The area must lie inside the picture, "
                                               "which is %1 x %2 pixels.")
                                    .arg(picture_.width)
                                    .arg(picture_.height));
         return false;
     }
-    settings_.pictureType = 3;
-    settings_.colourCount = static_cast<std::uint8_t>(colourSum_->currentIndex());
-    settings_.charSize = static_cast<std::uint8_t>(charSize_->currentIndex());
-    settings_.colourMode = static_cast<std::uint8_t>(colourMode_->currentIndex());
-    settings_.width = a.width();
-    settings_.height = a.height();
-    settings_.compressMode = static_cast<std::uint8_t>(mode_->currentIndex());
-    settings_.startAddress = parseHexCode(startAddress_->text());
-    settings_.endAddress = parseHexCode(endAddress_->text());
-    area_ = a;
-    Q_EMIT confirmed();
+    if (next_ && !next_(c))
+        return false;
     done(QDialog::Accepted);
     return true;
 }
 
 void TransformationDialog::chooseBackground() {
-    SelectColorDialog dialog(values_.usedColours, values_.backgroundColour, this);
+    SelectColorDialog dialog(usedColours_, background_, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    values_.backgroundColour = dialog.currentColour();
-    background_->setColour(values_.backgroundColour);
+    background_ = dialog.currentColour();
+    swatch_->setColour(background_);
 }
 
 } // namespace kadro::gui

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "app/ZoomModel.h"
-#include "picture/ConversionSettings.h"
+#include "picture/ConversionChoice.h"
 
 #include <QDialog>
+
+#include <functional>
+#include <vector>
 
 class QComboBox;
 class QLineEdit;
@@ -14,7 +17,7 @@ class ColourSwatch;
 
 // What the first page of a conversion starts from.
 struct TransformStart {
-    AreaRect area;
+    ConversionChoice choice; // the area and the initial values
     ViewSize picture;
     int usedColours = 0;
     int vt03Colours = 0;
@@ -22,52 +25,57 @@ struct TransformStart {
 
 // The first page of a conversion ("VT03 Transformation", modeless): the area and the settings.
 // Edits of the area are reported with areaEdited(); the owner answers with showArea(). Next
-// writes the settings and reports confirmed(); the dialog then closes and deletes itself.
+// hands the choice to `next`, and when that accepts it the dialog closes and deletes itself.
 class TransformationDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int resourceId = 156;
     static const QString mismatchMessage;
 
-    TransformationDialog(ConversionSettings &settings, ProcessValues &values,
-                         const TransformStart &start, QWidget *parent = nullptr);
+    using NextHandler = std::function<bool(const ConversionChoice&)>;
+
+    // usedColours: the list the background swatch offers, read when it is clicked.
+    TransformationDialog(const TransformStart& start, const std::vector<Colour>& usedColours,
+                         NextHandler next, QWidget* parent = nullptr);
 
     AreaRect area() const { return area_; }
     // A new area from the picture view or after an edit, with its colour counts.
-    void showArea(const AreaRect &area, int usedColours, int vt03Colours);
-    // Next: checks the area and writes the settings; false when it refused.
+    void showArea(const AreaRect& area, int usedColours, int vt03Colours);
+    Colour backgroundColour() const { return background_; }
+    // Next: checks the fields and hands the choice on; false when the dialog stays open.
     bool confirm();
+    ConversionChoice choice() const;
 
 Q_SIGNALS:
     void areaEdited(kadro::gui::AreaRect area);
-    void confirmed();
 
 private:
     void fieldsEdited();
     void charSizeChanged();
     bool areaFitsTiles() const;
     void chooseBackground();
-    QLineEdit *numberField(const char *name);
-    QComboBox *choiceField(const char *name, const QStringList &items);
-    void setFieldText(QLineEdit *field, int value);
+    QLineEdit* numberField(const char* name);
+    QComboBox* choiceField(const char* name, const QStringList& items);
+    void setFieldText(QLineEdit* field, int value);
 
-    ConversionSettings &settings_;
-    ProcessValues &values_;
+    const std::vector<Colour>& usedColours_;
+    NextHandler next_;
+    Colour background_;
     ViewSize picture_;
     AreaRect area_;
-    QLineEdit *x_;
-    QLineEdit *y_;
-    QLineEdit *width_;
-    QLineEdit *height_;
-    QLineEdit *used_;
-    QLineEdit *available_;
-    QComboBox *colourMode_;
-    QComboBox *colourSum_;
-    QComboBox *charSize_;
-    QComboBox *mode_;
-    QLineEdit *startAddress_;
-    QLineEdit *endAddress_;
-    ColourSwatch *background_;
+    QLineEdit* x_;
+    QLineEdit* y_;
+    QLineEdit* width_;
+    QLineEdit* height_;
+    QLineEdit* used_;
+    QLineEdit* available_;
+    QComboBox* colourMode_;
+    QComboBox* colourSum_;
+    QComboBox* charSize_;
+    QComboBox* mode_;
+    QLineEdit* startAddress_;
+    QLineEdit* endAddress_;
+    ColourSwatch* swatch_;
 };
 
 } // namespace kadro::gui
