@@ -44,6 +44,16 @@ void retype(QLineEdit *field, const QString &text) {
 class DialogTest : public QObject {
     Q_OBJECT
     QStringList messages_;
+    std::vector<Colour> used_{0x000000, 0xFFFFFF};
+
+    static TransformStart start() {
+        TransformStart s;
+        s.choice.area = Selection{0, 0, 256, 240};
+        s.picture = {256, 240};
+        s.usedColours = 17;
+        s.vt03Colours = 17;
+        return s;
+    }
 
 private Q_SLOTS:
     void init() {
@@ -91,68 +101,78 @@ private Q_SLOTS:
     void transformationReadsHexAddresses() {
         QFETCH(QString, text);
         QFETCH(int, address);
-        ConversionSettings settings;
-        ProcessValues values;
-        auto *dialog =
-            new TransformationDialog(settings, values, {{0, 0, 256, 240}, {256, 240}, 17, 17});
+        std::optional<ConversionChoice> chosen;
+        auto *dialog = new TransformationDialog(start(), used_, [&](const ConversionChoice &c) {
+            chosen = c;
+            return true;
+        });
         retype(child<QLineEdit>(*dialog, "startAddress"), text);
         QTest::mouseClick(button(*dialog, QStringLiteral("Next")), Qt::LeftButton);
-        QCOMPARE(int{settings.startAddress}, address);
-        QCOMPARE(int{settings.endAddress}, 0x2000);
-        QCOMPARE(settings.width, 256);
-        QCOMPARE(int{settings.pictureType}, 3);
+        QVERIFY(chosen);
+        QCOMPARE(int{chosen->startAddress}, address);
+        QCOMPARE(int{chosen->endAddress}, 0x2000);
+        QCOMPARE(chosen->area, (Selection{0, 0, 256, 240}));
     }
 
     void transformationRefusesAnAreaOfPartTiles() {
-        ConversionSettings settings;
-        ProcessValues values;
+        int nexts = 0;
         QPointer<TransformationDialog> dialog =
-            new TransformationDialog(settings, values, {{0, 0, 256, 240}, {256, 240}, 17, 17});
+            new TransformationDialog(start(), used_, [&](const ConversionChoice &c) {
+                ++nexts;
+                return c.area.width() == 96;
+            });
         std::vector<AreaRect> edits;
         connect(dialog, &TransformationDialog::areaEdited, this,
                 [&](AreaRect area) { edits.push_back(area); });
-        bool confirmed = false;
-        connect(dialog, &TransformationDialog::confirmed, this, [&] { confirmed = true; });
 
         retype(child<QLineEdit>(*dialog, "width"), QStringLiteral("100"));
         QCOMPARE(edits.back(), (AreaRect{0, 0, 100, 240}));
         QTest::mouseClick(button(*dialog, QStringLiteral("Next")), Qt::LeftButton);
         QCOMPARE(messages_, QStringList{TransformationDialog::mismatchMessage});
-        QVERIFY(!confirmed);
-        QCOMPARE(settings.width, 0);
+        QCOMPARE(nexts, 0);
 
         retype(child<QLineEdit>(*dialog, "width"), QStringLiteral("96"));
         QTest::mouseClick(button(*dialog, QStringLiteral("Next")), Qt::LeftButton);
-        QVERIFY(confirmed);
-        QCOMPARE(settings.width, 96);
+        QCOMPARE(nexts, 1);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(dialog.isNull());
     }
 
+    void transformationStaysOpenWhenTheConversionRefuses() {
+        QPointer<TransformationDialog> dialog = new TransformationDialog(
+            start(), used_, [](const ConversionChoice &) { return false; });
+        QTest::mouseClick(button(*dialog, QStringLiteral("Next")), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!dialog.isNull());
+        retype(child<QLineEdit>(*dialog, "x"), QStringLiteral("8")); // 8 + 256 is outside
+        QTest::mouseClick(button(*dialog, QStringLiteral("Next")), Qt::LeftButton);
+        QCOMPARE(messages_.size(), 1);
+        delete dialog;
+    }
+
     void transformationWarnsWhenTheCharSizeDoesNotFit() {
-        ConversionSettings settings;
-        ProcessValues values;
-        TransformationDialog dialog(settings, values, {{0, 0, 256, 24}, {256, 240}, 1, 1});
+        TransformStart s = start();
+        s.choice.area = Selection{0, 0, 256, 24};
+        TransformationDialog dialog(s, used_, {});
         auto *charSize = child<QComboBox>(dialog, "charSize");
         charSize->setFocus();
         QTest::keyClick(charSize, Qt::Key_Down); // 8*16 does not divide 24
         QCOMPARE(charSize->currentText(), QStringLiteral("8*16"));
+        QCOMPARE(messages_, QStringList{TransformationDialog::mismatchMessage});
+        QTest::keyClick(charSize, Qt::Key_Down); // 16*8 does
         QCOMPARE(messages_.size(), 1);
     }
 
-    void transformationCancelWritesNothing() {
-        ConversionSettings settings;
-        settings.width = 7;
-        settings.startAddress = 0x1234;
-        const auto before = settings.toBytes();
-        ProcessValues values;
-        auto *dialog =
-            new TransformationDialog(settings, values, {{0, 0, 256, 240}, {256, 240}, 17, 17});
+    void transformationCancelHandsNothingOn() {
+        int nexts = 0;
+        auto *dialog = new TransformationDialog(start(), used_, [&](const ConversionChoice &) {
+            ++nexts;
+            return true;
+        });
         retype(child<QLineEdit>(*dialog, "width"), QStringLiteral("64"));
-        retype(child<QLineEdit>(*dialog, "startAddress"), QStringLiteral("100"));
         child<QComboBox>(*dialog, "mode")->setCurrentIndex(1);
         QTest::mouseClick(button(*dialog, QStringLiteral("Cancel")), Qt::LeftButton);
-        QVERIFY(settings.toBytes() == before);
+        QCOMPARE(nexts, 0);
     }
 
     void fileOutputFormatSwitchesTheSuffix() {

@@ -52,6 +52,8 @@ public:
     PaletteTable& paletteTable() { return paletteTable_; }
     const PaletteTable& paletteTable() const { return paletteTable_; }
     const ConversionResults& results() const { return results_; }
+    // The results in place, for edits of single entries; refresh the picture afterwards.
+    ConversionResults& editableResults() { return results_; }
     // Results read from a converted document.
     void adoptResults(ConversionResults results) { results_ = std::move(results); }
     const ColorTables& colorTables() const { return *tables_; }

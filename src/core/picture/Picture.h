@@ -86,6 +86,8 @@ public:
     // True when the picture shows converted data (outputs and ".kdr" saving are possible).
     bool hasConversion() const { return values.currentPictureType == 3 && converter_ != nullptr; }
     const TileConverter* converter() const { return converter_.get(); }
+    // For edits of single results, such as one cell's name and attribute.
+    TileConverter* converter() { return converter_.get(); }
     const ConversionResults* results() const {
         return converter_ ? &converter_->results() : nullptr;
     }

@@ -11,13 +11,15 @@ namespace kadro::gui {
 
 namespace {
 
-QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+QString text(const char *utf8) {
+    return QString::fromUtf8(utf8);
+}
 
-CommandSpec spec(int id, const char* menuText, QList<QKeySequence> keys, const char* prompt) {
+CommandSpec spec(int id, const char *menuText, QList<QKeySequence> keys, const char *prompt) {
     return {id, text(menuText), std::move(keys), text(prompt)};
 }
 
-void addZoomCommands(std::map<int, CommandSpec>& table) {
+void addZoomCommands(std::map<int, CommandSpec> &table) {
     for (int n = 2; n <= 16; ++n) {
         const int in = cmd::zoomInFirst + n - 2;
         const int out = cmd::zoomOutFirst + n - 2;
@@ -34,7 +36,8 @@ std::map<int, CommandSpec> buildTable() {
     const CommandSpec specs[] = {
         spec(cmd::fileNew, "(&N)ew\tCtrl+N", {K(Qt::CTRL | Qt::Key_N)}, "建立新文档\n新建"),
         spec(cmd::newProject, "New Project", {}, "建立新工程\n新工程"),
-        spec(cmd::fileOpen, "(&O)pen...\tCtrl+O", {K(Qt::CTRL | Qt::Key_O)}, "打开一个现有文档\n打开"),
+        spec(cmd::fileOpen, "(&O)pen...\tCtrl+O", {K(Qt::CTRL | Qt::Key_O)},
+             "打开一个现有文档\n打开"),
         spec(cmd::fileSave, "(&S)ave\tCtrl+S", {K(Qt::CTRL | Qt::Key_S)}, "保存活动文档\n保存"),
         spec(cmd::fileSaveAs, "Save (&A)s...", {}, "用新名称保存活动文档\n另存为"),
         spec(cmd::output, "Output...\tF5", {K(Qt::Key_F5)}, "输出转换结果\n输出"),
@@ -50,9 +53,11 @@ std::map<int, CommandSpec> buildTable() {
         spec(cmd::editUndo, "(&U)ndo\tCtrl+Z",
              {K(Qt::CTRL | Qt::Key_Z), K(Qt::ALT | Qt::Key_Backspace)}, "撤消最后一步操作\n撤消"),
         spec(cmd::editCut, "Cu(&t)\tCtrl+X",
-             {K(Qt::CTRL | Qt::Key_X), K(Qt::SHIFT | Qt::Key_Delete)}, "剪切被选对象并将其置于剪贴板上\n剪切"),
+             {K(Qt::CTRL | Qt::Key_X), K(Qt::SHIFT | Qt::Key_Delete)},
+             "剪切被选对象并将其置于剪贴板上\n剪切"),
         spec(cmd::editCopy, "(&C)opy\tCtrl+C",
-             {K(Qt::CTRL | Qt::Key_C), K(Qt::CTRL | Qt::Key_Insert)}, "复制被选对象并将其置于剪贴板上\n复制"),
+             {K(Qt::CTRL | Qt::Key_C), K(Qt::CTRL | Qt::Key_Insert)},
+             "复制被选对象并将其置于剪贴板上\n复制"),
         spec(cmd::editPaste, "(&P)aste\tCtrl+V",
              {K(Qt::CTRL | Qt::Key_V), K(Qt::SHIFT | Qt::Key_Insert)}, "插入剪贴板内容\n粘贴"),
         spec(cmd::viewToolBar, "(&T)oolbar", {}, "显示或隐藏工具栏\n显隐工具栏"),
@@ -66,7 +71,8 @@ std::map<int, CommandSpec> buildTable() {
              "放大显示图片\n放大"),
         spec(cmd::zoomOutStep, "Zoom out",
              {K(Qt::Key_Minus), K(Qt::KeypadModifier | Qt::Key_Minus)}, "缩小显示图片\n缩小"),
-        spec(cmd::transform, "(&T)ransform\tCtrl+T", {K(Qt::CTRL | Qt::Key_T)}, "转换图形格式\n转换"),
+        spec(cmd::transform, "(&T)ransform\tCtrl+T", {K(Qt::CTRL | Qt::Key_T)},
+             "转换图形格式\n转换"),
         spec(cmd::adaptHsl, "VT03 HSL 4K", {}, ""),
         spec(cmd::adaptRgb, "VT03 RGB 4K", {}, ""),
         spec(cmd::adaptNes, "6561 64", {}, ""),
@@ -75,7 +81,8 @@ std::map<int, CommandSpec> buildTable() {
         spec(cmd::paletteTool, "Palette tool", {}, ""),
         spec(cmd::appAbout, "(&A)bout Kadro...", {}, "显示程序信息、版本号和版权\n关于"),
         spec(cmd::nextPane, "Next pane", {K(Qt::Key_F6)}, "切换到下一个窗格\n下一窗格"),
-        spec(cmd::previousPane, "Previous pane", {K(Qt::SHIFT | Qt::Key_F6)}, "切换回前一个窗格\n前一窗格"),
+        spec(cmd::previousPane, "Previous pane", {K(Qt::SHIFT | Qt::Key_F6)},
+             "切换回前一个窗格\n前一窗格"),
         spec(cmd::firstTool + 0, "Eraser", {}, "Select Palette Erase Tool\nEraser"),
         spec(cmd::firstTool + 1, "Pen", {}, "Select Palette Pen Tool\nPen"),
         spec(cmd::firstTool + 2, "Select", {}, "Select Palette Select Tool\nSelect"),
@@ -89,7 +96,7 @@ std::map<int, CommandSpec> buildTable() {
         spec(cmd::firstTool + 10, "Round", {}, "Select Palette Round Tool\nRound"),
         spec(cmd::firstTool + 11, "Oval", {}, "Select Palette Oval Tool\nOval"),
     };
-    for (const CommandSpec& s : specs)
+    for (const CommandSpec &s : specs)
         table[s.id] = s;
     addZoomCommands(table);
     return table;
@@ -97,16 +104,16 @@ std::map<int, CommandSpec> buildTable() {
 
 } // namespace
 
-const CommandSpec* CommandTable::find(int id) {
+const CommandSpec *CommandTable::find(int id) {
     static const std::map<int, CommandSpec> table = buildTable();
     const auto found = table.find(id);
     return found == table.end() ? nullptr : &found->second;
 }
 
-QAction* CommandTable::makeAction(int id, QObject* owner) {
-    auto* action = new QAction(owner);
+QAction *CommandTable::makeAction(int id, QObject *owner) {
+    auto *action = new QAction(owner);
     action->setData(id);
-    if (const CommandSpec* s = find(id)) {
+    if (const CommandSpec *s = find(id)) {
         action->setText(s->text);
         action->setShortcuts(s->keys);
         const qsizetype newline = s->prompt.indexOf(QLatin1Char('\n'));
@@ -120,6 +127,8 @@ QAction* CommandTable::makeAction(int id, QObject* owner) {
     return action;
 }
 
-int CommandTable::idOf(const QAction* action) { return action ? action->data().toInt() : 0; }
+int CommandTable::idOf(const QAction *action) {
+    return action ? action->data().toInt() : 0;
+}
 
 } // namespace kadro::gui

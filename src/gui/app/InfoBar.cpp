@@ -17,29 +17,31 @@ namespace kadro::gui {
 namespace {
 
 // The bar is laid out in dialog units of the classic 8-point dialog font.
-QRect du(int x, int y, int w, int h) { return {x * 3 / 2, y * 13 / 8, w * 3 / 2, h * 13 / 8}; }
+QRect du(int x, int y, int w, int h) {
+    return {x * 3 / 2, y * 13 / 8, w * 3 / 2, h * 13 / 8};
+}
 
 const QRect swatchFrame = du(3, 8, 33, 26);
 const QRect readoutSwatch = du(7, 85, 24, 14);
 constexpr std::array<int, 6> readoutRows{39, 46, 53, 61, 69, 77};
-constexpr std::array<const char*, 6> readoutLabels{"R", "G", "B", "I", "X", "Y"};
+constexpr std::array<const char *, 6> readoutLabels{"R", "G", "B", "I", "X", "Y"};
 const QString noReadout = QStringLiteral("...");
 
-void etched(QPainter& painter, const QRect& r, const QPalette& palette) {
+void etched(QPainter &painter, const QRect &r, const QPalette &palette) {
     qDrawShadeRect(&painter, r, palette, true, 1);
 }
 
 } // namespace
 
-InfoBar::InfoBar(const std::vector<Colour>& usedColours, QObject* pictureView, QWidget* parent)
+InfoBar::InfoBar(const std::vector<Colour> &usedColours, QObject *pictureView, QWidget *parent)
     : QWidget(parent), usedColours_(usedColours), view_(pictureView),
       information_(new QLabel(this)) {
-    auto* readoutBox = new QGroupBox(this);
+    auto *readoutBox = new QGroupBox(this);
     readoutBox->setGeometry(du(3, 33, 33, 73));
-    auto* informationBox = new QGroupBox(QStringLiteral("Information"), this);
+    auto *informationBox = new QGroupBox(QStringLiteral("Information"), this);
     informationBox->setGeometry(du(39, 4, 70, 102));
     for (std::size_t i = 0; i < readoutRows.size(); ++i) {
-        auto* label = new QLabel(QString::fromLatin1(readoutLabels[i]), this);
+        auto *label = new QLabel(QString::fromLatin1(readoutLabels[i]), this);
         label->setGeometry(du(9, readoutRows[i], 8, 8));
         readoutTexts_[i] = new QLabel(noReadout, this);
         readoutTexts_[i]->setGeometry(du(17, readoutRows[i], 18, 8));
@@ -56,11 +58,19 @@ InfoBar::InfoBar(const std::vector<Colour>& usedColours, QObject* pictureView, Q
     });
 }
 
-QSize InfoBar::sizeHint() const { return du(0, 0, 114, 407).size(); }
+QSize InfoBar::sizeHint() const {
+    return du(0, 0, 114, 407).size();
+}
 
-QRect InfoBar::primarySwatchRect() { return du(7, 11, 19, 15); }
-QRect InfoBar::secondarySwatchRect() { return du(13, 15, 19, 15); }
-QRect InfoBar::cellAreaRect() { return du(3, 110, 108, 280); }
+QRect InfoBar::primarySwatchRect() {
+    return du(7, 11, 19, 15);
+}
+QRect InfoBar::secondarySwatchRect() {
+    return du(13, 15, 19, 15);
+}
+QRect InfoBar::cellAreaRect() {
+    return du(3, 110, 108, 280);
+}
 
 std::vector<QRect> InfoBar::cellRects() const {
     return ColourCells::infoBarLayout(cellAreaRect(), static_cast<int>(usedColours_.size()));
@@ -76,8 +86,12 @@ void InfoBar::setSecondaryColour(Colour colour) {
     update();
 }
 
-void InfoBar::setInformation(const QString& text) { information_->setText(text); }
-QString InfoBar::information() const { return information_->text(); }
+void InfoBar::setInformation(const QString &text) {
+    information_->setText(text);
+}
+QString InfoBar::information() const {
+    return information_->text();
+}
 
 void InfoBar::showReadout(std::optional<PixelReadout> readout) {
     if (readout_.has_value() == readout.has_value() &&
@@ -91,8 +105,8 @@ void InfoBar::showReadout(std::optional<PixelReadout> readout) {
         const int r = redOf(readout->colour);
         const int g = greenOf(readout->colour);
         const int b = blueOf(readout->colour);
-        texts = {QString::number(r),           QString::number(g),
-                 QString::number(b),           QString::number((r + g + b) / 3),
+        texts = {QString::number(r),          QString::number(g),
+                 QString::number(b),          QString::number((r + g + b) / 3),
                  QString::number(readout->x), QString::number(readout->y)};
     }
     for (std::size_t i = 0; i < texts.size(); ++i)
@@ -104,7 +118,7 @@ QString InfoBar::readoutText(int field) const {
     return readoutTexts_[static_cast<std::size_t>(field)]->text();
 }
 
-void InfoBar::paintEvent(QPaintEvent*) {
+void InfoBar::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     etched(painter, swatchFrame, palette());
     painter.setPen(Qt::black);
@@ -130,7 +144,7 @@ void InfoBar::paintEvent(QPaintEvent*) {
         painter.fillRect(cells[i], toQColor(usedColours_[i]));
 }
 
-void InfoBar::mousePressEvent(QMouseEvent* event) {
+void InfoBar::mousePressEvent(QMouseEvent *event) {
     const QPoint p = event->position().toPoint();
     const auto cell = ColourCells::hit(cellRects(), p);
     if (event->button() == Qt::LeftButton) {
@@ -149,13 +163,13 @@ void InfoBar::mousePressEvent(QMouseEvent* event) {
 
 // Qt keeps sending the mouse to the widget that took the press, so the release arrives here
 // wherever the mouse is by then.
-void InfoBar::mouseReleaseEvent(QMouseEvent* event) {
+void InfoBar::mouseReleaseEvent(QMouseEvent *event) {
     if (event->button() == Qt::RightButton)
         endFlash();
     QWidget::mouseReleaseEvent(event);
 }
 
-void InfoBar::editColour(Colour& colour) {
+void InfoBar::editColour(Colour &colour) {
     if (auto chosen = Prompts::colour(this, toQColor(colour))) {
         colour = fromQColor(*chosen);
         update();

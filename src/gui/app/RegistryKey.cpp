@@ -9,7 +9,9 @@ constexpr int statusInvalidHandle = 6;
 } // namespace
 
 RegistryKey::RegistryKey() = default;
-RegistryKey::~RegistryKey() { close(); }
+RegistryKey::~RegistryKey() {
+    close();
+}
 
 bool RegistryKey::record(int status, int type, int size) {
     lastStatus_ = status;
@@ -18,27 +20,29 @@ bool RegistryKey::record(int status, int type, int size) {
     return status == statusOk;
 }
 
-bool RegistryKey::open(const QString& subKey) {
+bool RegistryKey::open(const QString &subKey) {
     close();
     subKeyPath_ = subKey;
-    QStringList parts = QString(subKey).replace(QLatin1Char('\\'), QLatin1Char('/')).split(
-        QLatin1Char('/'), Qt::SkipEmptyParts);
+    QStringList parts = QString(subKey)
+                            .replace(QLatin1Char('\\'), QLatin1Char('/'))
+                            .split(QLatin1Char('/'), Qt::SkipEmptyParts);
     if (parts.size() < 2 || parts.first().compare(QLatin1String("Software"), Qt::CaseInsensitive))
         return record(statusNotFound, 0, 0);
-    settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, parts[1]);
+    settings_ =
+        std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, parts[1]);
     const QString group = parts.mid(2).join(QLatin1Char('/'));
     if (!group.isEmpty())
         settings_->beginGroup(group);
     return record(statusOk, 0, 0);
 }
 
-bool RegistryKey::hasValue(const QString& name) {
+bool RegistryKey::hasValue(const QString &name) {
     if (!settings_)
         return record(statusInvalidHandle, 0, 0);
     return record(settings_->contains(name) ? statusOk : statusNotFound, 0, 0);
 }
 
-bool RegistryKey::readDword(const QString& name, std::int32_t& value) {
+bool RegistryKey::readDword(const QString &name, std::int32_t &value) {
     if (!settings_)
         return record(statusInvalidHandle, 0, 0);
     const QVariant stored = settings_->value(name);
@@ -50,7 +54,7 @@ bool RegistryKey::readDword(const QString& name, std::int32_t& value) {
     return record(statusOk, typeDword, 4);
 }
 
-bool RegistryKey::readString(const QString& name, QString& text) {
+bool RegistryKey::readString(const QString &name, QString &text) {
     if (!settings_)
         return record(statusInvalidHandle, 0, 0);
     const QVariant stored = settings_->value(name);
@@ -60,7 +64,7 @@ bool RegistryKey::readString(const QString& name, QString& text) {
     return record(statusOk, typeString, static_cast<int>(text.toUtf8().size()) + 1);
 }
 
-bool RegistryKey::writeDword(const QString& name, std::int32_t value) {
+bool RegistryKey::writeDword(const QString &name, std::int32_t value) {
     if (!settings_)
         return record(statusInvalidHandle, typeDword, 4);
     settings_->setValue(name, value);
@@ -69,7 +73,7 @@ bool RegistryKey::writeDword(const QString& name, std::int32_t value) {
                   typeDword, 4);
 }
 
-bool RegistryKey::writeString(const QString& name, const QString& text) {
+bool RegistryKey::writeString(const QString &name, const QString &text) {
     const int size = static_cast<int>(text.toUtf8().size()) + 1;
     if (!settings_)
         return record(statusInvalidHandle, typeString, size);
@@ -79,6 +83,8 @@ bool RegistryKey::writeString(const QString& name, const QString& text) {
                   typeString, size);
 }
 
-void RegistryKey::close() { settings_.reset(); }
+void RegistryKey::close() {
+    settings_.reset();
+}
 
 } // namespace kadro::gui

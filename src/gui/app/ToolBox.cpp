@@ -6,16 +6,16 @@
 
 namespace kadro::gui {
 
-ToolBox::ToolBox(const std::vector<QAction*>& tools, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::CustomizeWindowHint),
+ToolBox::ToolBox(const std::vector<QAction *> &tools, QWidget *parent)
+    : QWidget(parent,
+              Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       grid_(new QGridLayout(this)) {
     setWindowTitle(QStringLiteral("绘图工具"));
     grid_->setContentsMargins(5, 5, 5, 5);
     grid_->setSpacing(1);
     grid_->setSizeConstraint(QLayout::SetFixedSize);
-    for (QAction* tool : tools) {
-        auto* button = new QToolButton(this);
+    for (QAction *tool : tools) {
+        auto *button = new QToolButton(this);
         button->setDefaultAction(tool);
         button->setAutoRaise(true);
         button->setIconSize(QSize(16, 15));
@@ -26,7 +26,7 @@ ToolBox::ToolBox(const std::vector<QAction*>& tools, QWidget* parent)
 
 void ToolBox::setColumns(int columns) {
     columns_ = std::max(1, columns);
-    for (QToolButton* button : buttons_)
+    for (QToolButton *button : buttons_)
         grid_->removeWidget(button);
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         const int index = static_cast<int>(i);
@@ -40,8 +40,8 @@ QPoint ToolBox::buttonCell(int index) const {
     int column = 0;
     int rowSpan = 0;
     int columnSpan = 0;
-    grid_->getItemPosition(grid_->indexOf(buttons_[static_cast<std::size_t>(index)]), &row,
-                           &column, &rowSpan, &columnSpan);
+    grid_->getItemPosition(grid_->indexOf(buttons_[static_cast<std::size_t>(index)]), &row, &column,
+                           &rowSpan, &columnSpan);
     return {column, row};
 }
 

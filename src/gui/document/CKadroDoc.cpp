@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 
@@ -26,18 +27,18 @@ class WaitCursor {
 public:
     WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
     ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
 };
 
-QString openFailure(const QString& path) {
+QString openFailure(const QString &path) {
     return QStringLiteral("Cannot open \"%1\": it is missing, unreadable or not a picture.")
         .arg(QDir::toNativeSeparators(path));
 }
 
 } // namespace
 
-CKadroDoc::CKadroDoc(Picture& picture, CKadroApp& app) : picture_(picture), app_(app) {
+CKadroDoc::CKadroDoc(Picture &picture, CKadroApp &app) : picture_(picture), app_(app) {
     createActions();
 }
 
@@ -46,8 +47,8 @@ CKadroDoc::~CKadroDoc() {
         delete transform_;
 }
 
-QAction* CKadroDoc::addAction(int id, void (CKadroDoc::*handler)()) {
-    QAction* a = CommandTable::makeAction(id, this);
+QAction *CKadroDoc::addAction(int id, void (CKadroDoc::*handler)()) {
+    QAction *a = CommandTable::makeAction(id, this);
     connect(a, &QAction::triggered, this, handler);
     actions_.push_back(a);
     return a;
@@ -62,14 +63,14 @@ void CKadroDoc::createActions() {
     addAction(cmd::output, &CKadroDoc::output);
     addAction(cmd::fileSave, &CKadroDoc::fileSave);
     for (int id : {cmd::adaptHsl, cmd::adaptRgb, cmd::adaptNes}) {
-        QAction* a = CommandTable::makeAction(id, this);
+        QAction *a = CommandTable::makeAction(id, this);
         connect(a, &QAction::triggered, this, [this, id] { adapt(id); });
         actions_.push_back(a);
     }
 }
 
-QAction* CKadroDoc::action(int id) const {
-    for (QAction* a : actions_) {
+QAction *CKadroDoc::action(int id) const {
+    for (QAction *a : actions_) {
         if (CommandTable::idOf(a) == id)
             return a;
     }
@@ -79,29 +80,35 @@ QAction* CKadroDoc::action(int id) const {
 void CKadroDoc::updateActions() {
     for (int id : {cmd::transform, cmd::fileSave, cmd::fileSaveAs})
         action(id)->setEnabled(pictureLoaded_);
-    action(cmd::output)->setEnabled(outputReady_ && OutputRunner::available());
+    action(cmd::output)->setEnabled(outputReady_);
 }
 
-QWidget* CKadroDoc::window() const { return app_.mainWindow(); }
-std::string CKadroDoc::programDirectory() const { return app_.programDirectory(); }
+QWidget *CKadroDoc::window() const {
+    return app_.mainWindow();
+}
+std::string CKadroDoc::programDirectory() const {
+    return app_.programDirectory();
+}
 
 QString CKadroDoc::title() const {
     return path_.isEmpty() ? QStringLiteral("无标题") : QFileInfo(path_).fileName();
 }
 
-void CKadroDoc::setPath(const QString& path) {
+void CKadroDoc::setPath(const QString &path) {
     path_ = path;
     if (!path.isEmpty())
         Q_EMIT recentFileAdded(path);
     Q_EMIT titleChanged();
 }
 
-void CKadroDoc::setInformation(const std::string& text) {
+void CKadroDoc::setInformation(const std::string &text) {
     information_ = QString::fromStdString(text);
     Q_EMIT informationChanged(information_);
 }
 
-void CKadroDoc::collectUsedColours() { picture_.colourStats(0, 0, picture_.width(), picture_.height()); }
+void CKadroDoc::collectUsedColours() {
+    picture_.colourStats(0, 0, picture_.width(), picture_.height());
+}
 
 // --- the framework's part
 
@@ -124,7 +131,7 @@ bool CKadroDoc::onNewDocument() {
     return true;
 }
 
-bool CKadroDoc::onOpenDocument(const QString& path) {
+bool CKadroDoc::onOpenDocument(const QString &path) {
     const QString extension = pathExtension(path);
     if (extension.isEmpty())
         return false;
@@ -155,12 +162,15 @@ bool CKadroDoc::onOpenDocument(const QString& path) {
         pictureLoaded_ = true;
         setInformation(information::forKdr(picture_.settings));
     }
+    // Every open counts, from the menu, the recent files or the command line, so Refresh, Output
+    // and the name of a conversion refer to the picture on screen.
+    lastOpenPath_ = path;
     collectUsedColours();
     Q_EMIT pictureChanged();
     return true;
 }
 
-bool CKadroDoc::onSaveDocument(const QString& path) {
+bool CKadroDoc::onSaveDocument(const QString &path) {
     WaitCursor wait;
     return picture_.save(path.toStdString());
 }
@@ -222,7 +232,7 @@ void CKadroDoc::fileSaveAs() {
 }
 
 void CKadroDoc::adapt(int commandId) {
-    DibImage* image = picture_.image();
+    DibImage *image = picture_.image();
     if (!image)
         return;
     collectUsedColours();
@@ -275,21 +285,20 @@ void CKadroDoc::transform() {
     picture_.setSelection(start.choice.area);
     transform_ = new TransformationDialog(
         start, picture_.values.usedColours,
-        [this](const ConversionChoice& choice) {
+        [this](const ConversionChoice &choice) {
             if (!picture_.transform(choice))
                 return false;
             Q_EMIT conversionRequested();
             return true;
         },
         window());
-    connect(transform_, &TransformationDialog::areaEdited, this,
-            &CKadroDoc::conversionAreaChanged);
+    connect(transform_, &TransformationDialog::areaEdited, this, &CKadroDoc::conversionAreaChanged);
     connect(transform_, &QObject::destroyed, this, &CKadroDoc::refreshView);
     transform_->show();
     Q_EMIT refreshView();
 }
 
-void CKadroDoc::conversionAreaChanged(const AreaRect& area) {
+void CKadroDoc::conversionAreaChanged(const AreaRect &area) {
     picture_.setSelection({area.left, area.top, area.right, area.bottom});
     picture_.colourStats(area.left, area.top, area.width(), area.height());
     if (transform_) {

@@ -2,6 +2,7 @@
 
 #include "app/ZoomModel.h"
 #include "colour/ColorTables.h"
+#include "document/TransformationDialog.h"
 
 #include <QObject>
 #include <QPointer>
@@ -28,18 +29,18 @@ class TransformationDialog;
 class CKadroDoc : public QObject {
     Q_OBJECT
 public:
-    CKadroDoc(Picture& picture, CKadroApp& app);
+    CKadroDoc(Picture &picture, CKadroApp &app);
     ~CKadroDoc() override;
 
-    const std::vector<QAction*>& actions() const { return actions_; }
-    QAction* action(int id) const;
+    const std::vector<QAction *> &actions() const { return actions_; }
+    QAction *action(int id) const;
     void updateActions();
 
     // The framework's part: a blank picture of the app's new size, a file by its extension,
     // a save by the extension of the path.
     bool onNewDocument();
-    bool onOpenDocument(const QString& path);
-    bool onSaveDocument(const QString& path);
+    bool onOpenDocument(const QString &path);
+    bool onSaveDocument(const QString &path);
 
     QString path() const { return path_; }
     QString title() const;
@@ -51,8 +52,8 @@ public:
     QString information() const { return information_; }
 
     // The conversion: the Transformation dialog while it is open, the area the view drags.
-    TransformationDialog* transformationDialog() const { return transform_; }
-    void conversionAreaChanged(const AreaRect& area);
+    TransformationDialog *transformationDialog() const { return transform_; }
+    void conversionAreaChanged(const AreaRect &area);
     void finishConversion();
 
     // The commands, callable as the menus call them.
@@ -72,26 +73,26 @@ Q_SIGNALS:
     void zoomReset();
     // Pixels changed (message 1029).
     void refreshView();
-    void informationChanged(const QString& text);
+    void informationChanged(const QString &text);
     void titleChanged();
-    void recentFileAdded(const QString& path);
+    void recentFileAdded(const QString &path);
     // The Transformation dialog confirmed: the view is to run the conversion (message 1030).
     void conversionRequested();
 
 private:
     void createActions();
-    QAction* addAction(int id, void (CKadroDoc::*handler)());
-    void setPath(const QString& path);
-    void setInformation(const std::string& text);
+    QAction *addAction(int id, void (CKadroDoc::*handler)());
+    void setPath(const QString &path);
+    void setInformation(const std::string &text);
     void collectUsedColours();
     int countVt03(int colourMode);
-    void startConversion(const ConversionChoice& choice);
-    QWidget* window() const;
+    void startConversion(const ConversionChoice &choice);
+    QWidget *window() const;
     std::string programDirectory() const;
 
-    Picture& picture_;
-    CKadroApp& app_;
-    std::vector<QAction*> actions_;
+    Picture &picture_;
+    CKadroApp &app_;
+    std::vector<QAction *> actions_;
     QString path_;
     QString lastOpenPath_;
     bool modified_ = false;

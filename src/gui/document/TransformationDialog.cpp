@@ -35,13 +35,13 @@ QStringList charSizeNames() {
 }
 } // namespace
 
-TransformationDialog::TransformationDialog(const TransformStart& start,
-                                           const std::vector<Colour>& usedColours,
-                                           NextHandler next, QWidget* parent)
+TransformationDialog::TransformationDialog(const TransformStart &start,
+                                           const std::vector<Colour> &usedColours, NextHandler next,
+                                           QWidget *parent)
     : QDialog(parent), usedColours_(usedColours), next_(std::move(next)),
-      background_(start.choice.backgroundColour), picture_(start.picture),
-      area_{start.choice.area.left, start.choice.area.top, start.choice.area.right,
-            start.choice.area.bottom},
+      background_(start.choice.backgroundColour),
+      picture_(start.picture), area_{start.choice.area.left, start.choice.area.top,
+                                     start.choice.area.right, start.choice.area.bottom},
       x_(numberField("x")), y_(numberField("y")), width_(numberField("width")),
       height_(numberField("high")), used_(numberField("used")),
       available_(numberField("available")),
@@ -50,8 +50,7 @@ TransformationDialog::TransformationDialog(const TransformStart& start,
       charSize_(choiceField("charSize", charSizeNames())),
       mode_(choiceField("mode", names(chip::compressNames))),
       startAddress_(new QLineEdit(QStringLiteral("0"), this)),
-      endAddress_(new QLineEdit(QStringLiteral("2000"), this)),
-      swatch_(new ColourSwatch(this)) {
+      endAddress_(new QLineEdit(QStringLiteral("2000"), this)), swatch_(new ColourSwatch(this)) {
     setWindowTitle(QStringLiteral("VT03 Transformation"));
     setAttribute(Qt::WA_DeleteOnClose);
     startAddress_->setObjectName(QStringLiteral("startAddress"));
@@ -87,8 +86,8 @@ TransformationDialog::TransformationDialog(const TransformStart& start,
     form->addRow(QStringLiteral("Backgroud Color"), swatch_);
 
     auto *buttons = new QDialogButtonBox(this);
-    auto *next = buttons->addButton(QStringLiteral("Next"), QDialogButtonBox::AcceptRole);
-    next->setDefault(true);
+    auto *nextButton = buttons->addButton(QStringLiteral("Next"), QDialogButtonBox::AcceptRole);
+    nextButton->setDefault(true);
     buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &TransformationDialog::confirm);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -178,7 +177,7 @@ bool TransformationDialog::confirm() {
         return false;
     }
     const ConversionChoice c = choice();
-    const Selection& a = c.area;
+    const Selection &a = c.area;
     if (a.empty() || a.right > picture_.width || a.bottom > picture_.height) {
         Prompts::message(this, QStringLiteral("The area must lie inside the picture, "
                                               "which is %1 x %2 pixels.")

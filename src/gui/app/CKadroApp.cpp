@@ -1,0 +1,133 @@
+#include "app/CKadroApp.h"
+
+#include "app/CMainFrame.h"
+#include "app/CommandIds.h"
+#include "app/CommandTable.h"
+#include "app/Prompts.h"
+#include "app/RegistryKey.h"
+#include "document/CKadroDoc.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QSettings>
+
+#include <iostream>
+
+namespace kadro::gui {
+
+int CKadroApp::ppuMode_ = 0;
+
+const QString CKadroApp::settingsName = QStringLiteral("KADRO");
+const QString CKadroApp::openPictureTitle = QStringLiteral("打开图像文件");
+const QString CKadroApp::openPictureFilter =
+    QStringLiteral("所有图象文件(*.bmp,*.pcx,*.gif;*.tga;*.psd;*.jpg;*.tif;)|"
+                   "*.bmp;*.pcx;*.gif;*.tga;*.psd;*.jpg;*.tif;|KDR文件|*.gs?;*.kdr||");
+
+namespace {
+const QString recentGroup = QStringLiteral("Recent File List");
+
+QSettings userSettings() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, CKadroApp::settingsName);
+}
+} // namespace
+
+CKadroApp::CKadroApp(QString programDirectory)
+    : programDirectory_(std::move(programDirectory)),
+      picture_(programDirectory_.toStdString(), ui_) {
+    // About, Batch process and Palette tool have no handler in this program yet, so they stay
+    // disabled as commands without a handler are.
+    for (int id : {cmd::appAbout, cmd::batchProcess, cmd::paletteTool}) {
+        QAction *a = CommandTable::makeAction(id, this);
+        a->setEnabled(false);
+        actions_.push_back(a);
+    }
+}
+
+CKadroApp::~CKadroApp() {
+    // The window goes before the document it shows.
+    frame_.reset();
+    document_.reset();
+}
+
+QWidget *CKadroApp::mainWindow() const {
+    return frame_.get();
+}
+
+void CKadroApp::updateActions() {}
+
+void CKadroApp::readSettings() {
+    RegistryKey key;
+    key.open(QStringLiteral("Software\\") + settingsName);
+    std::int32_t mode = 0;
+    if (key.hasValue(QStringLiteral("PPUMode"))) {
+        if (key.readDword(QStringLiteral("PPUMode"), mode))
+            ppuMode_ = mode;
+    } else {
+        key.writeDword(QStringLiteral("PPUMode"), 0);
+        ppuMode_ = 0;
+    }
+    key.close();
+
+    QSettings settings = userSettings();
+    settings.beginGroup(recentGroup);
+    recentFiles_.clear();
+    for (int i = 1; i <= recentFileCount; ++i) {
+        const QString file = settings.value(QStringLiteral("File%1").arg(i)).toString();
+        if (!file.isEmpty())
+            recentFiles_ << file;
+    }
+}
+
+void CKadroApp::saveRecentFiles() const {
+    QSettings settings = userSettings();
+    settings.remove(recentGroup);
+    settings.beginGroup(recentGroup);
+    for (qsizetype i = 0; i < recentFiles_.size(); ++i)
+        settings.setValue(QStringLiteral("File%1").arg(i + 1), recentFiles_[i]);
+}
+
+void CKadroApp::addRecentFile(const QString &path) {
+    const QString full = QFileInfo(path).absoluteFilePath();
+    recentFiles_.removeAll(full);
+    recentFiles_.prepend(full);
+    while (recentFiles_.size() > recentFileCount)
+        recentFiles_.removeLast();
+    saveRecentFiles();
+    Q_EMIT recentFilesChanged();
+}
+
+bool CKadroApp::initInstance(const QStringList &arguments) {
+    readSettings();
+    document_ = std::make_unique<CKadroDoc>(picture_, *this);
+    frame_ = std::make_unique<CMainFrame>(*this, *document_, picture_);
+    ui_.setWindow(frame_.get());
+
+    if (arguments.size() > 1) {
+        std::cerr << "usage: kadro [PICTURE or DOCUMENT.kdr]\n";
+        return false;
+    }
+    if (arguments.isEmpty()) {
+        if (!document_->onNewDocument())
+            return false;
+    } else if (!document_->onOpenDocument(arguments.first())) {
+        return false;
+    }
+    frame_->show();
+    return true;
+}
+
+bool CKadroApp::promptOpenPicture(QString &path) {
+    FilePrompt prompt;
+    prompt.title = openPictureTitle;
+    prompt.filter = openPictureFilter;
+    prompt.filterIndex = lastFilterIndex_;
+    prompt.initialPath = path;
+    const auto answer = Prompts::file(mainWindow(), prompt);
+    if (!answer)
+        return false;
+    path = answer->path;
+    lastFilterIndex_ = answer->filterIndex;
+    return true;
+}
+
+} // namespace kadro::gui
