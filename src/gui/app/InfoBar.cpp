@@ -36,6 +36,9 @@ void etched(QPainter &painter, const QRect &r, const QPalette &palette) {
 InfoBar::InfoBar(const std::vector<Colour> &usedColours, QObject *pictureView, QWidget *parent)
     : QWidget(parent), usedColours_(usedColours), view_(pictureView),
       information_(new QLabel(this)) {
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
     auto *readoutBox = new QGroupBox(this);
     readoutBox->setGeometry(du(3, 33, 33, 73));
     auto *informationBox = new QGroupBox(QStringLiteral("Information"), this);

@@ -19,7 +19,10 @@ const QString paletteFilter = QStringLiteral("调色板文件(*.pal)|*.pal||");
 // The row labels "00" .. "0F" beside the grid, each level with its row of cells.
 QWidget *rowLabels(QWidget *parent) {
     auto *labels = new QWidget(parent);
-    labels->setFixedWidth(24);
+    const QRect last = PalettePanel::cellRect(PalettePanel::slotCount - 1);
+    // The panel sits inside a 1-pixel frame with a 1-pixel margin.
+    constexpr int frameOffset = 2;
+    labels->setFixedSize(24, last.bottom() + 1 + PalettePanel::margin + 2 * frameOffset);
     for (int row = 0; row < 16; ++row) {
         auto *label =
             new QLabel(QStringLiteral("%1").arg(row, 2, 16, QLatin1Char('0')).toUpper(), labels);
@@ -27,7 +30,7 @@ QWidget *rowLabels(QWidget *parent) {
         font.setPointSizeF(7.5);
         label->setFont(font);
         const QRect cell = PalettePanel::cellRect(row * 16);
-        label->setGeometry(0, cell.top() + 1, 22, PalettePanel::cellHeight);
+        label->setGeometry(0, cell.top() + frameOffset, 22, PalettePanel::cellHeight);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     return labels;

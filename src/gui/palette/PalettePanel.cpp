@@ -52,13 +52,16 @@ std::optional<int> PalettePanel::slotAt(const QPoint &point) {
 
 void PalettePanel::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    // The gaps between the cells show as thin grid lines.
+    painter.fillRect(rect(), QColor(0xA0, 0xA0, 0xA0));
     for (int slot = 0; slot < slotCount; ++slot) {
         const PaletteSlot &s = table_[index(slot)];
         if (s.used != 0)
             painter.fillRect(cellRect(slot), toQColor(s.colour));
-        else
+        else {
+            painter.fillRect(cellRect(slot), Qt::white);
             painter.fillRect(cellRect(slot), QBrush(Qt::black, Qt::DiagCrossPattern));
+        }
     }
 }
 

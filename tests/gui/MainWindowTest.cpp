@@ -1,0 +1,346 @@
+#include "app/CKadroApp.h"
+#include "app/CKadroView.h"
+#include "app/CMainFrame.h"
+#include "app/CommandIds.h"
+#include "app/InfoBar.h"
+#include "app/Prompts.h"
+#include "app/ToolBox.h"
+#include "app/ViewMessage.h"
+#include "document/CKadroDoc.h"
+#include "document/TransformationDialog.h"
+#include "palette/PalSetupDialog.h"
+#include "project/PntAttribDialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+using namespace kadro;
+using namespace kadro::gui;
+
+namespace {
+
+// Answers the next modal dialog as soon as it shows, so the code that opened it goes on.
+void answerModal(std::function<void(QWidget *)> answer) {
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [answer, poll] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            answer(modal);
+            return;
+        }
+        QTimer::singleShot(5, *poll);
+    };
+    QTimer::singleShot(0, *poll);
+}
+
+QPushButton *button(QWidget *parent, const QString &text) {
+    for (QPushButton *b : parent->findChildren<QPushButton *>()) {
+        if (b->text() == text)
+            return b;
+    }
+    return nullptr;
+}
+
+// Screenshots of the real screen for a person to look at, when asked for.
+void screenshot(const char *name) {
+    const QByteArray dir = qgetenv("KADRO_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        return;
+    QTest::qWait(300);
+    QApplication::primaryScreen()->grabWindow(0).save(
+        QDir(QString::fromLocal8Bit(dir))
+            .filePath(QString::fromLatin1(name) + QStringLiteral(".png")));
+}
+
+Colour pixel(Picture &picture, int x, int y) {
+    Colour c = 0;
+    picture.getPixel(x, y, c);
+    return c;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    QStringList messages_;
+    std::unique_ptr<CKadroApp> app_;
+
+    QString copyOfSample() {
+        const QString path = dir_.filePath(QStringLiteral("sample.bmp"));
+        QFile::remove(path);
+        QFile::copy(QStringLiteral(KADRO_SAMPLES_DIR "/sample.bmp"), path);
+        return path;
+    }
+
+    CMainFrame &frame() { return *app_->frame(); }
+    CKadroView &view() { return frame().view(); }
+    CKadroDoc &doc() { return app_->document(); }
+
+    bool start(const QStringList &arguments) {
+        app_ = std::make_unique<CKadroApp>(QStringLiteral(KADRO_BIN_DIR));
+        const bool started = app_->initInstance(arguments);
+        if (started) {
+            QApplication::setActiveWindow(&frame());
+            frame().updateCommands();
+        }
+        return started;
+    }
+
+    void trigger(int id) {
+        frame().updateCommands();
+        QAction *a = frame().commandAction(id);
+        QVERIFY2(a && a->isEnabled(), qPrintable(QString::number(id)));
+        a->trigger();
+    }
+
+    // Transform, Next on both pages; the sample converts whole.
+    void convertSample() {
+        trigger(cmd::transform);
+        QVERIFY(doc().transformationDialog());
+        answerModal([](QWidget *modal) {
+            QVERIFY(qobject_cast<PalSetupDialog *>(modal));
+            screenshot("palettes");
+            button(modal, QStringLiteral("Next"))->click();
+        });
+        screenshot("transformation");
+        button(doc().transformationDialog(), QStringLiteral("Next"))->click();
+        QTRY_VERIFY(doc().outputReady());
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           dir_.filePath(QStringLiteral("settings")));
+        Prompts::setMessageHandler([this](const QString &text, PromptIcon) { messages_ << text; });
+    }
+
+    void init() { messages_.clear(); }
+    void cleanup() { app_.reset(); }
+
+    void startsWithAnEmptyPictureAndFirstSettings() {
+        QVERIFY(start({}));
+        QCOMPARE(CKadroApp::ppuMode(), 0);
+        QCOMPARE(QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("KADRO"))
+                     .value(QStringLiteral("PPUMode"))
+                     .toInt(),
+                 0);
+        QCOMPARE(app_->picture().width(), 0);
+        QVERIFY(frame().commandAction(cmd::zoomNormal)->isChecked());
+        for (int id : {cmd::transform, cmd::fileSave, cmd::fileSaveAs, cmd::output, cmd::editUndo,
+                       cmd::editCopy, cmd::projectAdd, cmd::tvEffect})
+            QVERIFY2(!frame().commandAction(id)->isEnabled(), qPrintable(QString::number(id)));
+        QVERIFY(frame().commandAction(cmd::fileOpen)->isEnabled());
+        QVERIFY(!frame().toolBox().isVisible());
+        QCOMPARE(frame().currentTool(), 10);
+        QCOMPARE(frame().windowTitle(), QStringLiteral("无标题 - Kadro"));
+    }
+
+    void keepsAStoredPpuMode() {
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("KADRO"))
+            .setValue(QStringLiteral("PPUMode"), 2);
+        QVERIFY(start({}));
+        QCOMPARE(CKadroApp::ppuMode(), 2);
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("KADRO"))
+            .setValue(QStringLiteral("PPUMode"), 0);
+    }
+
+    void aPathThatCannotBeOpenedEndsStartUp() {
+        QVERIFY(!start({dir_.filePath(QStringLiteral("missing.bmp"))}));
+        QCOMPARE(messages_.size(), 1);
+    }
+
+    void openPromptRemembersTheFilter() {
+        QVERIFY(start({}));
+        const QString sample = copyOfSample();
+        FilePrompt seen;
+        Prompts::setFileHandler([&](const FilePrompt &p) {
+            seen = p;
+            return std::optional<FileAnswer>(FileAnswer{sample, 2});
+        });
+        trigger(cmd::fileOpen);
+        QCOMPARE(seen.title, QStringLiteral("打开图像文件"));
+        QCOMPARE(seen.filterIndex, 1);
+        QCOMPARE(app_->lastFilterIndex(), 2);
+        Prompts::setFileHandler([&](const FilePrompt &p) {
+            seen = p;
+            return std::optional<FileAnswer>();
+        });
+        trigger(cmd::fileOpen);
+        QCOMPARE(seen.filterIndex, 2);
+        QCOMPARE(app_->lastFilterIndex(), 2);
+        Prompts::setFileHandler({});
+
+        QCOMPARE(frame().infoBar().information(), QStringLiteral("width:256\nheight:240\n"));
+        QVERIFY(frame().commandAction(cmd::transform)->isEnabled());
+        QVERIFY(!frame().commandAction(cmd::output)->isEnabled());
+        QCOMPARE(frame().windowTitle(), QStringLiteral("sample.bmp - Kadro"));
+        QCOMPARE(app_->recentFiles().first(), sample);
+    }
+
+    void zoomKeysAndGrid() {
+        QVERIFY(start({copyOfSample()}));
+        QTest::keyClick(&view(), Qt::Key_Plus);
+        QVERIFY(frame().commandAction(cmd::zoomInFirst)->isChecked()); // 2:1
+        QTest::keyClick(&view(), Qt::Key_Minus);
+        QTest::keyClick(&view(), Qt::Key_Minus);
+        frame().updateCommands();
+        QVERIFY(frame().commandAction(cmd::zoomOutFirst)->isChecked()); // 1:2
+        QTest::keyClick(&view(), Qt::Key_Escape);
+        QTRY_VERIFY(view().zoom().isChecked(cmd::zoomNormal));
+        trigger(cmd::displayGrid);
+        frame().updateCommands();
+        QVERIFY(frame().commandAction(cmd::displayGrid)->isChecked());
+    }
+
+    void toolBoxShowsAndHides() {
+        QVERIFY(start({}));
+        trigger(cmd::viewToolBox);
+        frame().updateCommands();
+        QVERIFY(frame().toolBox().isVisible());
+        QVERIFY(frame().commandAction(cmd::viewToolBox)->isChecked());
+        QCOMPARE(frame().toolBox().buttonCell(11), QPoint(1, 5)); // six rows of two
+        trigger(cmd::viewToolBox);
+        frame().updateCommands();
+        QVERIFY(!frame().toolBox().isVisible());
+        QVERIFY(!frame().commandAction(cmd::viewToolBox)->isChecked());
+        trigger(cmd::viewPal);
+        frame().updateCommands();
+        QVERIFY(!frame().commandAction(cmd::viewPal)->isChecked());
+    }
+
+    void penPaintsUnderTheScrolledView() {
+        const QString big = dir_.filePath(QStringLiteral("big.bmp"));
+        QVERIFY(DibImage::createBlank(1200, 900)->writeBmp(big.toStdString()));
+        QVERIFY(start({big}));
+        trigger(cmd::firstTool + 1); // Pen
+        view().horizontalScrollBar()->setValue(100);
+        view().verticalScrollBar()->setValue(40);
+        QTest::mouseClick(view().viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(pixel(app_->picture(), 105, 45), Colour{0});
+        QCOMPARE(pixel(app_->picture(), 5, 5), Colour{0xFFFFFF});
+
+        trigger(cmd::firstTool + 7); // EyeDrop: the right button picks the back colour
+        QTest::mouseClick(view().viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        QCOMPARE(frame().infoBar().secondaryColour(), Colour{0});
+    }
+
+    void flashingAndReplacingAUsedColour() {
+        QVERIFY(start({copyOfSample()}));
+        Picture &picture = app_->picture();
+        const Colour first = picture.values.usedColours.at(0);
+        int count = 0;
+        for (int x = 0; x < picture.width(); ++x)
+            for (int y = 0; y < picture.height(); ++y)
+                count += pixel(picture, x, y) == first ? 1 : 0;
+        const QPoint cell = frame().infoBar().cellRects().at(0).center();
+        QTest::mousePress(&frame().infoBar(), Qt::RightButton, {}, cell);
+        QVERIFY(frame().infoBar().flashing());
+        QCOMPARE(view().flashPixelCount(), static_cast<std::size_t>(count));
+        QTest::qWait(InfoBar::flashPeriodMs * 3 / 2);
+        QCOMPARE(pixel(picture, 0, 0), first ^ 0xFFFFFF);
+        QTest::mouseRelease(&frame().infoBar(), Qt::RightButton, {}, QPoint(-50, 3));
+        QVERIFY(!frame().infoBar().flashing());
+        QCOMPARE(pixel(picture, 0, 0), first);
+
+        Prompts::setColourHandler([](const QColor &) { return std::optional<QColor>(Qt::red); });
+        QTest::mouseClick(&frame().infoBar(), Qt::LeftButton, {}, cell);
+        Prompts::setColourHandler({});
+        QCOMPARE(pixel(picture, 0, 0), Colour{0x0000FF});
+        QCOMPARE(picture.values.usedColours.at(0), Colour{0x0000FF});
+    }
+
+    void dragSetsTheConversionAreaInWholeCells() {
+        QVERIFY(start({copyOfSample()}));
+        trigger(cmd::transform);
+        TransformationDialog *dialog = doc().transformationDialog();
+        QVERIFY(dialog);
+        QTest::mousePress(view().viewport(), Qt::LeftButton, {}, QPoint(3, 5));
+        QTest::mouseMove(view().viewport(), QPoint(10, 10));
+        QTest::mouseRelease(view().viewport(), Qt::LeftButton, {}, QPoint(16, 16));
+        QCOMPARE(dialog->area(), (AreaRect{0, 0, 24, 24}));
+        QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("width"))->text(),
+                 QStringLiteral("24"));
+        QCOMPARE(app_->picture().selection(), (Selection{0, 0, 24, 24}));
+        const int used = dialog->findChild<QLineEdit *>(QStringLiteral("used"))->text().toInt();
+        QVERIFY(used > 0 && used < 17);
+
+        // Cancel: nothing of the settings changes.
+        const auto before = app_->picture().settings.toBytes();
+        button(dialog, QStringLiteral("Cancel"))->click();
+        QTRY_VERIFY(!doc().transformationDialog());
+        QVERIFY(app_->picture().settings.toBytes() == before);
+    }
+
+    void convertOutputSaveAndReopen() {
+        QVERIFY(start({copyOfSample()}));
+        screenshot("main");
+        convertSample();
+        screenshot("converted");
+        QVERIFY(messages_.isEmpty());
+        QVERIFY(doc().information().startsWith(QStringLiteral("width:256\nheight:240\nAddress:")));
+        QVERIFY(doc().information().contains(QStringLiteral("blockmode:8*8\n")));
+        QCOMPARE(doc().path(), dir_.filePath(QStringLiteral("sample.kdr")));
+        frame().updateCommands();
+        QVERIFY(frame().commandAction(cmd::output)->isEnabled());
+        QVERIFY(view().zoom().isChecked(cmd::zoomNormal));
+
+        answerModal([](QWidget *modal) {
+            QCOMPARE(modal->windowTitle(), QStringLiteral("File Output"));
+            auto *level = modal->findChild<QWidget *>(QStringLiteral("level"));
+            QTest::keyClick(level, Qt::Key_Up);
+            screenshot("output");
+            button(modal, QStringLiteral("OK"))->click();
+        });
+        trigger(cmd::output);
+        QVERIFY(QFile::exists(dir_.filePath(QStringLiteral("sample_pgt.bin"))));
+        QVERIFY(QFile::exists(dir_.filePath(QStringLiteral("sample_pnt.asm"))));
+        QCOMPARE(int{app_->picture().settings.outputLevel}, 1);
+
+        trigger(cmd::fileSave);
+        const QString kdr = dir_.filePath(QStringLiteral("sample.kdr"));
+        QVERIFY(QFileInfo(kdr).size() > 1120);
+        const auto header = app_->picture().settings.toBytes();
+        const auto results = *app_->picture().results();
+
+        QVERIFY(doc().onOpenDocument(kdr));
+        QVERIFY(app_->picture().settings.toBytes() == header);
+        QVERIFY(app_->picture().results()->mapData == results.mapData);
+        QVERIFY(app_->picture().results()->patternData == results.patternData);
+        QVERIFY(doc().information().contains(QStringLiteral("PGT size:$")));
+        QVERIFY(doc().outputReady());
+        QVERIFY(messages_.isEmpty());
+    }
+
+    void doubleClickEditsTheCellUnderTheMouse() {
+        QVERIFY(start({copyOfSample()}));
+        convertSample();
+        Picture &picture = app_->picture();
+        const std::size_t attributeAt =
+            static_cast<std::size_t>(picture.settings.mapBytes) * 2 / 3 + 66;
+        answerModal([](QWidget *modal) {
+            auto *att = modal->findChild<QLineEdit *>(QStringLiteral("attCode"));
+            att->selectAll();
+            QTest::keyClicks(att, QStringLiteral("0x03"));
+            button(modal, QStringLiteral("OK"))->click();
+        });
+        // Cell 66 of an 8 x 8 picture 256 wide: row 2, column 2.
+        QTest::mouseDClick(view().viewport(), Qt::LeftButton, {}, QPoint(17, 16));
+        QCOMPARE(int{picture.results()->mapData[attributeAt]}, 0x03);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
