@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -260,6 +262,52 @@ private Q_SLOTS:
         Prompts::setColourHandler({});
         QCOMPARE(pixel(picture, 0, 0), Colour{0x0000FF});
         QCOMPARE(picture.values.usedColours.at(0), Colour{0x0000FF});
+    }
+
+    void readoutAndSwatches() {
+        QVERIFY(start({copyOfSample()}));
+        InfoBar &bar = frame().infoBar();
+        bar.showReadout(view().pictureAt(QPoint(3, 2)));
+        const Colour c = pixel(app_->picture(), 3, 2);
+        QCOMPARE(bar.readoutText(0), QString::number(redOf(c)));
+        QCOMPARE(bar.readoutText(3), QString::number((redOf(c) + greenOf(c) + blueOf(c)) / 3));
+        QCOMPARE(bar.readoutText(4), QStringLiteral("3"));
+        bar.showReadout(view().pictureAt(QPoint(300, 2))); // beside the picture
+        QCOMPARE(bar.readoutText(0), QStringLiteral("..."));
+
+        // Where the two swatches overlap, the front one (the primary colour) is edited.
+        const QPoint overlap =
+            InfoBar::primarySwatchRect().intersected(InfoBar::secondarySwatchRect()).center();
+        Prompts::setColourHandler([](const QColor &) { return std::optional<QColor>(Qt::blue); });
+        QTest::mouseClick(&bar, Qt::LeftButton, {}, overlap);
+        Prompts::setColourHandler({});
+        QCOMPARE(bar.primaryColour(), Colour{0xFF0000});
+        QCOMPARE(bar.secondaryColour(), Colour{0xFFFFFF});
+    }
+
+    void newAskesForTheSizeAndSaveAsOffersBitmaps() {
+        QVERIFY(start({}));
+        answerModal([](QWidget *modal) {
+            QCOMPARE(modal->findChild<QSpinBox *>(QStringLiteral("width"))->value(), 256);
+            QCOMPARE(modal->findChild<QSpinBox *>(QStringLiteral("height"))->value(), 240);
+            button(modal, QStringLiteral("Ok"))->click();
+        });
+        trigger(cmd::fileNew);
+        QCOMPARE(app_->picture().width(), 256);
+        QCOMPARE(pixel(app_->picture(), 10, 10), Colour{0xFFFFFF});
+
+        FilePrompt seen;
+        Prompts::setFileHandler([&](const FilePrompt &p) {
+            seen = p;
+            return std::optional<FileAnswer>();
+        });
+        trigger(cmd::fileSaveAs);
+        QCOMPARE(seen.filter, QStringLiteral("Bitmap(*.bmp)|*.bmp||"));
+        QCOMPARE(seen.defaultSuffix, QStringLiteral("bmp"));
+        Prompts::setFileHandler({});
+
+        doc().refresh(); // nothing opened yet: fails without a word
+        QVERIFY(messages_.isEmpty());
     }
 
     void dragSetsTheConversionAreaInWholeCells() {

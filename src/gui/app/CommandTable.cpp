@@ -67,7 +67,9 @@ std::map<int, CommandSpec> buildTable() {
         spec(cmd::refresh, "(&R)efresh", {K(Qt::CTRL | Qt::Key_R)}, "刷新当前图片\n刷新"),
         spec(cmd::displayGrid, "Display grid", {}, "显示网格\n网格"),
         spec(cmd::zoomNormal, "Normal(1:1)", {}, "以默认大小显示图片\n默认"),
-        spec(cmd::zoomInStep, "Zoom in", {K(Qt::Key_Plus), K(Qt::KeypadModifier | Qt::Key_Plus)},
+        // "+" is a character: typed with Shift on most keyboards, or on the keypad.
+        spec(cmd::zoomInStep, "Zoom in",
+             {K(Qt::Key_Plus), K(Qt::SHIFT | Qt::Key_Plus), K(Qt::KeypadModifier | Qt::Key_Plus)},
              "放大显示图片\n放大"),
         spec(cmd::zoomOutStep, "Zoom out",
              {K(Qt::Key_Minus), K(Qt::KeypadModifier | Qt::Key_Minus)}, "缩小显示图片\n缩小"),

@@ -178,7 +178,7 @@ bool CKadroDoc::onSaveDocument(const QString &path) {
 // --- commands
 
 void CKadroDoc::fileNew() {
-    NewSizeDialog dialog(app_.newPictureSize(), window());
+    NewSizeDialog dialog(NewSize{}, window());
     if (dialog.exec() != QDialog::Accepted)
         return;
     app_.setNewPictureSize(dialog.size());
