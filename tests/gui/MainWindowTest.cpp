@@ -205,6 +205,9 @@ private Q_SLOTS:
         trigger(cmd::displayGrid);
         frame().updateCommands();
         QVERIFY(frame().commandAction(cmd::displayGrid)->isChecked());
+        view().applyZoom(cmd::zoomInFirst + 1); // 3:1
+        trigger(cmd::viewToolBox);
+        screenshot("zoom-grid");
     }
 
     void toolBoxShowsAndHides() {
