@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kadro"));
     kadro::gui::CKadroApp kadro(QCoreApplication::applicationDirPath());

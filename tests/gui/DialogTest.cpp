@@ -18,22 +18,22 @@ using namespace kadro::gui;
 
 namespace {
 
-template <typename T> T *child(QWidget &parent, const char *name) {
-    T *widget = parent.findChild<T *>(QLatin1String(name));
+template <typename T> T* child(QWidget& parent, const char* name) {
+    T* widget = parent.findChild<T*>(QLatin1String(name));
     if (!widget)
         qFatal("no widget %s", name);
     return widget;
 }
 
-QPushButton *button(QWidget &parent, const QString &text) {
-    for (QPushButton *b : parent.findChildren<QPushButton *>()) {
+QPushButton* button(QWidget& parent, const QString& text) {
+    for (QPushButton* b : parent.findChildren<QPushButton*>()) {
         if (b->text() == text)
             return b;
     }
     qFatal("no button %s", qPrintable(text));
 }
 
-void retype(QLineEdit *field, const QString &text) {
+void retype(QLineEdit* field, const QString& text) {
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClicks(field, text);
@@ -58,15 +58,15 @@ class DialogTest : public QObject {
 private Q_SLOTS:
     void init() {
         messages_.clear();
-        Prompts::setMessageHandler([this](const QString &text, PromptIcon) { messages_ << text; });
+        Prompts::setMessageHandler([this](const QString& text, PromptIcon) { messages_ << text; });
     }
 
     void pntAttributeFieldsStayInStep() {
         PntAttribDialog dialog({0x0102, 0x00, true});
-        auto *att = child<QLineEdit>(dialog, "attCode");
-        auto *pal = child<QLineEdit>(dialog, "palNo");
-        auto *switch1 = child<QCheckBox>(dialog, "switch1");
-        auto *switch2 = child<QCheckBox>(dialog, "switch2");
+        auto* att = child<QLineEdit>(dialog, "attCode");
+        auto* pal = child<QLineEdit>(dialog, "palNo");
+        auto* switch1 = child<QCheckBox>(dialog, "switch1");
+        auto* switch2 = child<QCheckBox>(dialog, "switch2");
         QCOMPARE(child<QLineEdit>(dialog, "pntCode")->text(), QStringLiteral("0x0102"));
 
         retype(att, QStringLiteral("0xC5"));
@@ -102,7 +102,7 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(int, address);
         std::optional<ConversionChoice> chosen;
-        auto *dialog = new TransformationDialog(start(), used_, [&](const ConversionChoice &c) {
+        auto* dialog = new TransformationDialog(start(), used_, [&](const ConversionChoice& c) {
             chosen = c;
             return true;
         });
@@ -117,7 +117,7 @@ private Q_SLOTS:
     void transformationRefusesAnAreaOfPartTiles() {
         int nexts = 0;
         QPointer<TransformationDialog> dialog =
-            new TransformationDialog(start(), used_, [&](const ConversionChoice &c) {
+            new TransformationDialog(start(), used_, [&](const ConversionChoice& c) {
                 ++nexts;
                 return c.area.width() == 96;
             });
@@ -139,8 +139,8 @@ private Q_SLOTS:
     }
 
     void transformationStaysOpenWhenTheConversionRefuses() {
-        QPointer<TransformationDialog> dialog = new TransformationDialog(
-            start(), used_, [](const ConversionChoice &) { return false; });
+        QPointer<TransformationDialog> dialog =
+            new TransformationDialog(start(), used_, [](const ConversionChoice&) { return false; });
         QTest::mouseClick(button(*dialog, QStringLiteral("Next")), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!dialog.isNull());
@@ -154,7 +154,7 @@ private Q_SLOTS:
         TransformStart s = start();
         s.choice.area = Selection{0, 0, 256, 24};
         TransformationDialog dialog(s, used_, {});
-        auto *charSize = child<QComboBox>(dialog, "charSize");
+        auto* charSize = child<QComboBox>(dialog, "charSize");
         charSize->setFocus();
         QTest::keyClick(charSize, Qt::Key_Down); // 8*16 does not divide 24
         QCOMPARE(charSize->currentText(), QStringLiteral("8*16"));
@@ -165,7 +165,7 @@ private Q_SLOTS:
 
     void transformationCancelHandsNothingOn() {
         int nexts = 0;
-        auto *dialog = new TransformationDialog(start(), used_, [&](const ConversionChoice &) {
+        auto* dialog = new TransformationDialog(start(), used_, [&](const ConversionChoice&) {
             ++nexts;
             return true;
         });
@@ -182,7 +182,7 @@ private Q_SLOTS:
         FileOutputDialog dialog(defaults);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        auto *pgt = child<QLineEdit>(dialog, "pgtPath");
+        auto* pgt = child<QLineEdit>(dialog, "pgtPath");
         QTest::mouseClick(child<QRadioButton>(dialog, "asm"), Qt::LeftButton);
         QCOMPARE(pgt->text(), QStringLiteral("/w/v1.0/logo_pgt.asm"));
         retype(pgt, QStringLiteral("/w/tiles"));
@@ -200,7 +200,7 @@ private Q_SLOTS:
 
     void fileOutputBrowseTakesTheChosenPath() {
         FilePrompt seen;
-        Prompts::setFileHandler([&](const FilePrompt &p) {
+        Prompts::setFileHandler([&](const FilePrompt& p) {
             seen = p;
             return std::optional<FileAnswer>(FileAnswer{QStringLiteral("/x/names.asm"), 1});
         });
@@ -213,7 +213,7 @@ private Q_SLOTS:
 
     void selectColourPicksAndConfirms() {
         SelectColorDialog dialog({0x0000FF, 0xFF0000, 0x00FF00}, 0x000000);
-        auto *values = child<QLabel>(dialog, "values");
+        auto* values = child<QLabel>(dialog, "values");
         const auto cells = dialog.grid()->cells();
         QCOMPARE(cells.size(), std::size_t{3});
         QTest::mouseClick(dialog.grid(), Qt::LeftButton, {}, cells[1].center());

@@ -35,10 +35,10 @@ using namespace kadro::gui;
 namespace {
 
 // Answers the next modal dialog as soon as it shows, so the code that opened it goes on.
-void answerModal(std::function<void(QWidget *)> answer) {
+void answerModal(std::function<void(QWidget*)> answer) {
     auto poll = std::make_shared<std::function<void()>>();
     *poll = [answer, poll] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
             answer(modal);
             return;
         }
@@ -47,8 +47,8 @@ void answerModal(std::function<void(QWidget *)> answer) {
     QTimer::singleShot(0, *poll);
 }
 
-QPushButton *button(QWidget *parent, const QString &text) {
-    for (QPushButton *b : parent->findChildren<QPushButton *>()) {
+QPushButton* button(QWidget* parent, const QString& text) {
+    for (QPushButton* b : parent->findChildren<QPushButton*>()) {
         if (b->text() == text)
             return b;
     }
@@ -56,7 +56,7 @@ QPushButton *button(QWidget *parent, const QString &text) {
 }
 
 // Screenshots of the real screen for a person to look at, when asked for.
-void screenshot(const char *name) {
+void screenshot(const char* name) {
     const QByteArray dir = qgetenv("KADRO_SCREENSHOT_DIR");
     if (dir.isEmpty())
         return;
@@ -66,7 +66,7 @@ void screenshot(const char *name) {
             .filePath(QString::fromLatin1(name) + QStringLiteral(".png")));
 }
 
-Colour pixel(Picture &picture, int x, int y) {
+Colour pixel(Picture& picture, int x, int y) {
     Colour c = 0;
     picture.getPixel(x, y, c);
     return c;
@@ -87,11 +87,11 @@ class MainWindowTest : public QObject {
         return path;
     }
 
-    CMainFrame &frame() { return *app_->frame(); }
-    CKadroView &view() { return frame().view(); }
-    CKadroDoc &doc() { return app_->document(); }
+    CMainFrame& frame() { return *app_->frame(); }
+    CKadroView& view() { return frame().view(); }
+    CKadroDoc& doc() { return app_->document(); }
 
-    bool start(const QStringList &arguments) {
+    bool start(const QStringList& arguments) {
         app_ = std::make_unique<CKadroApp>(QStringLiteral(KADRO_BIN_DIR));
         const bool started = app_->initInstance(arguments);
         if (started) {
@@ -103,7 +103,7 @@ class MainWindowTest : public QObject {
 
     void trigger(int id) {
         frame().updateCommands();
-        QAction *a = frame().commandAction(id);
+        QAction* a = frame().commandAction(id);
         QVERIFY2(a && a->isEnabled(), qPrintable(QString::number(id)));
         a->trigger();
     }
@@ -112,8 +112,8 @@ class MainWindowTest : public QObject {
     void convertSample() {
         trigger(cmd::transform);
         QVERIFY(doc().transformationDialog());
-        answerModal([](QWidget *modal) {
-            QVERIFY(qobject_cast<PalSetupDialog *>(modal));
+        answerModal([](QWidget* modal) {
+            QVERIFY(qobject_cast<PalSetupDialog*>(modal));
             screenshot("palettes");
             button(modal, QStringLiteral("Next"))->click();
         });
@@ -126,7 +126,7 @@ private Q_SLOTS:
     void initTestCase() {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                            dir_.filePath(QStringLiteral("settings")));
-        Prompts::setMessageHandler([this](const QString &text, PromptIcon) { messages_ << text; });
+        Prompts::setMessageHandler([this](const QString& text, PromptIcon) { messages_ << text; });
     }
 
     void init() { messages_.clear(); }
@@ -168,7 +168,7 @@ private Q_SLOTS:
         QVERIFY(start({}));
         const QString sample = copyOfSample();
         FilePrompt seen;
-        Prompts::setFileHandler([&](const FilePrompt &p) {
+        Prompts::setFileHandler([&](const FilePrompt& p) {
             seen = p;
             return std::optional<FileAnswer>(FileAnswer{sample, 2});
         });
@@ -176,7 +176,7 @@ private Q_SLOTS:
         QCOMPARE(seen.title, QStringLiteral("打开图像文件"));
         QCOMPARE(seen.filterIndex, 1);
         QCOMPARE(app_->lastFilterIndex(), 2);
-        Prompts::setFileHandler([&](const FilePrompt &p) {
+        Prompts::setFileHandler([&](const FilePrompt& p) {
             seen = p;
             return std::optional<FileAnswer>();
         });
@@ -244,7 +244,7 @@ private Q_SLOTS:
 
     void flashingAndReplacingAUsedColour() {
         QVERIFY(start({copyOfSample()}));
-        Picture &picture = app_->picture();
+        Picture& picture = app_->picture();
         const Colour first = picture.values.usedColours.at(0);
         int count = 0;
         for (int x = 0; x < picture.width(); ++x)
@@ -260,7 +260,7 @@ private Q_SLOTS:
         QVERIFY(!frame().infoBar().flashing());
         QCOMPARE(pixel(picture, 0, 0), first);
 
-        Prompts::setColourHandler([](const QColor &) { return std::optional<QColor>(Qt::red); });
+        Prompts::setColourHandler([](const QColor&) { return std::optional<QColor>(Qt::red); });
         QTest::mouseClick(&frame().infoBar(), Qt::LeftButton, {}, cell);
         Prompts::setColourHandler({});
         QCOMPARE(pixel(picture, 0, 0), Colour{0x0000FF});
@@ -269,7 +269,7 @@ private Q_SLOTS:
 
     void readoutAndSwatches() {
         QVERIFY(start({copyOfSample()}));
-        InfoBar &bar = frame().infoBar();
+        InfoBar& bar = frame().infoBar();
         bar.showReadout(view().pictureAt(QPoint(3, 2)));
         const Colour c = pixel(app_->picture(), 3, 2);
         QCOMPARE(bar.readoutText(0), QString::number(redOf(c)));
@@ -281,7 +281,7 @@ private Q_SLOTS:
         // Where the two swatches overlap, the front one (the primary colour) is edited.
         const QPoint overlap =
             InfoBar::primarySwatchRect().intersected(InfoBar::secondarySwatchRect()).center();
-        Prompts::setColourHandler([](const QColor &) { return std::optional<QColor>(Qt::blue); });
+        Prompts::setColourHandler([](const QColor&) { return std::optional<QColor>(Qt::blue); });
         QTest::mouseClick(&bar, Qt::LeftButton, {}, overlap);
         Prompts::setColourHandler({});
         QCOMPARE(bar.primaryColour(), Colour{0xFF0000});
@@ -290,9 +290,9 @@ private Q_SLOTS:
 
     void newAskesForTheSizeAndSaveAsOffersBitmaps() {
         QVERIFY(start({}));
-        answerModal([](QWidget *modal) {
-            QCOMPARE(modal->findChild<QSpinBox *>(QStringLiteral("width"))->value(), 256);
-            QCOMPARE(modal->findChild<QSpinBox *>(QStringLiteral("height"))->value(), 240);
+        answerModal([](QWidget* modal) {
+            QCOMPARE(modal->findChild<QSpinBox*>(QStringLiteral("width"))->value(), 256);
+            QCOMPARE(modal->findChild<QSpinBox*>(QStringLiteral("height"))->value(), 240);
             button(modal, QStringLiteral("Ok"))->click();
         });
         trigger(cmd::fileNew);
@@ -300,7 +300,7 @@ private Q_SLOTS:
         QCOMPARE(pixel(app_->picture(), 10, 10), Colour{0xFFFFFF});
 
         FilePrompt seen;
-        Prompts::setFileHandler([&](const FilePrompt &p) {
+        Prompts::setFileHandler([&](const FilePrompt& p) {
             seen = p;
             return std::optional<FileAnswer>();
         });
@@ -316,16 +316,16 @@ private Q_SLOTS:
     void dragSetsTheConversionAreaInWholeCells() {
         QVERIFY(start({copyOfSample()}));
         trigger(cmd::transform);
-        TransformationDialog *dialog = doc().transformationDialog();
+        TransformationDialog* dialog = doc().transformationDialog();
         QVERIFY(dialog);
         QTest::mousePress(view().viewport(), Qt::LeftButton, {}, QPoint(3, 5));
         QTest::mouseMove(view().viewport(), QPoint(10, 10));
         QTest::mouseRelease(view().viewport(), Qt::LeftButton, {}, QPoint(16, 16));
         QCOMPARE(dialog->area(), (AreaRect{0, 0, 24, 24}));
-        QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("width"))->text(),
+        QCOMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("width"))->text(),
                  QStringLiteral("24"));
         QCOMPARE(app_->picture().selection(), (Selection{0, 0, 24, 24}));
-        const int used = dialog->findChild<QLineEdit *>(QStringLiteral("used"))->text().toInt();
+        const int used = dialog->findChild<QLineEdit*>(QStringLiteral("used"))->text().toInt();
         QVERIFY(used > 0 && used < 17);
 
         // Cancel: nothing of the settings changes.
@@ -348,9 +348,9 @@ private Q_SLOTS:
         QVERIFY(frame().commandAction(cmd::output)->isEnabled());
         QVERIFY(view().zoom().isChecked(cmd::zoomNormal));
 
-        answerModal([](QWidget *modal) {
+        answerModal([](QWidget* modal) {
             QCOMPARE(modal->windowTitle(), QStringLiteral("File Output"));
-            auto *level = modal->findChild<QWidget *>(QStringLiteral("level"));
+            auto* level = modal->findChild<QWidget*>(QStringLiteral("level"));
             QTest::keyClick(level, Qt::Key_Up);
             screenshot("output");
             button(modal, QStringLiteral("OK"))->click();
@@ -378,11 +378,11 @@ private Q_SLOTS:
     void doubleClickEditsTheCellUnderTheMouse() {
         QVERIFY(start({copyOfSample()}));
         convertSample();
-        Picture &picture = app_->picture();
+        Picture& picture = app_->picture();
         const std::size_t attributeAt =
             static_cast<std::size_t>(picture.settings.mapBytes) * 2 / 3 + 66;
-        answerModal([](QWidget *modal) {
-            auto *att = modal->findChild<QLineEdit *>(QStringLiteral("attCode"));
+        answerModal([](QWidget* modal) {
+            auto* att = modal->findChild<QLineEdit*>(QStringLiteral("attCode"));
             att->selectAll();
             QTest::keyClicks(att, QStringLiteral("0x03"));
             button(modal, QStringLiteral("OK"))->click();

@@ -20,15 +20,15 @@ PaletteTable numberedTable() {
     return table;
 }
 
-QAction *menuItem(PalettePanel &panel, const QString &text) {
-    for (QAction *action : panel.lineMenu()->actions()) {
+QAction* menuItem(PalettePanel& panel, const QString& text) {
+    for (QAction* action : panel.lineMenu()->actions()) {
         if (action->text() == text)
             return action;
     }
     qFatal("no menu item %s", qPrintable(text));
 }
 
-void rightClickRow(PalettePanel &panel, int row) {
+void rightClickRow(PalettePanel& panel, int row) {
     QTest::mousePress(&panel, Qt::RightButton, {}, PalettePanel::cellRect(row * 16 + 4).center());
     panel.lineMenu()->hide();
 }
@@ -85,20 +85,20 @@ private Q_SLOTS:
     void saveAndLoadGoThroughPaletteFiles() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("a.pal"));
-        Prompts::setFileHandler([&](const FilePrompt &) {
+        Prompts::setFileHandler([&](const FilePrompt&) {
             return std::optional<FileAnswer>(FileAnswer{path, 1});
         });
         QStringList messages;
-        Prompts::setMessageHandler([&](const QString &text, PromptIcon) { messages << text; });
+        Prompts::setMessageHandler([&](const QString& text, PromptIcon) { messages << text; });
 
         PaletteTable saved = numberedTable();
         PalSetupDialog saver(saved);
-        saver.findChild<QPushButton *>(QStringLiteral("save"))->click();
+        saver.findChild<QPushButton*>(QStringLiteral("save"))->click();
 
         PaletteTable other{};
         other[0] = {0x123456, 1};
         PalSetupDialog loader(other);
-        loader.findChild<QPushButton *>(QStringLiteral("load"))->click();
+        loader.findChild<QPushButton*>(QStringLiteral("load"))->click();
         QCOMPARE(other[0], (PaletteSlot{0x123456, 1})); // stored unused: kept
         QCOMPARE(other[1], saved[1]);
 
@@ -106,7 +106,7 @@ private Q_SLOTS:
         QVERIFY(junk.open(QIODevice::WriteOnly));
         junk.write(QByteArray(2064, 'x'));
         junk.close();
-        loader.findChild<QPushButton *>(QStringLiteral("load"))->click();
+        loader.findChild<QPushButton*>(QStringLiteral("load"))->click();
         QCOMPARE(messages, QStringList{QStringLiteral("该文件不是合法的调色板文件!")});
         QCOMPARE(other[1], saved[1]);
         Prompts::setFileHandler({});

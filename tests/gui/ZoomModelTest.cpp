@@ -11,7 +11,7 @@ using namespace kadro::gui;
 namespace {
 
 // The zoom commands that carry a check mark.
-std::vector<int> checkedCommands(const ZoomModel &zoom) {
+std::vector<int> checkedCommands(const ZoomModel& zoom) {
     std::vector<int> checked;
     for (int id = cmd::zoomInFirst; id <= cmd::zoomOutLast; ++id) {
         if (zoom.isChecked(id))
@@ -20,14 +20,14 @@ std::vector<int> checkedCommands(const ZoomModel &zoom) {
     return checked;
 }
 
-void step(ZoomModel &zoom, bool in) {
+void step(ZoomModel& zoom, bool in) {
     const int id = in ? zoom.stepInCommand() : zoom.stepOutCommand();
     if (id != 0)
         zoom.applyCommand(id);
 }
 
 // "n:1" or "1:n" of the current level.
-QString level(const ZoomModel &zoom) {
+QString level(const ZoomModel& zoom) {
     if (zoom.magnifyMode())
         return QStringLiteral("%1:1").arg(zoom.magnification());
     return QStringLiteral("1:%1").arg(zoom.reduction());

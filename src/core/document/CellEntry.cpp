@@ -9,7 +9,7 @@ struct Offsets {
     std::size_t attribute;
 };
 
-std::optional<Offsets> offsetsOf(const ConversionSettings &s, const ConversionResults &r,
+std::optional<Offsets> offsetsOf(const ConversionSettings& s, const ConversionResults& r,
                                  int cell) {
     if (cell < 0 || s.mapBytes < 0)
         return std::nullopt;
@@ -23,14 +23,14 @@ std::optional<Offsets> offsetsOf(const ConversionSettings &s, const ConversionRe
 
 } // namespace
 
-std::optional<int> cellIndexAt(const ConversionSettings &s, int x, int y) {
+std::optional<int> cellIndexAt(const ConversionSettings& s, int x, int y) {
     if (x < 0 || y < 0 || x >= s.width || y >= s.height)
         return std::nullopt;
-    const chip::CharGeometry &g = s.geometry();
+    const chip::CharGeometry& g = s.geometry();
     return (y / g.height) * (s.width / g.width) + x / g.width;
 }
 
-std::optional<CellEntry> readCellEntry(const ConversionSettings &s, const ConversionResults &r,
+std::optional<CellEntry> readCellEntry(const ConversionSettings& s, const ConversionResults& r,
                                        int cell) {
     const auto at = offsetsOf(s, r, cell);
     if (!at)
@@ -40,8 +40,8 @@ std::optional<CellEntry> readCellEntry(const ConversionSettings &s, const Conver
     return CellEntry{name, r.mapData[at->attribute]};
 }
 
-bool writeCellEntry(const ConversionSettings &s, ConversionResults &r, int cell,
-                    const CellEntry &entry) {
+bool writeCellEntry(const ConversionSettings& s, ConversionResults& r, int cell,
+                    const CellEntry& entry) {
     const auto at = offsetsOf(s, r, cell);
     if (!at)
         return false;

@@ -15,12 +15,12 @@ struct CellEntry {
 };
 
 // The cell under picture pixel (x, y), or nothing outside the converted area.
-std::optional<int> cellIndexAt(const ConversionSettings &settings, int x, int y);
+std::optional<int> cellIndexAt(const ConversionSettings& settings, int x, int y);
 
 // Nothing when the cell lies outside the map data (a damaged document).
-std::optional<CellEntry> readCellEntry(const ConversionSettings &settings,
-                                       const ConversionResults &results, int cell);
-bool writeCellEntry(const ConversionSettings &settings, ConversionResults &results, int cell,
-                    const CellEntry &entry);
+std::optional<CellEntry> readCellEntry(const ConversionSettings& settings,
+                                       const ConversionResults& results, int cell);
+bool writeCellEntry(const ConversionSettings& settings, ConversionResults& results, int cell,
+                    const CellEntry& entry);
 
 } // namespace kadro

@@ -6,7 +6,7 @@ namespace kadro::information {
 
 namespace {
 
-template <typename... Args> std::string format(const char *pattern, Args... args) {
+template <typename... Args> std::string format(const char* pattern, Args... args) {
     char buffer[128];
     const int n = std::snprintf(buffer, sizeof buffer, pattern, args...);
     return std::string(buffer, static_cast<std::size_t>(n < 0 ? 0 : n));
@@ -18,7 +18,7 @@ std::string name(std::string_view text) {
 
 } // namespace
 
-int tileCount(const ConversionSettings &s) {
+int tileCount(const ConversionSettings& s) {
     return s.patternBytes / chip::pgtBytesPerChar(s.colourCount, s.charSize);
 }
 
@@ -26,7 +26,7 @@ std::string forImage(int width, int height) {
     return format("width:%d\n", width) + format("height:%d\n", height);
 }
 
-std::string forKdr(const ConversionSettings &s) {
+std::string forKdr(const ConversionSettings& s) {
     std::string text = forImage(s.width, s.height);
     text += format("compress mode:%s\n",
                    name(chip::displayName(chip::compressNames, s.compressMode)).c_str());
@@ -44,7 +44,7 @@ std::string forKdr(const ConversionSettings &s) {
     return text;
 }
 
-std::string forConversion(const ConversionSettings &s) {
+std::string forConversion(const ConversionSettings& s) {
     std::string text = forImage(s.width, s.height);
     text += format("Address:%d\n", static_cast<int>(s.pntAttributeMode));
     text += format("compress:%s\n",

@@ -11,11 +11,11 @@ namespace kadro::information {
 // After opening an ordinary picture.
 std::string forImage(int width, int height);
 // After opening a ".kdr" document.
-std::string forKdr(const ConversionSettings &settings);
+std::string forKdr(const ConversionSettings& settings);
 // After a conversion has finished.
-std::string forConversion(const ConversionSettings &settings);
+std::string forConversion(const ConversionSettings& settings);
 
 // Characters in the pattern table: its bytes over the bytes of one character.
-int tileCount(const ConversionSettings &settings);
+int tileCount(const ConversionSettings& settings);
 
 } // namespace kadro::information

@@ -13,14 +13,14 @@ namespace kadro::gui::artwork {
 
 namespace {
 
-using Drawing = std::function<void(QPainter &)>;
+using Drawing = std::function<void(QPainter&)>;
 
 const QColor ink(0x20, 0x20, 0x20);
 const QColor paper(0xFF, 0xFF, 0xF4);
 const QColor blue(0x1E, 0x5A, 0xC8);
 const QColor yellow(0xF0, 0xC0, 0x30);
 
-QPixmap draw(QSize size, const Drawing &drawing, bool smooth = false) {
+QPixmap draw(QSize size, const Drawing& drawing, bool smooth = false) {
     QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
@@ -29,17 +29,17 @@ QPixmap draw(QSize size, const Drawing &drawing, bool smooth = false) {
     return pixmap;
 }
 
-QIcon button(const Drawing &drawing, bool smooth = false) {
+QIcon button(const Drawing& drawing, bool smooth = false) {
     return QIcon(draw(buttonSize, drawing, smooth));
 }
 
-void page(QPainter &p, int x, int y, int w, int h) {
+void page(QPainter& p, int x, int y, int w, int h) {
     p.setPen(ink);
     p.setBrush(paper);
     p.drawRect(x, y, w, h);
 }
 
-void magnifier(QPainter &p, const QString &sign) {
+void magnifier(QPainter& p, const QString& sign) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(ink, 1.2));
     p.setBrush(QColor(0xD8, 0xEC, 0xFF));
@@ -52,7 +52,7 @@ void magnifier(QPainter &p, const QString &sign) {
         p.drawLine(QPointF(6, 3.5), QPointF(6, 8.5));
 }
 
-void pencil(QPainter &p) {
+void pencil(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath body;
     body.moveTo(3, 12);
@@ -67,7 +67,7 @@ void pencil(QPainter &p) {
     p.drawPolygon(QPolygonF({QPointF(3, 12), QPointF(6, 14), QPointF(1.5, 14.5)}));
 }
 
-void eyedropper(QPainter &p) {
+void eyedropper(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(ink, 1));
     p.setBrush(QColor(0xB0, 0xD8, 0xF0));
@@ -77,15 +77,15 @@ void eyedropper(QPainter &p) {
     p.drawEllipse(QRectF(9.5, 1, 5, 5));
 }
 
-void copies(QPainter &p) {
+void copies(QPainter& p) {
     page(p, 1, 1, 8, 9);
     page(p, 6, 5, 8, 9);
 }
 
-const std::map<int, Drawing> &commandDrawings() {
+const std::map<int, Drawing>& commandDrawings() {
     static const std::map<int, Drawing> drawings{
         {cmd::refresh,
-         [](QPainter &p) {
+         [](QPainter& p) {
              p.setRenderHint(QPainter::Antialiasing);
              p.setPen(QPen(QColor(0x20, 0x90, 0x30), 2));
              p.drawArc(QRectF(2.5, 2.5, 11, 10), 60 * 16, 290 * 16);
@@ -94,7 +94,7 @@ const std::map<int, Drawing> &commandDrawings() {
              p.drawPolygon(QPolygonF({QPointF(10, 0), QPointF(15, 3.5), QPointF(10, 6.5)}));
          }},
         {cmd::fileOpen,
-         [](QPainter &p) {
+         [](QPainter& p) {
              p.setPen(ink);
              p.setBrush(yellow);
              p.drawRect(1, 4, 13, 9);
@@ -102,7 +102,7 @@ const std::map<int, Drawing> &commandDrawings() {
              p.drawPolygon(QPolygon({QPoint(3, 7), QPoint(15, 7), QPoint(13, 13), QPoint(1, 13)}));
          }},
         {cmd::fileSave,
-         [](QPainter &p) {
+         [](QPainter& p) {
              p.setPen(ink);
              p.setBrush(blue);
              p.drawRect(1, 1, 13, 13);
@@ -112,7 +112,7 @@ const std::map<int, Drawing> &commandDrawings() {
              p.drawRect(4, 9, 7, 5);
          }},
         {cmd::editCut,
-         [](QPainter &p) {
+         [](QPainter& p) {
              p.setRenderHint(QPainter::Antialiasing);
              p.setPen(QPen(ink, 1.2));
              p.drawLine(QPointF(4, 1), QPointF(10, 10));
@@ -122,7 +122,7 @@ const std::map<int, Drawing> &commandDrawings() {
          }},
         {cmd::editCopy, copies},
         {cmd::editPaste,
-         [](QPainter &p) {
+         [](QPainter& p) {
              p.setPen(ink);
              p.setBrush(QColor(0xA0, 0x70, 0x40));
              p.drawRect(1, 2, 10, 12);
@@ -131,7 +131,7 @@ const std::map<int, Drawing> &commandDrawings() {
              page(p, 6, 6, 8, 8);
          }},
         {cmd::transform,
-         [](QPainter &p) {
+         [](QPainter& p) {
              // A picture turning into tiles.
              p.setPen(ink);
              const QColor colours[4] = {QColor(0xE0, 0x40, 0x40), QColor(0x40, 0xA0, 0x40), blue,
@@ -142,7 +142,7 @@ const std::map<int, Drawing> &commandDrawings() {
              }
          }},
         {cmd::zoomNormal,
-         [](QPainter &p) {
+         [](QPainter& p) {
              p.setPen(ink);
              QFont font = p.font();
              font.setPixelSize(9);
@@ -150,10 +150,10 @@ const std::map<int, Drawing> &commandDrawings() {
              p.setFont(font);
              p.drawText(QRect(0, 0, 16, 15), Qt::AlignCenter, QStringLiteral("1:1"));
          }},
-        {cmd::zoomInStep, [](QPainter &p) { magnifier(p, QStringLiteral("+")); }},
-        {cmd::zoomOutStep, [](QPainter &p) { magnifier(p, QStringLiteral("-")); }},
+        {cmd::zoomInStep, [](QPainter& p) { magnifier(p, QStringLiteral("+")); }},
+        {cmd::zoomOutStep, [](QPainter& p) { magnifier(p, QStringLiteral("-")); }},
         {cmd::displayGrid,
-         [](QPainter &p) {
+         [](QPainter& p) {
              p.setPen(QColor(0x60, 0x60, 0x60));
              p.setBrush(Qt::white);
              p.drawRect(1, 1, 13, 12);
@@ -163,7 +163,7 @@ const std::map<int, Drawing> &commandDrawings() {
                  p.drawLine(1, y, 14, y);
          }},
         {cmd::tvEffect,
-         [](QPainter &p) {
+         [](QPainter& p) {
              p.setPen(ink);
              p.setBrush(QColor(0x50, 0x50, 0x58));
              p.drawRoundedRect(1, 2, 13, 10, 2, 2);
@@ -176,7 +176,7 @@ const std::map<int, Drawing> &commandDrawings() {
     return drawings;
 }
 
-void shapeTool(QPainter &p, int tool) {
+void shapeTool(QPainter& p, int tool) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(ink, 1.2));
     switch (tool) {
@@ -219,7 +219,7 @@ void shapeTool(QPainter &p, int tool) {
 } // namespace
 
 QIcon commandIcon(int id) {
-    const auto &drawings = commandDrawings();
+    const auto& drawings = commandDrawings();
     const auto found = drawings.find(id);
     return found == drawings.end() ? QIcon() : button(found->second);
 }
@@ -229,16 +229,16 @@ QIcon toolIcon(int tool) {
     case 1:
         return button(pencil);
     case 2:
-        return button([](QPainter &p) {
+        return button([](QPainter& p) {
             p.setPen(QPen(ink, 1, Qt::DotLine));
             p.drawRect(2, 2, 11, 10);
         });
     case 7:
         return button(eyedropper);
     case 8:
-        return button([](QPainter &p) { magnifier(p, QStringLiteral("+")); });
+        return button([](QPainter& p) { magnifier(p, QStringLiteral("+")); });
     default:
-        return button([tool](QPainter &p) { shapeTool(p, tool); }, true);
+        return button([tool](QPainter& p) { shapeTool(p, tool); }, true);
     }
 }
 
@@ -247,14 +247,14 @@ QCursor toolCursor(int tool) {
     switch (tool) {
     case 0:
         return QCursor(draw(size,
-                            [](QPainter &p) {
+                            [](QPainter& p) {
                                 p.scale(1.3, 1.3);
                                 shapeTool(p, 0);
                             }),
                        3, 3);
     case 1:
         return QCursor(draw(size,
-                            [](QPainter &p) {
+                            [](QPainter& p) {
                                 // Mirrored so the point, the hot spot, is at the top left.
                                 p.translate(3, 3);
                                 p.scale(1.6, -1.6);
@@ -264,7 +264,7 @@ QCursor toolCursor(int tool) {
                        3, 3);
     case 2:
         return QCursor(draw(size,
-                            [](QPainter &p) {
+                            [](QPainter& p) {
                                 p.setPen(QPen(Qt::black, 1));
                                 p.drawLine(15, 4, 15, 26);
                                 p.drawLine(4, 15, 26, 15);
@@ -274,7 +274,7 @@ QCursor toolCursor(int tool) {
                        15, 15);
     case 7:
         return QCursor(draw(size,
-                            [](QPainter &p) {
+                            [](QPainter& p) {
                                 p.translate(3, 28);
                                 p.scale(1.6, 1.6);
                                 p.translate(-2, -14);
@@ -283,7 +283,7 @@ QCursor toolCursor(int tool) {
                        3, 28);
     case 8:
         return QCursor(draw(size,
-                            [](QPainter &p) {
+                            [](QPainter& p) {
                                 p.setRenderHint(QPainter::Antialiasing);
                                 p.setPen(QPen(ink, 1.5));
                                 p.setBrush(QColor(0xE8, 0xF4, 0xFF, 0xC0));
@@ -302,7 +302,7 @@ QCursor toolCursor(int tool) {
 QIcon applicationIcon() {
     QIcon icon;
     for (int side : {16, 32, 48}) {
-        icon.addPixmap(draw(QSize(side, side), [side](QPainter &p) {
+        icon.addPixmap(draw(QSize(side, side), [side](QPainter& p) {
             const int cell = side / 4;
             const QColor colours[4] = {QColor(0xE0, 0x40, 0x40), QColor(0x40, 0xA0, 0x40), blue,
                                        yellow};

@@ -37,7 +37,7 @@ CKadroApp::CKadroApp(QString programDirectory)
     // About, Batch process and Palette tool have no handler in this program yet, so they stay
     // disabled as commands without a handler are.
     for (int id : {cmd::appAbout, cmd::batchProcess, cmd::paletteTool}) {
-        QAction *a = CommandTable::makeAction(id, this);
+        QAction* a = CommandTable::makeAction(id, this);
         a->setEnabled(false);
         actions_.push_back(a);
     }
@@ -49,7 +49,7 @@ CKadroApp::~CKadroApp() {
     document_.reset();
 }
 
-QWidget *CKadroApp::mainWindow() const {
+QWidget* CKadroApp::mainWindow() const {
     return frame_.get();
 }
 
@@ -86,7 +86,7 @@ void CKadroApp::saveRecentFiles() const {
         settings.setValue(QStringLiteral("File%1").arg(i + 1), recentFiles_[i]);
 }
 
-void CKadroApp::addRecentFile(const QString &path) {
+void CKadroApp::addRecentFile(const QString& path) {
     const QString full = QFileInfo(path).absoluteFilePath();
     recentFiles_.removeAll(full);
     recentFiles_.prepend(full);
@@ -96,7 +96,7 @@ void CKadroApp::addRecentFile(const QString &path) {
     Q_EMIT recentFilesChanged();
 }
 
-bool CKadroApp::initInstance(const QStringList &arguments) {
+bool CKadroApp::initInstance(const QStringList& arguments) {
     readSettings();
     document_ = std::make_unique<CKadroDoc>(picture_, *this);
     frame_ = std::make_unique<CMainFrame>(*this, *document_, picture_);
@@ -116,7 +116,7 @@ bool CKadroApp::initInstance(const QStringList &arguments) {
     return true;
 }
 
-bool CKadroApp::promptOpenPicture(QString &path) {
+bool CKadroApp::promptOpenPicture(QString& path) {
     FilePrompt prompt;
     prompt.title = openPictureTitle;
     prompt.filter = openPictureFilter;

@@ -31,27 +31,27 @@ public:
 
     // Start-up: settings, the document and its window, the command line (none or one path).
     // False when the program is to end, for example when the named file cannot be opened.
-    bool initInstance(const QStringList &arguments);
+    bool initInstance(const QStringList& arguments);
 
     // Asks for a picture to open; on OK `path` is the chosen file and the filter in use is
     // remembered for next time.
-    bool promptOpenPicture(QString &path);
+    bool promptOpenPicture(QString& path);
     int lastFilterIndex() const { return lastFilterIndex_; }
 
     NewSize newPictureSize() const { return newPictureSize_; }
-    void setNewPictureSize(const NewSize &size) { newPictureSize_ = size; }
+    void setNewPictureSize(const NewSize& size) { newPictureSize_ = size; }
     static int ppuMode() { return ppuMode_; }
 
     QStringList recentFiles() const { return recentFiles_; }
-    void addRecentFile(const QString &path);
+    void addRecentFile(const QString& path);
 
     std::string programDirectory() const { return programDirectory_.toStdString(); }
-    QtUserInterface &ui() { return ui_; }
-    Picture &picture() { return picture_; }
-    CKadroDoc &document() { return *document_; }
-    CMainFrame *frame() const { return frame_.get(); }
-    QWidget *mainWindow() const;
-    const std::vector<QAction *> &actions() const { return actions_; }
+    QtUserInterface& ui() { return ui_; }
+    Picture& picture() { return picture_; }
+    CKadroDoc& document() { return *document_; }
+    CMainFrame* frame() const { return frame_.get(); }
+    QWidget* mainWindow() const;
+    const std::vector<QAction*>& actions() const { return actions_; }
     void updateActions();
 
 Q_SIGNALS:
@@ -66,7 +66,7 @@ private:
     Picture picture_;
     std::unique_ptr<CKadroDoc> document_;
     std::unique_ptr<CMainFrame> frame_;
-    std::vector<QAction *> actions_;
+    std::vector<QAction*> actions_;
     int lastFilterIndex_ = 1;
     NewSize newPictureSize_{0, 0};
     QStringList recentFiles_;

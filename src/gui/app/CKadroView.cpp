@@ -18,7 +18,7 @@
 
 namespace kadro::gui {
 
-CKadroView::CKadroView(Picture &picture, ViewHost &host, QWidget *parent)
+CKadroView::CKadroView(Picture& picture, ViewHost& host, QWidget* parent)
     : QAbstractScrollArea(parent), picture_(picture), host_(host),
       areaTool_(makeConversionAreaTool()) {
     setObjectName(QStringLiteral("pictureView"));
@@ -34,7 +34,7 @@ CKadroView::~CKadroView() = default;
 
 void CKadroView::createActions() {
     auto zoomAction = [this](int id) {
-        QAction *a = CommandTable::makeAction(id, this);
+        QAction* a = CommandTable::makeAction(id, this);
         a->setCheckable(true);
         connect(a, &QAction::triggered, this, [this, id] { applyZoom(id); });
         return a;
@@ -44,30 +44,30 @@ void CKadroView::createActions() {
     for (int id = cmd::zoomOutFirst; id <= cmd::zoomOutLast; ++id)
         zoomOut_.push_back(zoomAction(id));
     others_.push_back(zoomAction(cmd::zoomNormal));
-    QAction *in = CommandTable::makeAction(cmd::zoomInStep, this);
+    QAction* in = CommandTable::makeAction(cmd::zoomInStep, this);
     connect(in, &QAction::triggered, this, &CKadroView::stepIn);
-    QAction *out = CommandTable::makeAction(cmd::zoomOutStep, this);
+    QAction* out = CommandTable::makeAction(cmd::zoomOutStep, this);
     connect(out, &QAction::triggered, this, &CKadroView::stepOut);
-    QAction *grid = CommandTable::makeAction(cmd::displayGrid, this);
+    QAction* grid = CommandTable::makeAction(cmd::displayGrid, this);
     grid->setCheckable(true);
     connect(grid, &QAction::triggered, this, [this] {
         gridOn_ = !gridOn_;
         viewport()->update();
         updateActions();
     });
-    QAction *tv = CommandTable::makeAction(cmd::tvEffect, this);
+    QAction* tv = CommandTable::makeAction(cmd::tvEffect, this);
     connect(tv, &QAction::triggered, this, [this] { host_.tvEffect(); });
     others_.insert(others_.end(), {in, out, grid, tv});
-    for (QAction *a : others_) {
+    for (QAction* a : others_) {
         // The step keys are character keys of the view's window, not of one menu.
         if (a == in || a == out)
             a->setShortcutContext(Qt::WindowShortcut);
     }
 }
 
-QAction *CKadroView::action(int id) const {
-    for (const auto *list : {&zoomIn_, &zoomOut_, &others_}) {
-        for (QAction *a : *list) {
+QAction* CKadroView::action(int id) const {
+    for (const auto* list : {&zoomIn_, &zoomOut_, &others_}) {
+        for (QAction* a : *list) {
             if (CommandTable::idOf(a) == id)
                 return a;
         }
@@ -76,8 +76,8 @@ QAction *CKadroView::action(int id) const {
 }
 
 void CKadroView::updateActions() {
-    for (const auto *list : {&zoomIn_, &zoomOut_}) {
-        for (QAction *a : *list)
+    for (const auto* list : {&zoomIn_, &zoomOut_}) {
+        for (QAction* a : *list)
             a->setChecked(zoom_.isChecked(CommandTable::idOf(a)));
     }
     action(cmd::zoomNormal)->setChecked(zoom_.isChecked(cmd::zoomNormal));
@@ -133,7 +133,7 @@ void CKadroView::refreshPicture() {
     viewport()->update();
 }
 
-void CKadroView::resizeEvent(QResizeEvent *event) {
+void CKadroView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollBars();
 }
@@ -149,7 +149,7 @@ std::optional<PixelReadout> CKadroView::pictureAt(QPoint client) const {
     if (scrolled.x < 0 || scrolled.y < 0 || scrolled.x >= total.width || scrolled.y >= total.height)
         return std::nullopt;
     const ViewPoint p = zoom_.viewToPicture(scrolled);
-    const DibImage *image = picture_.image();
+    const DibImage* image = picture_.image();
     Colour colour = 0;
     if (!image || image->getPixel(p.x, p.y, colour) != PixelStatus::Ok)
         return std::nullopt;
@@ -164,8 +164,8 @@ std::optional<PixelReadout> CKadroView::readoutUnderCursor() const {
 }
 
 // The picture as a QImage, rebuilt only after its pixels changed.
-const QImage &CKadroView::pictureImage() {
-    const DibImage *dib = picture_.image();
+const QImage& CKadroView::pictureImage() {
+    const DibImage* dib = picture_.image();
     if (!dib || dib->bitCount() != 24 || dib->width() <= 0 || dib->height() <= 0) {
         image_ = QImage();
         return image_;
@@ -186,14 +186,14 @@ const QImage &CKadroView::pictureImage() {
     return image_;
 }
 
-void CKadroView::paintEvent(QPaintEvent *) {
+void CKadroView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     const ViewPoint scroll = scrollPosition();
     const ViewSize total = totalSize();
     const QRect pictureRect(-scroll.x, -scroll.y, total.width, total.height);
     // Outside the picture: a black diagonal cross-hatch.
     const QRegion outside = QRegion(viewport()->rect()).subtracted(QRegion(pictureRect));
-    for (const QRect &r : outside) {
+    for (const QRect& r : outside) {
         painter.fillRect(r, Qt::white);
         painter.fillRect(r, QBrush(Qt::black, Qt::DiagCrossPattern));
     }
@@ -201,7 +201,7 @@ void CKadroView::paintEvent(QPaintEvent *) {
     paintPicture(painter);
     if (gridOn_ && zoom_.gridVisible())
         paintGrid(painter, total);
-    const Selection &s = picture_.selection();
+    const Selection& s = picture_.selection();
     if (picture_.image() && !s.empty())
         paintBand(painter, zoom_.pictureToView(AreaRect{s.left, s.top, s.right, s.bottom}));
     if (band_) {
@@ -211,8 +211,8 @@ void CKadroView::paintEvent(QPaintEvent *) {
     }
 }
 
-void CKadroView::paintPicture(QPainter &painter) {
-    const QImage &image = pictureImage();
+void CKadroView::paintPicture(QPainter& painter) {
+    const QImage& image = pictureImage();
     if (image.isNull())
         return;
     const ViewSize total = totalSize();
@@ -235,7 +235,7 @@ void CKadroView::paintPicture(QPainter &painter) {
         source);
 }
 
-void CKadroView::paintGrid(QPainter &painter, const ViewSize &total) {
+void CKadroView::paintGrid(QPainter& painter, const ViewSize& total) {
     const int step = zoom_.gridStep();
     painter.save();
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
@@ -248,7 +248,7 @@ void CKadroView::paintGrid(QPainter &painter, const ViewSize &total) {
 }
 
 // A dotted frame that shows on any colour: white underneath, black dots on top.
-void CKadroView::paintBand(QPainter &painter, const AreaRect &r) {
+void CKadroView::paintBand(QPainter& painter, const AreaRect& r) {
     const QRect frame(r.left, r.top, std::max(0, r.width() - 1), std::max(0, r.height() - 1));
     painter.save();
     painter.setBrush(Qt::NoBrush);
@@ -259,7 +259,7 @@ void CKadroView::paintBand(QPainter &painter, const AreaRect &r) {
     painter.restore();
 }
 
-ViewTool &CKadroView::toolFor(Qt::MouseButton button) {
+ViewTool& CKadroView::toolFor(Qt::MouseButton button) {
     if (button == Qt::LeftButton && host_.conversionAreaActive())
         return *areaTool_;
     if (!tool_ || toolIndex_ != host_.currentTool()) {
@@ -273,7 +273,7 @@ void CKadroView::setToolCursor() {
     viewport()->setCursor(artwork::toolCursor(host_.currentTool()));
 }
 
-void CKadroView::mousePressEvent(QMouseEvent *event) {
+void CKadroView::mousePressEvent(QMouseEvent* event) {
     if (pressed_)
         return;
     pressed_ = &toolFor(event->button());
@@ -282,21 +282,21 @@ void CKadroView::mousePressEvent(QMouseEvent *event) {
         pressed_ = nullptr;
 }
 
-void CKadroView::mouseMoveEvent(QMouseEvent *event) {
+void CKadroView::mouseMoveEvent(QMouseEvent* event) {
     setToolCursor();
     if (pressed_)
         pressed_->drag(*this, event->position().toPoint());
 }
 
-void CKadroView::mouseReleaseEvent(QMouseEvent *event) {
+void CKadroView::mouseReleaseEvent(QMouseEvent* event) {
     if (!pressed_)
         return;
-    ViewTool *tool = pressed_;
+    ViewTool* tool = pressed_;
     pressed_ = nullptr;
     tool->release(*this, event->button(), event->position().toPoint());
 }
 
-void CKadroView::keyPressEvent(QKeyEvent *event) {
+void CKadroView::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         if (pressed_) {
             pressed_->cancel(*this);
@@ -309,7 +309,7 @@ void CKadroView::keyPressEvent(QKeyEvent *event) {
     QAbstractScrollArea::keyPressEvent(event);
 }
 
-void CKadroView::mouseDoubleClickEvent(QMouseEvent *event) {
+void CKadroView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && host_.outputReady())
         editCell(event->position().toPoint());
     QAbstractScrollArea::mouseDoubleClickEvent(event);
@@ -317,14 +317,14 @@ void CKadroView::mouseDoubleClickEvent(QMouseEvent *event) {
 
 void CKadroView::editCell(QPoint client) {
     const auto pixel = pictureAt(client);
-    TileConverter *converter = picture_.converter();
+    TileConverter* converter = picture_.converter();
     if (!pixel || !converter)
         return;
-    const ConversionSettings &settings = picture_.settings;
+    const ConversionSettings& settings = picture_.settings;
     const auto cell = cellIndexAt(settings, pixel->x, pixel->y);
     if (!cell)
         return;
-    ConversionResults &results = converter->editableResults();
+    ConversionResults& results = converter->editableResults();
     const auto entry = readCellEntry(settings, results, *cell);
     if (!entry)
         return;
@@ -386,12 +386,12 @@ void CKadroView::cancelRubberBand() {
     viewport()->update();
 }
 
-void CKadroView::selectArea(const AreaRect &area) {
+void CKadroView::selectArea(const AreaRect& area) {
     picture_.setSelection({area.left, area.top, area.right, area.bottom});
     viewport()->update();
 }
 
-void CKadroView::selectConversionArea(const AreaRect &area) {
+void CKadroView::selectConversionArea(const AreaRect& area) {
     const AreaRect snapped = snapToCells(area, {picture_.width(), picture_.height()});
     host_.conversionAreaChanged(snapped);
     viewport()->update();
@@ -403,15 +403,15 @@ void CKadroView::beep() {
 
 // --- messages
 
-bool CKadroView::event(QEvent *event) {
+bool CKadroView::event(QEvent* event) {
     if (ViewMessageEvent::isViewMessage(event))
         return handleMessage(event);
     return QAbstractScrollArea::event(event);
 }
 
 // Every sender uses ViewMessageEvent, so the index and colour are always there.
-bool CKadroView::handleMessage(QEvent *event) {
-    const auto *message = static_cast<ViewMessageEvent *>(event);
+bool CKadroView::handleMessage(QEvent* event) {
+    const auto* message = static_cast<ViewMessageEvent*>(event);
     switch (message->message()) {
     case ViewMessage::FlashBegin:
         beginFlash(message->index());
@@ -437,7 +437,7 @@ bool CKadroView::handleMessage(QEvent *event) {
 }
 
 void CKadroView::beginFlash(int index) {
-    const auto &used = picture_.values.usedColours;
+    const auto& used = picture_.values.usedColours;
     flashPixels_.clear();
     if (index < 0 || static_cast<std::size_t>(index) >= used.size())
         return;
@@ -455,15 +455,15 @@ void CKadroView::toggleFlash() {
     if (flashPixels_.empty())
         return;
     flashColour_ ^= 0xFFFFFF;
-    for (const auto &[x, y] : flashPixels_)
+    for (const auto& [x, y] : flashPixels_)
         picture_.setPixel(x, y, flashColour_);
     refreshPicture();
 }
 
 void CKadroView::endFlash(int index) {
-    const auto &used = picture_.values.usedColours;
+    const auto& used = picture_.values.usedColours;
     if (!flashPixels_.empty() && index >= 0 && static_cast<std::size_t>(index) < used.size()) {
-        for (const auto &[x, y] : flashPixels_)
+        for (const auto& [x, y] : flashPixels_)
             picture_.setPixel(x, y, used[static_cast<std::size_t>(index)]);
         refreshPicture();
     }
@@ -471,7 +471,7 @@ void CKadroView::endFlash(int index) {
 }
 
 void CKadroView::replaceColour(int index, Colour colour) {
-    auto &used = picture_.values.usedColours;
+    auto& used = picture_.values.usedColours;
     if (index < 0 || static_cast<std::size_t>(index) >= used.size())
         return;
     const Colour old = used[static_cast<std::size_t>(index)];

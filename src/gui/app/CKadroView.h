@@ -24,10 +24,10 @@ class ViewHost {
 public:
     virtual ~ViewHost() = default;
     virtual int currentTool() const = 0;
-    virtual InfoBar &infoBar() = 0;
+    virtual InfoBar& infoBar() = 0;
     // True while the Transformation dialog is open: drags then set the conversion area.
     virtual bool conversionAreaActive() const = 0;
-    virtual void conversionAreaChanged(const AreaRect &area) = 0;
+    virtual void conversionAreaChanged(const AreaRect& area) = 0;
     virtual bool outputReady() const = 0;
     virtual void conversionFinished() = 0;
     virtual void tvEffect() = 0;
@@ -38,15 +38,15 @@ public:
 class CKadroView : public QAbstractScrollArea, private ToolEnvironment {
     Q_OBJECT
 public:
-    CKadroView(Picture &picture, ViewHost &host, QWidget *parent = nullptr);
+    CKadroView(Picture& picture, ViewHost& host, QWidget* parent = nullptr);
     ~CKadroView() override;
 
-    const std::vector<QAction *> &zoomInActions() const { return zoomIn_; }
-    const std::vector<QAction *> &zoomOutActions() const { return zoomOut_; }
-    QAction *action(int id) const;
+    const std::vector<QAction*>& zoomInActions() const { return zoomIn_; }
+    const std::vector<QAction*>& zoomOutActions() const { return zoomOut_; }
+    QAction* action(int id) const;
     void updateActions();
 
-    const ZoomModel &zoom() const { return zoom_; }
+    const ZoomModel& zoom() const { return zoom_; }
     bool gridOn() const { return gridOn_; }
     // Runs a zoom command (a menu id), as the menus, the tool bar and other windows do.
     void applyZoom(int id);
@@ -66,26 +66,26 @@ public:
     std::size_t flashPixelCount() const { return flashPixels_.size(); }
 
 protected:
-    bool event(QEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createActions();
     void updateScrollBars();
     void setToolCursor();
-    ViewTool &toolFor(Qt::MouseButton button);
-    const QImage &pictureImage();
-    void paintPicture(QPainter &painter);
-    void paintGrid(QPainter &painter, const ViewSize &total);
-    void paintBand(QPainter &painter, const AreaRect &viewRect);
-    bool handleMessage(QEvent *event);
+    ViewTool& toolFor(Qt::MouseButton button);
+    const QImage& pictureImage();
+    void paintPicture(QPainter& painter);
+    void paintGrid(QPainter& painter, const ViewSize& total);
+    void paintBand(QPainter& painter, const AreaRect& viewRect);
+    bool handleMessage(QEvent* event);
     void beginFlash(int index);
     void toggleFlash();
     void endFlash(int index);
@@ -102,21 +102,21 @@ private:
     void dragRubberBand(QPoint client) override;
     std::optional<AreaRect> endRubberBand(QPoint client) override;
     void cancelRubberBand() override;
-    void selectArea(const AreaRect &area) override;
-    void selectConversionArea(const AreaRect &area) override;
+    void selectArea(const AreaRect& area) override;
+    void selectConversionArea(const AreaRect& area) override;
     void beep() override;
 
-    Picture &picture_;
-    ViewHost &host_;
+    Picture& picture_;
+    ViewHost& host_;
     ZoomModel zoom_;
     bool gridOn_ = false;
-    std::vector<QAction *> zoomIn_;
-    std::vector<QAction *> zoomOut_;
-    std::vector<QAction *> others_;
+    std::vector<QAction*> zoomIn_;
+    std::vector<QAction*> zoomOut_;
+    std::vector<QAction*> others_;
     std::unique_ptr<ViewTool> tool_;
     int toolIndex_ = -1;
     std::unique_ptr<ViewTool> areaTool_;
-    ViewTool *pressed_ = nullptr; // the tool that took the last press, until its release
+    ViewTool* pressed_ = nullptr; // the tool that took the last press, until its release
     std::optional<std::pair<QPoint, QPoint>> band_;
     QImage image_;
     bool imageStale_ = true;

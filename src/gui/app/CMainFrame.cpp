@@ -29,7 +29,7 @@ const QString readyText = QStringLiteral("就绪");
 const QString applicationTitle = QStringLiteral("Kadro");
 } // namespace
 
-CMainFrame::CMainFrame(CKadroApp &app, CKadroDoc &document, Picture &picture)
+CMainFrame::CMainFrame(CKadroApp& app, CKadroDoc& document, Picture& picture)
     : app_(app), document_(document), picture_(picture) {
     setWindowIcon(artwork::applicationIcon());
     setObjectName(QStringLiteral("mainFrame"));
@@ -67,24 +67,24 @@ CMainFrame::CMainFrame(CKadroApp &app, CKadroDoc &document, Picture &picture)
 
 CMainFrame::~CMainFrame() = default;
 
-QAction *CMainFrame::frameAction(int id) {
-    QAction *a = CommandTable::makeAction(id, this);
+QAction* CMainFrame::frameAction(int id) {
+    QAction* a = CommandTable::makeAction(id, this);
     frameActions_.push_back(a);
     return a;
 }
 
 void CMainFrame::createActions() {
-    QAction *pal = frameAction(cmd::viewPal);
+    QAction* pal = frameAction(cmd::viewPal);
     pal->setCheckable(true);
     connect(pal, &QAction::triggered, this,
             [this] { infoDock_->setVisible(infoDock_->isHidden()); });
-    QAction *box = frameAction(cmd::viewToolBox);
+    QAction* box = frameAction(cmd::viewToolBox);
     box->setCheckable(true);
     connect(box, &QAction::triggered, this, [this] { showToolBox(!toolBox_->isVisible()); });
-    QAction *bar = frameAction(cmd::viewToolBar);
+    QAction* bar = frameAction(cmd::viewToolBar);
     bar->setCheckable(true);
     connect(bar, &QAction::triggered, this, [this] { toolBar_->setVisible(toolBar_->isHidden()); });
-    QAction *status = frameAction(cmd::viewStatusBar);
+    QAction* status = frameAction(cmd::viewStatusBar);
     status->setCheckable(true);
     connect(status, &QAction::triggered, this,
             [this] { statusBar()->setVisible(statusBar()->isHidden()); });
@@ -92,7 +92,7 @@ void CMainFrame::createActions() {
     connect(frameAction(cmd::nextPane), &QAction::triggered, this, [this] { switchPane(true); });
     connect(frameAction(cmd::previousPane), &QAction::triggered, this,
             [this] { switchPane(false); });
-    for (QAction *a : {commandAction(cmd::nextPane), commandAction(cmd::previousPane)})
+    for (QAction* a : {commandAction(cmd::nextPane), commandAction(cmd::previousPane)})
         addAction(a);
 
     // Commands without a handler in this program: the Edit menu and the project tree's.
@@ -103,7 +103,7 @@ void CMainFrame::createActions() {
 
     tools_ = new QActionGroup(this);
     for (int i = 0; i < cmd::toolCount; ++i) {
-        QAction *t = frameAction(cmd::firstTool + i);
+        QAction* t = frameAction(cmd::firstTool + i);
         t->setCheckable(true);
         t->setIcon(artwork::toolIcon(i));
         t->setChecked(i == currentTool_);
@@ -112,30 +112,30 @@ void CMainFrame::createActions() {
     }
 }
 
-QAction *CMainFrame::commandAction(int id) const {
-    for (QAction *a : frameActions_) {
+QAction* CMainFrame::commandAction(int id) const {
+    for (QAction* a : frameActions_) {
         if (CommandTable::idOf(a) == id)
             return a;
     }
-    if (QAction *a = document_.action(id))
+    if (QAction* a = document_.action(id))
         return a;
-    if (QAction *a = view_->action(id))
+    if (QAction* a = view_->action(id))
         return a;
-    for (QAction *a : app_.actions()) {
+    for (QAction* a : app_.actions()) {
         if (CommandTable::idOf(a) == id)
             return a;
     }
     return nullptr;
 }
 
-QMenu *CMainFrame::menu(const QString &title) {
-    QMenu *m = menuBar()->addMenu(title);
+QMenu* CMainFrame::menu(const QString& title) {
+    QMenu* m = menuBar()->addMenu(title);
     connect(m, &QMenu::aboutToShow, this, &CMainFrame::updateCommands);
     return m;
 }
 
 void CMainFrame::createFileMenu() {
-    QMenu *file = menu(QStringLiteral("(&F)ile"));
+    QMenu* file = menu(QStringLiteral("(&F)ile"));
     for (int id : {cmd::fileNew, cmd::newProject, cmd::fileOpen, cmd::fileSave, cmd::fileSaveAs})
         file->addAction(commandAction(id));
     file->addSeparator();
@@ -157,7 +157,7 @@ void CMainFrame::rebuildRecentFiles() {
     }
     for (qsizetype i = 0; i < files.size(); ++i) {
         const QString path = files[i];
-        QAction *a = recentMenu_->addAction(
+        QAction* a = recentMenu_->addAction(
             QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
         a->setData(cmd::fileMru + static_cast<int>(i));
         a->setStatusTip(QStringLiteral("打开该文档"));
@@ -169,7 +169,7 @@ void CMainFrame::rebuildRecentFiles() {
 }
 
 void CMainFrame::createProjectMenu() {
-    QMenu *project = menu(QStringLiteral("(&P)roject"));
+    QMenu* project = menu(QStringLiteral("(&P)roject"));
     for (int id : {cmd::projectAdd, cmd::projectDel, cmd::projectUp, cmd::projectDown})
         project->addAction(commandAction(id));
     project->addSeparator();
@@ -180,7 +180,7 @@ void CMainFrame::createProjectMenu() {
 }
 
 void CMainFrame::createEditMenu() {
-    QMenu *edit = menu(QStringLiteral("(&E)dit"));
+    QMenu* edit = menu(QStringLiteral("(&E)dit"));
     edit->addAction(commandAction(cmd::editUndo));
     edit->addSeparator();
     for (int id : {cmd::editCut, cmd::editCopy, cmd::editPaste})
@@ -188,7 +188,7 @@ void CMainFrame::createEditMenu() {
 }
 
 void CMainFrame::createViewMenu() {
-    QMenu *view = menu(QStringLiteral("(&V)iew"));
+    QMenu* view = menu(QStringLiteral("(&V)iew"));
     view->addAction(commandAction(cmd::viewToolBar));
     view->addAction(commandAction(cmd::viewStatusBar));
     view->addAction(commandAction(cmd::viewPal));
@@ -197,12 +197,12 @@ void CMainFrame::createViewMenu() {
     view->addAction(commandAction(cmd::refresh));
     view->addAction(commandAction(cmd::displayGrid));
     view->addSeparator();
-    QMenu *in = view->addMenu(QStringLiteral("Zoom in"));
-    for (QAction *a : view_->zoomInActions())
+    QMenu* in = view->addMenu(QStringLiteral("Zoom in"));
+    for (QAction* a : view_->zoomInActions())
         in->addAction(a);
     view->addAction(commandAction(cmd::zoomNormal));
-    QMenu *out = view->addMenu(QStringLiteral("Zoom out"));
-    for (QAction *a : view_->zoomOutActions())
+    QMenu* out = view->addMenu(QStringLiteral("Zoom out"));
+    for (QAction* a : view_->zoomOutActions())
         out->addAction(a);
     // The step keys work wherever the focus is in the window.
     addAction(commandAction(cmd::zoomInStep));
@@ -210,9 +210,9 @@ void CMainFrame::createViewMenu() {
 }
 
 void CMainFrame::createToolMenu() {
-    QMenu *tool = menu(QStringLiteral("(&T)ool"));
+    QMenu* tool = menu(QStringLiteral("(&T)ool"));
     tool->addAction(commandAction(cmd::transform));
-    QMenu *adaptation = tool->addMenu(QStringLiteral("VT03 color adaptation"));
+    QMenu* adaptation = tool->addMenu(QStringLiteral("VT03 color adaptation"));
     for (int id : {cmd::adaptHsl, cmd::adaptRgb, cmd::adaptNes})
         adaptation->addAction(commandAction(id));
     tool->addAction(commandAction(cmd::tvEffect));
@@ -246,15 +246,15 @@ void CMainFrame::createToolBar() {
 }
 
 void CMainFrame::createStatusBar() {
-    QStatusBar *bar = statusBar();
+    QStatusBar* bar = statusBar();
     // Caps, Num and Scroll Lock panes, as the status bar has always had them.
-    for (const char *indicator : {"大写", "数字", "滚动"}) {
-        auto *pane = new QLabel(QString::fromUtf8(indicator), bar);
+    for (const char* indicator : {"大写", "数字", "滚动"}) {
+        auto* pane = new QLabel(QString::fromUtf8(indicator), bar);
         pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         pane->setEnabled(false);
         bar->addPermanentWidget(pane);
     }
-    connect(bar, &QStatusBar::messageChanged, this, [bar](const QString &text) {
+    connect(bar, &QStatusBar::messageChanged, this, [bar](const QString& text) {
         if (text.isEmpty())
             bar->showMessage(readyText);
     });
@@ -262,7 +262,7 @@ void CMainFrame::createStatusBar() {
 }
 
 void CMainFrame::createToolBox() {
-    std::vector<QAction *> tools;
+    std::vector<QAction*> tools;
     for (int i = 0; i < cmd::toolCount; ++i)
         tools.push_back(commandAction(cmd::firstTool + i));
     toolBox_ = new ToolBox(tools, this);
@@ -339,7 +339,7 @@ bool CMainFrame::conversionAreaActive() const {
     return document_.transformationDialog() != nullptr;
 }
 
-void CMainFrame::conversionAreaChanged(const AreaRect &area) {
+void CMainFrame::conversionAreaChanged(const AreaRect& area) {
     document_.conversionAreaChanged(area);
 }
 

@@ -33,17 +33,17 @@ public:
     static constexpr int initialTool = 10;
     static constexpr int idlePeriodMs = 150;
 
-    CMainFrame(CKadroApp &app, CKadroDoc &document, Picture &picture);
+    CMainFrame(CKadroApp& app, CKadroDoc& document, Picture& picture);
     ~CMainFrame() override;
 
-    CKadroView &view() { return *view_; }
-    InfoBar &infoBar() override { return *infoBar_; }
-    ToolBox &toolBox() { return *toolBox_; }
-    QToolBar &mainToolBar() { return *toolBar_; }
-    QWidget &projectPane() { return *projectPane_; }
+    CKadroView& view() { return *view_; }
+    InfoBar& infoBar() override { return *infoBar_; }
+    ToolBox& toolBox() { return *toolBox_; }
+    QToolBar& mainToolBar() { return *toolBar_; }
+    QWidget& projectPane() { return *projectPane_; }
     int currentTool() const override { return currentTool_; }
     // The action of a command id wherever it lives; nothing for an unknown id.
-    QAction *commandAction(int id) const;
+    QAction* commandAction(int id) const;
     // The enabled and checked state of every command, as the menus and tool bar show it.
     void updateCommands();
     void showToolBox(bool show);
@@ -63,31 +63,31 @@ private:
     void connectDocument();
     void rebuildRecentFiles();
     void switchPane(bool forward);
-    QAction *frameAction(int id);
-    QMenu *menu(const QString &title);
+    QAction* frameAction(int id);
+    QMenu* menu(const QString& title);
 
     // ViewHost
     bool conversionAreaActive() const override;
-    void conversionAreaChanged(const AreaRect &area) override;
+    void conversionAreaChanged(const AreaRect& area) override;
     bool outputReady() const override;
     void conversionFinished() override;
     void tvEffect() override;
 
-    CKadroApp &app_;
-    CKadroDoc &document_;
-    Picture &picture_;
-    InfoBar *infoBar_ = nullptr;
-    QDockWidget *infoDock_ = nullptr;
-    QSplitter *splitter_ = nullptr;
-    QWidget *projectPane_ = nullptr;
-    CKadroView *view_ = nullptr;
+    CKadroApp& app_;
+    CKadroDoc& document_;
+    Picture& picture_;
+    InfoBar* infoBar_ = nullptr;
+    QDockWidget* infoDock_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QWidget* projectPane_ = nullptr;
+    CKadroView* view_ = nullptr;
     int currentTool_ = initialTool;
-    QToolBar *toolBar_ = nullptr;
-    ToolBox *toolBox_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    ToolBox* toolBox_ = nullptr;
     bool toolBoxPlaced_ = false;
-    QActionGroup *tools_ = nullptr;
-    std::vector<QAction *> frameActions_;
-    QMenu *recentMenu_ = nullptr;
+    QActionGroup* tools_ = nullptr;
+    std::vector<QAction*> frameActions_;
+    QMenu* recentMenu_ = nullptr;
     QTimer idle_;
 };
 

@@ -4,15 +4,15 @@ namespace kadro::gui {
 
 namespace {
 // QRect's right() is inclusive; these helpers speak in exclusive edges.
-int rightEdge(const QRect &r) {
+int rightEdge(const QRect& r) {
     return r.x() + r.width();
 }
-int bottomEdge(const QRect &r) {
+int bottomEdge(const QRect& r) {
     return r.y() + r.height();
 }
 } // namespace
 
-std::vector<QRect> ColourCells::infoBarLayout(const QRect &area, int count) {
+std::vector<QRect> ColourCells::infoBarLayout(const QRect& area, int count) {
     std::vector<QRect> cells;
     if (count > maxCells)
         return cells;
@@ -27,7 +27,7 @@ std::vector<QRect> ColourCells::infoBarLayout(const QRect &area, int count) {
     return cells;
 }
 
-std::vector<QRect> ColourCells::selectColourLayout(const QRect &area, int count) {
+std::vector<QRect> ColourCells::selectColourLayout(const QRect& area, int count) {
     std::vector<QRect> cells;
     QRect cell(area.x(), area.y(), cellSize, cellSize);
     for (int i = 0; i < count && i < maxCells; ++i) {
@@ -42,7 +42,7 @@ std::vector<QRect> ColourCells::selectColourLayout(const QRect &area, int count)
     return cells;
 }
 
-std::optional<int> ColourCells::hit(const std::vector<QRect> &cells, const QPoint &point) {
+std::optional<int> ColourCells::hit(const std::vector<QRect>& cells, const QPoint& point) {
     for (std::size_t i = 0; i < cells.size(); ++i) {
         if (cells[i].contains(point))
             return static_cast<int>(i);

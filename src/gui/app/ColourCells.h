@@ -17,11 +17,11 @@ struct ColourCells {
 
     // The information bar: cells start 2 pixels inside the area; a row wraps when the next
     // cell would pass the area's right edge; rows go on below the area if they must.
-    static std::vector<QRect> infoBarLayout(const QRect &area, int count);
+    static std::vector<QRect> infoBarLayout(const QRect& area, int count);
     // The Select Color grid: cells start at the area's corner and stop at its bottom edge.
-    static std::vector<QRect> selectColourLayout(const QRect &area, int count);
+    static std::vector<QRect> selectColourLayout(const QRect& area, int count);
 
-    static std::optional<int> hit(const std::vector<QRect> &cells, const QPoint &point);
+    static std::optional<int> hit(const std::vector<QRect>& cells, const QPoint& point);
 };
 
 } // namespace kadro::gui

@@ -5,7 +5,7 @@
 
 namespace kadro::gui {
 
-ColourSwatch::ColourSwatch(QWidget *parent) : QFrame(parent) {
+ColourSwatch::ColourSwatch(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setMinimumSize(20, 16);
 }
@@ -17,7 +17,7 @@ void ColourSwatch::setColour(std::optional<Colour> colour) {
     update();
 }
 
-void ColourSwatch::paintEvent(QPaintEvent *event) {
+void ColourSwatch::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
     if (colour_)
@@ -26,7 +26,7 @@ void ColourSwatch::paintEvent(QPaintEvent *event) {
         painter.fillRect(fillRect(), QBrush(Qt::black, Qt::DiagCrossPattern));
 }
 
-void ColourSwatch::mousePressEvent(QMouseEvent *event) {
+void ColourSwatch::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && fillRect().contains(event->position().toPoint())) {
         Q_EMIT clicked();
         return;

@@ -12,7 +12,7 @@ namespace kadro::gui {
 inline QColor toQColor(Colour c) {
     return QColor(redOf(c), greenOf(c), blueOf(c));
 }
-inline Colour fromQColor(const QColor &c) {
+inline Colour fromQColor(const QColor& c) {
     return makeColour(c.red(), c.green(), c.blue());
 }
 
@@ -21,7 +21,7 @@ inline Colour fromQColor(const QColor &c) {
 class ColourSwatch : public QFrame {
     Q_OBJECT
 public:
-    explicit ColourSwatch(QWidget *parent = nullptr);
+    explicit ColourSwatch(QWidget* parent = nullptr);
 
     void setColour(std::optional<Colour> colour);
     std::optional<Colour> colour() const { return colour_; }
@@ -31,8 +31,8 @@ Q_SIGNALS:
     void clicked();
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     std::optional<Colour> colour_;

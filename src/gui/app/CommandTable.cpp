@@ -11,15 +11,15 @@ namespace kadro::gui {
 
 namespace {
 
-QString text(const char *utf8) {
+QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-CommandSpec spec(int id, const char *menuText, QList<QKeySequence> keys, const char *prompt) {
+CommandSpec spec(int id, const char* menuText, QList<QKeySequence> keys, const char* prompt) {
     return {id, text(menuText), std::move(keys), text(prompt)};
 }
 
-void addZoomCommands(std::map<int, CommandSpec> &table) {
+void addZoomCommands(std::map<int, CommandSpec>& table) {
     for (int n = 2; n <= 16; ++n) {
         const int in = cmd::zoomInFirst + n - 2;
         const int out = cmd::zoomOutFirst + n - 2;
@@ -98,7 +98,7 @@ std::map<int, CommandSpec> buildTable() {
         spec(cmd::firstTool + 10, "Round", {}, "Select Palette Round Tool\nRound"),
         spec(cmd::firstTool + 11, "Oval", {}, "Select Palette Oval Tool\nOval"),
     };
-    for (const CommandSpec &s : specs)
+    for (const CommandSpec& s : specs)
         table[s.id] = s;
     addZoomCommands(table);
     return table;
@@ -106,16 +106,16 @@ std::map<int, CommandSpec> buildTable() {
 
 } // namespace
 
-const CommandSpec *CommandTable::find(int id) {
+const CommandSpec* CommandTable::find(int id) {
     static const std::map<int, CommandSpec> table = buildTable();
     const auto found = table.find(id);
     return found == table.end() ? nullptr : &found->second;
 }
 
-QAction *CommandTable::makeAction(int id, QObject *owner) {
-    auto *action = new QAction(owner);
+QAction* CommandTable::makeAction(int id, QObject* owner) {
+    auto* action = new QAction(owner);
     action->setData(id);
-    if (const CommandSpec *s = find(id)) {
+    if (const CommandSpec* s = find(id)) {
         action->setText(s->text);
         action->setShortcuts(s->keys);
         const qsizetype newline = s->prompt.indexOf(QLatin1Char('\n'));
@@ -129,7 +129,7 @@ QAction *CommandTable::makeAction(int id, QObject *owner) {
     return action;
 }
 
-int CommandTable::idOf(const QAction *action) {
+int CommandTable::idOf(const QAction* action) {
     return action ? action->data().toInt() : 0;
 }
 

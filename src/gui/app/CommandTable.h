@@ -21,11 +21,11 @@ struct CommandSpec {
 
 class CommandTable {
 public:
-    static const CommandSpec *find(int id);
+    static const CommandSpec* find(int id);
     // A QAction for the command, owned by `owner`, with its id in data(). Unknown ids get an
     // action without text.
-    static QAction *makeAction(int id, QObject *owner);
-    static int idOf(const QAction *action);
+    static QAction* makeAction(int id, QObject* owner);
+    static int idOf(const QAction* action);
 };
 
 } // namespace kadro::gui

@@ -24,27 +24,27 @@ QRect du(int x, int y, int w, int h) {
 const QRect swatchFrame = du(3, 8, 33, 26);
 const QRect readoutSwatch = du(7, 85, 24, 14);
 constexpr std::array<int, 6> readoutRows{39, 46, 53, 61, 69, 77};
-constexpr std::array<const char *, 6> readoutLabels{"R", "G", "B", "I", "X", "Y"};
+constexpr std::array<const char*, 6> readoutLabels{"R", "G", "B", "I", "X", "Y"};
 const QString noReadout = QStringLiteral("...");
 
-void etched(QPainter &painter, const QRect &r, const QPalette &palette) {
+void etched(QPainter& painter, const QRect& r, const QPalette& palette) {
     qDrawShadeRect(&painter, r, palette, true, 1);
 }
 
 } // namespace
 
-InfoBar::InfoBar(const std::vector<Colour> &usedColours, QObject *pictureView, QWidget *parent)
+InfoBar::InfoBar(const std::vector<Colour>& usedColours, QObject* pictureView, QWidget* parent)
     : QWidget(parent), usedColours_(usedColours), view_(pictureView),
       information_(new QLabel(this)) {
     QFont small = font();
     small.setPointSize(8);
     setFont(small);
-    auto *readoutBox = new QGroupBox(this);
+    auto* readoutBox = new QGroupBox(this);
     readoutBox->setGeometry(du(3, 33, 33, 73));
-    auto *informationBox = new QGroupBox(QStringLiteral("Information"), this);
+    auto* informationBox = new QGroupBox(QStringLiteral("Information"), this);
     informationBox->setGeometry(du(39, 4, 70, 102));
     for (std::size_t i = 0; i < readoutRows.size(); ++i) {
-        auto *label = new QLabel(QString::fromLatin1(readoutLabels[i]), this);
+        auto* label = new QLabel(QString::fromLatin1(readoutLabels[i]), this);
         label->setGeometry(du(9, readoutRows[i], 8, 8));
         readoutTexts_[i] = new QLabel(noReadout, this);
         readoutTexts_[i]->setGeometry(du(17, readoutRows[i], 18, 8));
@@ -89,7 +89,7 @@ void InfoBar::setSecondaryColour(Colour colour) {
     update();
 }
 
-void InfoBar::setInformation(const QString &text) {
+void InfoBar::setInformation(const QString& text) {
     information_->setText(text);
 }
 QString InfoBar::information() const {
@@ -121,7 +121,7 @@ QString InfoBar::readoutText(int field) const {
     return readoutTexts_[static_cast<std::size_t>(field)]->text();
 }
 
-void InfoBar::paintEvent(QPaintEvent *) {
+void InfoBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     etched(painter, swatchFrame, palette());
     painter.setPen(Qt::black);
@@ -147,7 +147,7 @@ void InfoBar::paintEvent(QPaintEvent *) {
         painter.fillRect(cells[i], toQColor(usedColours_[i]));
 }
 
-void InfoBar::mousePressEvent(QMouseEvent *event) {
+void InfoBar::mousePressEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     const auto cell = ColourCells::hit(cellRects(), p);
     if (event->button() == Qt::LeftButton) {
@@ -166,13 +166,13 @@ void InfoBar::mousePressEvent(QMouseEvent *event) {
 
 // Qt keeps sending the mouse to the widget that took the press, so the release arrives here
 // wherever the mouse is by then.
-void InfoBar::mouseReleaseEvent(QMouseEvent *event) {
+void InfoBar::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton)
         endFlash();
     QWidget::mouseReleaseEvent(event);
 }
 
-void InfoBar::editColour(Colour &colour) {
+void InfoBar::editColour(Colour& colour) {
     if (auto chosen = Prompts::colour(this, toQColor(colour))) {
         colour = fromQColor(*chosen);
         update();

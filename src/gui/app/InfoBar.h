@@ -31,8 +31,8 @@ public:
 
     // usedColours: the picture's list, read at every paint and click. pictureView: where the
     // flash and replace messages go.
-    InfoBar(const std::vector<Colour> &usedColours, QObject *pictureView,
-            QWidget *parent = nullptr);
+    InfoBar(const std::vector<Colour>& usedColours, QObject* pictureView,
+            QWidget* parent = nullptr);
 
     Colour primaryColour() const { return primary_; }
     Colour secondaryColour() const { return secondary_; }
@@ -40,7 +40,7 @@ public:
     void setSecondaryColour(Colour colour);
     bool flashing() const { return flashTimer_.isActive(); }
 
-    void setInformation(const QString &text);
+    void setInformation(const QString& text);
     QString information() const;
     // Nothing when the mouse is not over the picture: the texts show "..." and the swatch a hatch.
     void showReadout(std::optional<PixelReadout> readout);
@@ -55,25 +55,25 @@ public:
     QSize sizeHint() const override;
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void editColour(Colour &colour);
+    void editColour(Colour& colour);
     void replaceCellColour(int cell);
     void beginFlash(int cell);
     void endFlash();
 
-    const std::vector<Colour> &usedColours_;
-    QObject *view_;
+    const std::vector<Colour>& usedColours_;
+    QObject* view_;
     Colour primary_ = 0x000000;
     Colour secondary_ = 0xFFFFFF;
     int flashIndex_ = 0;
     QTimer flashTimer_;
     std::optional<PixelReadout> readout_;
-    std::array<QLabel *, 6> readoutTexts_{};
-    QLabel *information_;
+    std::array<QLabel*, 6> readoutTexts_{};
+    QLabel* information_;
 };
 
 } // namespace kadro::gui

@@ -10,8 +10,8 @@
 namespace kadro::gui {
 
 namespace {
-QSpinBox *sizeField(int value, const char *name, QWidget *parent) {
-    auto *field = new QSpinBox(parent);
+QSpinBox* sizeField(int value, const char* name, QWidget* parent) {
+    auto* field = new QSpinBox(parent);
     // No bigger than a picture the program could load, so a blank is always possible.
     field->setRange(0, maxModuleSide);
     field->setGroupSeparatorShown(false);
@@ -21,14 +21,14 @@ QSpinBox *sizeField(int value, const char *name, QWidget *parent) {
 }
 } // namespace
 
-NewSizeDialog::NewSizeDialog(const NewSize &size, QWidget *parent)
+NewSizeDialog::NewSizeDialog(const NewSize& size, QWidget* parent)
     : QDialog(parent), width_(sizeField(size.width, "width", this)),
       height_(sizeField(size.height, "height", this)) {
     setWindowTitle(QStringLiteral("Dialog"));
-    auto *form = new QFormLayout(this);
+    auto* form = new QFormLayout(this);
     form->addRow(QStringLiteral("Width"), width_);
     form->addRow(QStringLiteral("High"), height_);
-    auto *buttons = new QDialogButtonBox(this);
+    auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -17,12 +17,12 @@ class NewSizeDialog : public QDialog {
 public:
     static constexpr int resourceId = 143;
 
-    explicit NewSizeDialog(const NewSize &size, QWidget *parent = nullptr);
+    explicit NewSizeDialog(const NewSize& size, QWidget* parent = nullptr);
     NewSize size() const;
 
 private:
-    QSpinBox *width_;
-    QSpinBox *height_;
+    QSpinBox* width_;
+    QSpinBox* height_;
 };
 
 } // namespace kadro::gui

@@ -4,7 +4,7 @@ namespace kadro::gui {
 
 namespace {
 // Index of the last "." of the file name part, or -1.
-qsizetype extensionDot(const QString &path) {
+qsizetype extensionDot(const QString& path) {
     const qsizetype slash =
         std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
@@ -12,12 +12,12 @@ qsizetype extensionDot(const QString &path) {
 }
 } // namespace
 
-QString pathStem(const QString &path) {
+QString pathStem(const QString& path) {
     const qsizetype dot = extensionDot(path);
     return dot < 0 ? path : path.left(dot);
 }
 
-QString pathExtension(const QString &path) {
+QString pathExtension(const QString& path) {
     const qsizetype dot = extensionDot(path);
     return dot < 0 ? QString() : path.mid(dot + 1).toLower();
 }

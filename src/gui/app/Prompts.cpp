@@ -8,15 +8,15 @@
 namespace kadro::gui {
 
 namespace {
-Prompts::MessageHandler &messageHandler() {
+Prompts::MessageHandler& messageHandler() {
     static Prompts::MessageHandler handler;
     return handler;
 }
-Prompts::FileHandler &fileHandler() {
+Prompts::FileHandler& fileHandler() {
     static Prompts::FileHandler handler;
     return handler;
 }
-Prompts::ColourHandler &colourHandler() {
+Prompts::ColourHandler& colourHandler() {
     static Prompts::ColourHandler handler;
     return handler;
 }
@@ -36,7 +36,7 @@ void Prompts::setColourHandler(ColourHandler handler) {
     colourHandler() = std::move(handler);
 }
 
-void Prompts::message(QWidget *parent, const QString &text, PromptIcon icon) {
+void Prompts::message(QWidget* parent, const QString& text, PromptIcon icon) {
     if (messageHandler()) {
         messageHandler()(text, icon);
         return;
@@ -47,7 +47,7 @@ void Prompts::message(QWidget *parent, const QString &text, PromptIcon icon) {
         QMessageBox::information(parent, applicationTitle(), text);
 }
 
-QStringList Prompts::qtFilters(const QString &filter) {
+QStringList Prompts::qtFilters(const QString& filter) {
     QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
@@ -60,7 +60,7 @@ QStringList Prompts::qtFilters(const QString &filter) {
     return filters;
 }
 
-std::optional<FileAnswer> Prompts::file(QWidget *parent, const FilePrompt &prompt) {
+std::optional<FileAnswer> Prompts::file(QWidget* parent, const FilePrompt& prompt) {
     if (fileHandler())
         return fileHandler()(prompt);
     const bool open = prompt.kind == FilePrompt::Kind::Open;
@@ -83,7 +83,7 @@ std::optional<FileAnswer> Prompts::file(QWidget *parent, const FilePrompt &promp
     return FileAnswer{dialog.selectedFiles().first(), index > 0 ? index : 1};
 }
 
-std::optional<QColor> Prompts::colour(QWidget *parent, const QColor &initial) {
+std::optional<QColor> Prompts::colour(QWidget* parent, const QColor& initial) {
     if (colourHandler())
         return colourHandler()(initial);
     const QColor chosen = QColorDialog::getColor(initial, parent);

@@ -32,14 +32,14 @@ struct FileAnswer {
 // without a modal window blocking them. The default handlers use Qt's standard dialogs.
 class Prompts {
 public:
-    using MessageHandler = std::function<void(const QString &text, PromptIcon icon)>;
-    using FileHandler = std::function<std::optional<FileAnswer>(const FilePrompt &)>;
-    using ColourHandler = std::function<std::optional<QColor>(const QColor &initial)>;
+    using MessageHandler = std::function<void(const QString& text, PromptIcon icon)>;
+    using FileHandler = std::function<std::optional<FileAnswer>(const FilePrompt&)>;
+    using ColourHandler = std::function<std::optional<QColor>(const QColor& initial)>;
 
-    static void message(QWidget *parent, const QString &text,
+    static void message(QWidget* parent, const QString& text,
                         PromptIcon icon = PromptIcon::Warning);
-    static std::optional<FileAnswer> file(QWidget *parent, const FilePrompt &prompt);
-    static std::optional<QColor> colour(QWidget *parent, const QColor &initial);
+    static std::optional<FileAnswer> file(QWidget* parent, const FilePrompt& prompt);
+    static std::optional<QColor> colour(QWidget* parent, const QColor& initial);
 
     // Replaces a handler; an empty function restores Qt's dialog.
     static void setMessageHandler(MessageHandler handler);
@@ -47,7 +47,7 @@ public:
     static void setColourHandler(ColourHandler handler);
 
     // "A|a||" as the list of filters QFileDialog shows: "A (a)".
-    static QStringList qtFilters(const QString &filter);
+    static QStringList qtFilters(const QString& filter);
 };
 
 } // namespace kadro::gui

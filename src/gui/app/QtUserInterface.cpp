@@ -19,7 +19,7 @@ void QtUserInterface::showMessage(std::string_view message, MessageIcon icon, st
                      icon == MessageIcon::Warning ? PromptIcon::Warning : PromptIcon::Information);
 }
 
-bool QtUserInterface::setUpPalettes(std::array<PaletteSlot, 256> &paletteTable) {
+bool QtUserInterface::setUpPalettes(std::array<PaletteSlot, 256>& paletteTable) {
     PalSetupDialog dialog(paletteTable, window_);
     return dialog.exec() == QDialog::Accepted;
 }

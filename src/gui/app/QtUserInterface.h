@@ -15,11 +15,11 @@ class ProgressDialog;
 // window.
 class QtUserInterface : public UserInterface {
 public:
-    explicit QtUserInterface(QWidget *window = nullptr) : window_(window) {}
-    void setWindow(QWidget *window) { window_ = window; }
+    explicit QtUserInterface(QWidget* window = nullptr) : window_(window) {}
+    void setWindow(QWidget* window) { window_ = window; }
 
     void showMessage(std::string_view text, MessageIcon icon, std::string_view caption) override;
-    bool setUpPalettes(std::array<PaletteSlot, 256> &paletteTable) override;
+    bool setUpPalettes(std::array<PaletteSlot, 256>& paletteTable) override;
     void beginProgress(std::string_view text, int low, int high, int step) override;
     void setProgressText(std::string_view text) override;
     void advanceProgress() override;

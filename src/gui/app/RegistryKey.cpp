@@ -20,7 +20,7 @@ bool RegistryKey::record(int status, int type, int size) {
     return status == statusOk;
 }
 
-bool RegistryKey::open(const QString &subKey) {
+bool RegistryKey::open(const QString& subKey) {
     close();
     subKeyPath_ = subKey;
     QStringList parts = QString(subKey)
@@ -36,13 +36,13 @@ bool RegistryKey::open(const QString &subKey) {
     return record(statusOk, 0, 0);
 }
 
-bool RegistryKey::hasValue(const QString &name) {
+bool RegistryKey::hasValue(const QString& name) {
     if (!settings_)
         return record(statusInvalidHandle, 0, 0);
     return record(settings_->contains(name) ? statusOk : statusNotFound, 0, 0);
 }
 
-bool RegistryKey::readDword(const QString &name, std::int32_t &value) {
+bool RegistryKey::readDword(const QString& name, std::int32_t& value) {
     if (!settings_)
         return record(statusInvalidHandle, 0, 0);
     const QVariant stored = settings_->value(name);
@@ -54,7 +54,7 @@ bool RegistryKey::readDword(const QString &name, std::int32_t &value) {
     return record(statusOk, typeDword, 4);
 }
 
-bool RegistryKey::readString(const QString &name, QString &text) {
+bool RegistryKey::readString(const QString& name, QString& text) {
     if (!settings_)
         return record(statusInvalidHandle, 0, 0);
     const QVariant stored = settings_->value(name);
@@ -64,7 +64,7 @@ bool RegistryKey::readString(const QString &name, QString &text) {
     return record(statusOk, typeString, static_cast<int>(text.toUtf8().size()) + 1);
 }
 
-bool RegistryKey::writeDword(const QString &name, std::int32_t value) {
+bool RegistryKey::writeDword(const QString& name, std::int32_t value) {
     if (!settings_)
         return record(statusInvalidHandle, typeDword, 4);
     settings_->setValue(name, value);
@@ -73,7 +73,7 @@ bool RegistryKey::writeDword(const QString &name, std::int32_t value) {
                   typeDword, 4);
 }
 
-bool RegistryKey::writeString(const QString &name, const QString &text) {
+bool RegistryKey::writeString(const QString& name, const QString& text) {
     const int size = static_cast<int>(text.toUtf8().size()) + 1;
     if (!settings_)
         return record(statusInvalidHandle, typeString, size);

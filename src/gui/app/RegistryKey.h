@@ -22,15 +22,15 @@ public:
 
     RegistryKey();
     ~RegistryKey();
-    RegistryKey(const RegistryKey &) = delete;
-    RegistryKey &operator=(const RegistryKey &) = delete;
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
 
-    bool open(const QString &subKey);
-    bool hasValue(const QString &name);
-    bool readDword(const QString &name, std::int32_t &value);
-    bool readString(const QString &name, QString &text);
-    bool writeDword(const QString &name, std::int32_t value);
-    bool writeString(const QString &name, const QString &text);
+    bool open(const QString& subKey);
+    bool hasValue(const QString& name);
+    bool readDword(const QString& name, std::int32_t& value);
+    bool readString(const QString& name, QString& text);
+    bool writeDword(const QString& name, std::int32_t value);
+    bool writeString(const QString& name, const QString& text);
     void close();
 
     bool isOpen() const { return settings_ != nullptr; }

@@ -6,7 +6,7 @@
 
 namespace kadro::gui {
 
-ToolBox::ToolBox(const std::vector<QAction *> &tools, QWidget *parent)
+ToolBox::ToolBox(const std::vector<QAction*>& tools, QWidget* parent)
     : QWidget(parent,
               Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       grid_(new QGridLayout(this)) {
@@ -14,8 +14,8 @@ ToolBox::ToolBox(const std::vector<QAction *> &tools, QWidget *parent)
     grid_->setContentsMargins(5, 5, 5, 5);
     grid_->setSpacing(1);
     grid_->setSizeConstraint(QLayout::SetFixedSize);
-    for (QAction *tool : tools) {
-        auto *button = new QToolButton(this);
+    for (QAction* tool : tools) {
+        auto* button = new QToolButton(this);
         button->setDefaultAction(tool);
         button->setAutoRaise(true);
         button->setIconSize(QSize(16, 15));
@@ -26,7 +26,7 @@ ToolBox::ToolBox(const std::vector<QAction *> &tools, QWidget *parent)
 
 void ToolBox::setColumns(int columns) {
     columns_ = std::max(1, columns);
-    for (QToolButton *button : buttons_)
+    for (QToolButton* button : buttons_)
         grid_->removeWidget(button);
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         const int index = static_cast<int>(i);

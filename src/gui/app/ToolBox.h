@@ -17,7 +17,7 @@ class ToolBox : public QWidget {
 public:
     static constexpr int windowId = 61458;
 
-    ToolBox(const std::vector<QAction *> &tools, QWidget *parent);
+    ToolBox(const std::vector<QAction*>& tools, QWidget* parent);
 
     void setColumns(int columns);
     int columns() const { return columns_; }
@@ -25,8 +25,8 @@ public:
     QPoint buttonCell(int index) const;
 
 private:
-    QGridLayout *grid_;
-    std::vector<QToolButton *> buttons_;
+    QGridLayout* grid_;
+    std::vector<QToolButton*> buttons_;
     int columns_ = 1;
 };
 

@@ -31,7 +31,7 @@ public:
     int index() const { return index_; }
     Colour colour() const { return colour_; }
 
-    static bool isViewMessage(const QEvent *event) {
+    static bool isViewMessage(const QEvent* event) {
         const int t = static_cast<int>(event->type());
         return t >= static_cast<int>(ViewMessage::RealizePalette) &&
                t <= static_cast<int>(ViewMessage::ConversionDone);

@@ -6,7 +6,7 @@ namespace {
 
 class PenTool : public ViewTool {
 public:
-    void press(ToolEnvironment &env, Qt::MouseButton button, QPoint at) override {
+    void press(ToolEnvironment& env, Qt::MouseButton button, QPoint at) override {
         if (button != Qt::LeftButton)
             return;
         if (auto pixel = env.pictureAt(at))
@@ -16,7 +16,7 @@ public:
 
 class EyeDropTool : public ViewTool {
 public:
-    void press(ToolEnvironment &env, Qt::MouseButton button, QPoint at) override {
+    void press(ToolEnvironment& env, Qt::MouseButton button, QPoint at) override {
         if (button != Qt::LeftButton && button != Qt::RightButton)
             return;
         if (auto pixel = env.pictureAt(at))
@@ -26,7 +26,7 @@ public:
 
 class MagnifyTool : public ViewTool {
 public:
-    void press(ToolEnvironment &env, Qt::MouseButton button, QPoint) override {
+    void press(ToolEnvironment& env, Qt::MouseButton button, QPoint) override {
         if (button == Qt::LeftButton || button == Qt::RightButton)
             env.zoomStep(button == Qt::LeftButton);
     }
@@ -35,17 +35,17 @@ public:
 // A rubber band dragged with the left button; what the area is for is up to the subclass.
 class RubberBandTool : public ViewTool {
 public:
-    void press(ToolEnvironment &env, Qt::MouseButton button, QPoint at) override {
+    void press(ToolEnvironment& env, Qt::MouseButton button, QPoint at) override {
         if (button != Qt::LeftButton)
             return;
         tracking_ = true;
         env.beginRubberBand(at);
     }
-    void drag(ToolEnvironment &env, QPoint at) override {
+    void drag(ToolEnvironment& env, QPoint at) override {
         if (tracking_)
             env.dragRubberBand(at);
     }
-    void release(ToolEnvironment &env, Qt::MouseButton button, QPoint at) override {
+    void release(ToolEnvironment& env, Qt::MouseButton button, QPoint at) override {
         if (!tracking_ || button != Qt::LeftButton)
             return;
         tracking_ = false;
@@ -54,7 +54,7 @@ public:
         else
             env.beep();
     }
-    void cancel(ToolEnvironment &env) override {
+    void cancel(ToolEnvironment& env) override {
         if (!tracking_)
             return;
         tracking_ = false;
@@ -64,18 +64,18 @@ public:
     bool tracking() const override { return tracking_; }
 
 protected:
-    virtual void chosen(ToolEnvironment &env, const AreaRect &area) = 0;
+    virtual void chosen(ToolEnvironment& env, const AreaRect& area) = 0;
 
 private:
     bool tracking_ = false;
 };
 
 class SelectTool : public RubberBandTool {
-    void chosen(ToolEnvironment &env, const AreaRect &area) override { env.selectArea(area); }
+    void chosen(ToolEnvironment& env, const AreaRect& area) override { env.selectArea(area); }
 };
 
 class ConversionAreaTool : public RubberBandTool {
-    void chosen(ToolEnvironment &env, const AreaRect &area) override {
+    void chosen(ToolEnvironment& env, const AreaRect& area) override {
         env.selectConversionArea(area);
     }
 };

@@ -27,8 +27,8 @@ public:
     virtual void dragRubberBand(QPoint client) = 0;
     virtual std::optional<AreaRect> endRubberBand(QPoint client) = 0;
     virtual void cancelRubberBand() = 0;
-    virtual void selectArea(const AreaRect &area) = 0;
-    virtual void selectConversionArea(const AreaRect &area) = 0;
+    virtual void selectArea(const AreaRect& area) = 0;
+    virtual void selectConversionArea(const AreaRect& area) = 0;
     virtual void beep() = 0;
 };
 
@@ -36,10 +36,10 @@ public:
 class ViewTool {
 public:
     virtual ~ViewTool() = default;
-    virtual void press(ToolEnvironment &, Qt::MouseButton, QPoint) {}
-    virtual void drag(ToolEnvironment &, QPoint) {}
-    virtual void release(ToolEnvironment &, Qt::MouseButton, QPoint) {}
-    virtual void cancel(ToolEnvironment &) {}
+    virtual void press(ToolEnvironment&, Qt::MouseButton, QPoint) {}
+    virtual void drag(ToolEnvironment&, QPoint) {}
+    virtual void release(ToolEnvironment&, Qt::MouseButton, QPoint) {}
+    virtual void cancel(ToolEnvironment&) {}
     virtual bool tracking() const { return false; }
 };
 

@@ -23,7 +23,7 @@ struct AreaRect {
 
     int width() const { return right - left; }
     int height() const { return bottom - top; }
-    friend bool operator==(const AreaRect &, const AreaRect &) = default;
+    friend bool operator==(const AreaRect&, const AreaRect&) = default;
 };
 
 // The 31 zoom levels from 1:16 to 16:1 and every mapping between view and picture pixels.

@@ -6,7 +6,6 @@
 #include "app/NewSizeDialog.h"
 #include "app/PathText.h"
 #include "app/Prompts.h"
-#include "colour/ColourAdaptation.h"
 #include "document/InformationText.h"
 #include "document/TransformationDialog.h"
 #include "output/OutputRunner.h"
@@ -27,18 +26,18 @@ class WaitCursor {
 public:
     WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
     ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-QString openFailure(const QString &path) {
+QString openFailure(const QString& path) {
     return QStringLiteral("Cannot open \"%1\": it is missing, unreadable or not a picture.")
         .arg(QDir::toNativeSeparators(path));
 }
 
 } // namespace
 
-CKadroDoc::CKadroDoc(Picture &picture, CKadroApp &app) : picture_(picture), app_(app) {
+CKadroDoc::CKadroDoc(Picture& picture, CKadroApp& app) : picture_(picture), app_(app) {
     createActions();
 }
 
@@ -47,8 +46,8 @@ CKadroDoc::~CKadroDoc() {
         delete transform_;
 }
 
-QAction *CKadroDoc::addAction(int id, void (CKadroDoc::*handler)()) {
-    QAction *a = CommandTable::makeAction(id, this);
+QAction* CKadroDoc::addAction(int id, void (CKadroDoc::*handler)()) {
+    QAction* a = CommandTable::makeAction(id, this);
     connect(a, &QAction::triggered, this, handler);
     actions_.push_back(a);
     return a;
@@ -63,14 +62,14 @@ void CKadroDoc::createActions() {
     addAction(cmd::output, &CKadroDoc::output);
     addAction(cmd::fileSave, &CKadroDoc::fileSave);
     for (int id : {cmd::adaptHsl, cmd::adaptRgb, cmd::adaptNes}) {
-        QAction *a = CommandTable::makeAction(id, this);
+        QAction* a = CommandTable::makeAction(id, this);
         connect(a, &QAction::triggered, this, [this, id] { adapt(id); });
         actions_.push_back(a);
     }
 }
 
-QAction *CKadroDoc::action(int id) const {
-    for (QAction *a : actions_) {
+QAction* CKadroDoc::action(int id) const {
+    for (QAction* a : actions_) {
         if (CommandTable::idOf(a) == id)
             return a;
     }
@@ -83,25 +82,22 @@ void CKadroDoc::updateActions() {
     action(cmd::output)->setEnabled(outputReady_);
 }
 
-QWidget *CKadroDoc::window() const {
+QWidget* CKadroDoc::window() const {
     return app_.mainWindow();
-}
-std::string CKadroDoc::programDirectory() const {
-    return app_.programDirectory();
 }
 
 QString CKadroDoc::title() const {
     return path_.isEmpty() ? QStringLiteral("无标题") : QFileInfo(path_).fileName();
 }
 
-void CKadroDoc::setPath(const QString &path) {
+void CKadroDoc::setPath(const QString& path) {
     path_ = path;
     if (!path.isEmpty())
         Q_EMIT recentFileAdded(path);
     Q_EMIT titleChanged();
 }
 
-void CKadroDoc::setInformation(const std::string &text) {
+void CKadroDoc::setInformation(const std::string& text) {
     information_ = QString::fromStdString(text);
     Q_EMIT informationChanged(information_);
 }
@@ -131,7 +127,7 @@ bool CKadroDoc::onNewDocument() {
     return true;
 }
 
-bool CKadroDoc::onOpenDocument(const QString &path) {
+bool CKadroDoc::onOpenDocument(const QString& path) {
     const QString extension = pathExtension(path);
     if (extension.isEmpty())
         return false;
@@ -170,7 +166,7 @@ bool CKadroDoc::onOpenDocument(const QString &path) {
     return true;
 }
 
-bool CKadroDoc::onSaveDocument(const QString &path) {
+bool CKadroDoc::onSaveDocument(const QString& path) {
     WaitCursor wait;
     return picture_.save(path.toStdString());
 }
@@ -232,19 +228,18 @@ void CKadroDoc::fileSaveAs() {
 }
 
 void CKadroDoc::adapt(int commandId) {
-    DibImage *image = picture_.image();
-    if (!image)
+    if (!picture_.image())
         return;
     collectUsedColours();
     bool done = false;
     {
         WaitCursor wait;
         if (commandId == cmd::adaptHsl)
-            done = adaptHsl4k(*image, programDirectory(), app_.ui());
+            done = picture_.adaptHsl4k();
         else if (commandId == cmd::adaptRgb)
-            done = adaptRgb4k(*image, app_.ui());
+            done = picture_.adaptRgb4k();
         else
-            done = adapt64(*image, programDirectory(), app_.ui());
+            done = picture_.adapt64();
     }
     modified_ = false;
     collectUsedColours();
@@ -255,12 +250,6 @@ void CKadroDoc::adapt(int commandId) {
 
 // --- the conversion
 
-int CKadroDoc::countVt03(int colourMode) {
-    if (!tables_)
-        return 0;
-    return tables_->countVt03Colours(picture_.values.usedColours, colourMode);
-}
-
 void CKadroDoc::transform() {
     if (transform_) {
         transform_->raise();
@@ -269,23 +258,20 @@ void CKadroDoc::transform() {
     }
     if (!picture_.image())
         return;
-    // The tables give the dialog its count of VT03 colours; without them nothing can convert,
-    // and they have told the person why.
-    if (!tables_) {
-        tables_ = ColorTables::load(programDirectory(), app_.ui());
-        if (!tables_)
-            return;
-    }
+    // The colour tables give the dialog its count of VT03 colours; without them nothing can
+    // convert, and they have told the person why.
+    if (!picture_.prepareTransform())
+        return;
     collectUsedColours();
     TransformStart start;
     start.choice = picture_.initialChoice();
     start.picture = {picture_.width(), picture_.height()};
     start.usedColours = picture_.values.usedColourCount();
-    start.vt03Colours = countVt03(start.choice.colourMode);
+    start.vt03Colours = picture_.availableColours(start.choice.colourMode);
     picture_.setSelection(start.choice.area);
     transform_ = new TransformationDialog(
         start, picture_.values.usedColours,
-        [this](const ConversionChoice &choice) {
+        [this](const ConversionChoice& choice) {
             if (!picture_.transform(choice))
                 return false;
             Q_EMIT conversionRequested();
@@ -298,12 +284,13 @@ void CKadroDoc::transform() {
     Q_EMIT refreshView();
 }
 
-void CKadroDoc::conversionAreaChanged(const AreaRect &area) {
+void CKadroDoc::conversionAreaChanged(const AreaRect& area) {
     picture_.setSelection({area.left, area.top, area.right, area.bottom});
     picture_.colourStats(area.left, area.top, area.width(), area.height());
     if (transform_) {
         const int mode = transform_->choice().colourMode;
-        transform_->showArea(area, picture_.values.usedColourCount(), countVt03(mode));
+        transform_->showArea(area, picture_.values.usedColourCount(),
+                             picture_.availableColours(mode));
     }
     Q_EMIT refreshView();
 }

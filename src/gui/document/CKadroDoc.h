@@ -1,14 +1,12 @@
 #pragma once
 
 #include "app/ZoomModel.h"
-#include "colour/ColorTables.h"
 #include "document/TransformationDialog.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
-#include <optional>
 #include <vector>
 
 class QAction;
@@ -29,18 +27,18 @@ class TransformationDialog;
 class CKadroDoc : public QObject {
     Q_OBJECT
 public:
-    CKadroDoc(Picture &picture, CKadroApp &app);
+    CKadroDoc(Picture& picture, CKadroApp& app);
     ~CKadroDoc() override;
 
-    const std::vector<QAction *> &actions() const { return actions_; }
-    QAction *action(int id) const;
+    const std::vector<QAction*>& actions() const { return actions_; }
+    QAction* action(int id) const;
     void updateActions();
 
     // The framework's part: a blank picture of the app's new size, a file by its extension,
     // a save by the extension of the path.
     bool onNewDocument();
-    bool onOpenDocument(const QString &path);
-    bool onSaveDocument(const QString &path);
+    bool onOpenDocument(const QString& path);
+    bool onSaveDocument(const QString& path);
 
     QString path() const { return path_; }
     QString title() const;
@@ -52,8 +50,8 @@ public:
     QString information() const { return information_; }
 
     // The conversion: the Transformation dialog while it is open, the area the view drags.
-    TransformationDialog *transformationDialog() const { return transform_; }
-    void conversionAreaChanged(const AreaRect &area);
+    TransformationDialog* transformationDialog() const { return transform_; }
+    void conversionAreaChanged(const AreaRect& area);
     void finishConversion();
 
     // The commands, callable as the menus call them.
@@ -73,26 +71,24 @@ Q_SIGNALS:
     void zoomReset();
     // Pixels changed (message 1029).
     void refreshView();
-    void informationChanged(const QString &text);
+    void informationChanged(const QString& text);
     void titleChanged();
-    void recentFileAdded(const QString &path);
+    void recentFileAdded(const QString& path);
     // The Transformation dialog confirmed: the view is to run the conversion (message 1030).
     void conversionRequested();
 
 private:
     void createActions();
-    QAction *addAction(int id, void (CKadroDoc::*handler)());
-    void setPath(const QString &path);
-    void setInformation(const std::string &text);
+    QAction* addAction(int id, void (CKadroDoc::*handler)());
+    void setPath(const QString& path);
+    void setInformation(const std::string& text);
     void collectUsedColours();
-    int countVt03(int colourMode);
-    void startConversion(const ConversionChoice &choice);
-    QWidget *window() const;
-    std::string programDirectory() const;
+    void startConversion(const ConversionChoice& choice);
+    QWidget* window() const;
 
-    Picture &picture_;
-    CKadroApp &app_;
-    std::vector<QAction *> actions_;
+    Picture& picture_;
+    CKadroApp& app_;
+    std::vector<QAction*> actions_;
     QString path_;
     QString lastOpenPath_;
     bool modified_ = false;
@@ -100,7 +96,6 @@ private:
     bool pictureLoaded_ = false;
     QString information_;
     QPointer<TransformationDialog> transform_;
-    std::optional<ColorTables> tables_;
 };
 
 } // namespace kadro::gui

@@ -20,24 +20,24 @@ namespace kadro::gui {
 const QString TransformationDialog::mismatchMessage = QStringLiteral("当前区域与块大小不匹配!");
 
 namespace {
-QStringList names(auto const &table) {
+QStringList names(auto const& table) {
     QStringList list;
-    for (const auto &name : table)
+    for (const auto& name : table)
         list << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     return list;
 }
 
 QStringList charSizeNames() {
     QStringList list;
-    for (const auto &g : chip::charGeometry)
+    for (const auto& g : chip::charGeometry)
         list << QString::fromUtf8(g.label.data(), static_cast<qsizetype>(g.label.size()));
     return list;
 }
 } // namespace
 
-TransformationDialog::TransformationDialog(const TransformStart &start,
-                                           const std::vector<Colour> &usedColours, NextHandler next,
-                                           QWidget *parent)
+TransformationDialog::TransformationDialog(const TransformStart& start,
+                                           const std::vector<Colour>& usedColours, NextHandler next,
+                                           QWidget* parent)
     : QDialog(parent), usedColours_(usedColours), next_(std::move(next)),
       background_(start.choice.backgroundColour),
       picture_(start.picture), area_{start.choice.area.left, start.choice.area.top,
@@ -61,8 +61,8 @@ TransformationDialog::TransformationDialog(const TransformStart &start,
     swatch_->setFixedSize(60, 24);
     swatch_->setColour(background_);
 
-    auto *areaBox = new QGroupBox(this);
-    auto *areaGrid = new QGridLayout(areaBox);
+    auto* areaBox = new QGroupBox(this);
+    auto* areaGrid = new QGridLayout(areaBox);
     areaGrid->addWidget(new QLabel(QStringLiteral("X"), this), 0, 0);
     areaGrid->addWidget(x_, 0, 1);
     areaGrid->addWidget(new QLabel(QStringLiteral("Y"), this), 0, 2);
@@ -76,7 +76,7 @@ TransformationDialog::TransformationDialog(const TransformStart &start,
     areaGrid->addWidget(new QLabel(QStringLiteral("avilable color:"), this), 3, 0, 1, 2);
     areaGrid->addWidget(available_, 3, 2, 1, 2);
 
-    auto *form = new QFormLayout;
+    auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Color Mode"), colourMode_);
     form->addRow(QStringLiteral("Color SUM"), colourSum_);
     form->addRow(QStringLiteral("Char Size"), charSize_);
@@ -85,49 +85,49 @@ TransformationDialog::TransformationDialog(const TransformStart &start,
     form->addRow(QStringLiteral("End Address"), endAddress_);
     form->addRow(QStringLiteral("Backgroud Color"), swatch_);
 
-    auto *buttons = new QDialogButtonBox(this);
-    auto *nextButton = buttons->addButton(QStringLiteral("Next"), QDialogButtonBox::AcceptRole);
+    auto* buttons = new QDialogButtonBox(this);
+    auto* nextButton = buttons->addButton(QStringLiteral("Next"), QDialogButtonBox::AcceptRole);
     nextButton->setDefault(true);
     buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &TransformationDialog::confirm);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    auto *top = new QHBoxLayout;
+    auto* top = new QHBoxLayout;
     top->addWidget(areaBox);
     top->addLayout(form);
-    auto *layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(buttons);
 
     showArea(area_, start.usedColours, start.vt03Colours);
-    for (QLineEdit *field : {x_, y_, width_, height_})
+    for (QLineEdit* field : {x_, y_, width_, height_})
         connect(field, &QLineEdit::textEdited, this, &TransformationDialog::fieldsEdited);
     connect(charSize_, &QComboBox::activated, this, &TransformationDialog::charSizeChanged);
     connect(swatch_, &ColourSwatch::clicked, this, &TransformationDialog::chooseBackground);
 }
 
-QLineEdit *TransformationDialog::numberField(const char *name) {
-    auto *field = new QLineEdit(this);
+QLineEdit* TransformationDialog::numberField(const char* name) {
+    auto* field = new QLineEdit(this);
     field->setObjectName(QLatin1String(name));
     field->setValidator(new QIntValidator(0, 1 << 16, field));
     field->setMaximumWidth(70);
     return field;
 }
 
-QComboBox *TransformationDialog::choiceField(const char *name, const QStringList &items) {
-    auto *combo = new QComboBox(this);
+QComboBox* TransformationDialog::choiceField(const char* name, const QStringList& items) {
+    auto* combo = new QComboBox(this);
     combo->setObjectName(QLatin1String(name));
     combo->addItems(items);
     return combo;
 }
 
 // Rewrites a field only when its number differs, so the caret stays where the person types.
-void TransformationDialog::setFieldText(QLineEdit *field, int value) {
+void TransformationDialog::setFieldText(QLineEdit* field, int value) {
     if (field->text() != QString::number(value))
         field->setText(QString::number(value));
 }
 
-void TransformationDialog::showArea(const AreaRect &area, int usedColours, int vt03Colours) {
+void TransformationDialog::showArea(const AreaRect& area, int usedColours, int vt03Colours) {
     area_ = area;
     setFieldText(x_, area.left);
     setFieldText(y_, area.top);
@@ -148,7 +148,7 @@ void TransformationDialog::fieldsEdited() {
 }
 
 bool TransformationDialog::areaFitsTiles() const {
-    const chip::CharGeometry &g = chip::geometry(charSize_->currentIndex());
+    const chip::CharGeometry& g = chip::geometry(charSize_->currentIndex());
     return width_->text().toInt() % g.width == 0 && height_->text().toInt() % g.height == 0;
 }
 
@@ -177,7 +177,7 @@ bool TransformationDialog::confirm() {
         return false;
     }
     const ConversionChoice c = choice();
-    const Selection &a = c.area;
+    const Selection& a = c.area;
     if (a.empty() || a.right > picture_.width || a.bottom > picture_.height) {
         Prompts::message(this, QStringLiteral("The area must lie inside the picture, "
                                               "which is %1 x %2 pixels.")

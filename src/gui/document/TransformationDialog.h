@@ -33,15 +33,15 @@ public:
     static constexpr int resourceId = 156;
     static const QString mismatchMessage;
 
-    using NextHandler = std::function<bool(const ConversionChoice &)>;
+    using NextHandler = std::function<bool(const ConversionChoice&)>;
 
     // usedColours: the list the background swatch offers, read when it is clicked.
-    TransformationDialog(const TransformStart &start, const std::vector<Colour> &usedColours,
-                         NextHandler next, QWidget *parent = nullptr);
+    TransformationDialog(const TransformStart& start, const std::vector<Colour>& usedColours,
+                         NextHandler next, QWidget* parent = nullptr);
 
     AreaRect area() const { return area_; }
     // A new area from the picture view or after an edit, with its colour counts.
-    void showArea(const AreaRect &area, int usedColours, int vt03Colours);
+    void showArea(const AreaRect& area, int usedColours, int vt03Colours);
     Colour backgroundColour() const { return background_; }
     // Next: checks the fields and hands the choice on; false when the dialog stays open.
     bool confirm();
@@ -55,28 +55,28 @@ private:
     void charSizeChanged();
     bool areaFitsTiles() const;
     void chooseBackground();
-    QLineEdit *numberField(const char *name);
-    QComboBox *choiceField(const char *name, const QStringList &items);
-    void setFieldText(QLineEdit *field, int value);
+    QLineEdit* numberField(const char* name);
+    QComboBox* choiceField(const char* name, const QStringList& items);
+    void setFieldText(QLineEdit* field, int value);
 
-    const std::vector<Colour> &usedColours_;
+    const std::vector<Colour>& usedColours_;
     NextHandler next_;
     Colour background_;
     ViewSize picture_;
     AreaRect area_;
-    QLineEdit *x_;
-    QLineEdit *y_;
-    QLineEdit *width_;
-    QLineEdit *height_;
-    QLineEdit *used_;
-    QLineEdit *available_;
-    QComboBox *colourMode_;
-    QComboBox *colourSum_;
-    QComboBox *charSize_;
-    QComboBox *mode_;
-    QLineEdit *startAddress_;
-    QLineEdit *endAddress_;
-    ColourSwatch *swatch_;
+    QLineEdit* x_;
+    QLineEdit* y_;
+    QLineEdit* width_;
+    QLineEdit* height_;
+    QLineEdit* used_;
+    QLineEdit* available_;
+    QComboBox* colourMode_;
+    QComboBox* colourSum_;
+    QComboBox* charSize_;
+    QComboBox* mode_;
+    QLineEdit* startAddress_;
+    QLineEdit* endAddress_;
+    ColourSwatch* swatch_;
 };
 
 } // namespace kadro::gui

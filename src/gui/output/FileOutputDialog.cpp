@@ -18,16 +18,16 @@
 namespace kadro::gui {
 
 namespace {
-QRadioButton *radio(const char *text, QWidget *parent) {
-    auto *button = new QRadioButton(QString::fromLatin1(text), parent);
+QRadioButton* radio(const char* text, QWidget* parent) {
+    auto* button = new QRadioButton(QString::fromLatin1(text), parent);
     button->setObjectName(QString::fromLatin1(text).toLower());
     return button;
 }
 
 // Two radio buttons in a small group box of their own, so each pair is exclusive.
-QGroupBox *pair(QRadioButton *first, QRadioButton *second, int chosen) {
-    auto *box = new QGroupBox;
-    auto *layout = new QHBoxLayout(box);
+QGroupBox* pair(QRadioButton* first, QRadioButton* second, int chosen) {
+    auto* box = new QGroupBox;
+    auto* layout = new QHBoxLayout(box);
     layout->addWidget(first);
     layout->addWidget(second);
     (chosen == 1 ? second : first)->setChecked(true);
@@ -35,7 +35,7 @@ QGroupBox *pair(QRadioButton *first, QRadioButton *second, int chosen) {
 }
 } // namespace
 
-FileOutputChoices FileOutputChoices::forDocument(const QString &openedPath, int level) {
+FileOutputChoices FileOutputChoices::forDocument(const QString& openedPath, int level) {
     FileOutputChoices choices;
     const QString stem = pathStem(openedPath);
     choices.pgtPath = stem + QStringLiteral("_pgt.bin");
@@ -44,7 +44,7 @@ FileOutputChoices FileOutputChoices::forDocument(const QString &openedPath, int 
     return choices;
 }
 
-FileOutputDialog::FileOutputDialog(const FileOutputChoices &c, QWidget *parent)
+FileOutputDialog::FileOutputDialog(const FileOutputChoices& c, QWidget* parent)
     : QDialog(parent), pgtPath_(new QLineEdit(c.pgtPath, this)),
       pntPath_(new QLineEdit(c.pntPath, this)), level_(new QSpinBox(this)),
       bin_(radio("BIN", this)), asm_(radio("ASM", this)), bit8_(radio("8bit", this)),
@@ -58,26 +58,26 @@ FileOutputDialog::FileOutputDialog(const FileOutputChoices &c, QWidget *parent)
     level_->setRange(0, 255); // stored in one byte of the document header
     level_->setValue(c.level);
 
-    auto *layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("PGT File"), this));
     layout->addWidget(
         pathRow(pgtPath_, "browsePgt", QStringLiteral("PGT文件(*.bin,*.asm)|*.bin||")));
     layout->addWidget(new QLabel(QStringLiteral("PNT File"), this));
     layout->addWidget(pathRow(pntPath_, "browsePnt", QStringLiteral("PNT文件(*.asm)|*.asm||")));
 
-    auto *options = new QGridLayout;
+    auto* options = new QGridLayout;
     options->addWidget(pair(bin_, asm_, c.pgtFormat), 0, 0);
     options->addWidget(pair(bit8_, bit16_, c.pgtWidth), 0, 1);
     options->addWidget(pair(txt_, spr_, c.pntContent), 1, 0);
     options->addWidget(pair(nor_, ext_, c.spriteFormat), 1, 1);
-    auto *levelRow = new QHBoxLayout;
+    auto* levelRow = new QHBoxLayout;
     levelRow->addWidget(new QLabel(QStringLiteral("LEVEL"), this));
     levelRow->addWidget(level_);
     levelRow->addStretch();
     layout->addLayout(options);
     layout->addLayout(levelRow);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -86,12 +86,12 @@ FileOutputDialog::FileOutputDialog(const FileOutputChoices &c, QWidget *parent)
     connect(asm_, &QRadioButton::clicked, this, [this] { formatClicked(".asm"); });
 }
 
-QWidget *FileOutputDialog::pathRow(QLineEdit *field, const char *buttonName,
-                                   const QString &filter) {
-    auto *row = new QWidget(this);
-    auto *layout = new QHBoxLayout(row);
+QWidget* FileOutputDialog::pathRow(QLineEdit* field, const char* buttonName,
+                                   const QString& filter) {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *browse = new QPushButton(QStringLiteral("Browse..."), row);
+    auto* browse = new QPushButton(QStringLiteral("Browse..."), row);
     browse->setObjectName(QLatin1String(buttonName));
     browse->setAutoDefault(false);
     layout->addWidget(field);
@@ -101,11 +101,11 @@ QWidget *FileOutputDialog::pathRow(QLineEdit *field, const char *buttonName,
     return row;
 }
 
-void FileOutputDialog::formatClicked(const char *suffix) {
+void FileOutputDialog::formatClicked(const char* suffix) {
     pgtPath_->setText(pathStem(pgtPath_->text()) + QLatin1String(suffix));
 }
 
-void FileOutputDialog::browse(QLineEdit *field, const QString &filter) {
+void FileOutputDialog::browse(QLineEdit* field, const QString& filter) {
     FilePrompt prompt;
     prompt.filter = filter;
     prompt.initialPath = field->text();

@@ -20,7 +20,7 @@ struct FileOutputChoices {
     int spriteFormat = 0; // 0 NOR, 1 EXT
 
     // The defaults for a document opened from `openedPath`: "_pgt.bin" and "_pnt.asm" beside it.
-    static FileOutputChoices forDocument(const QString &openedPath, int level);
+    static FileOutputChoices forDocument(const QString& openedPath, int level);
 };
 
 class FileOutputDialog : public QDialog {
@@ -28,25 +28,25 @@ class FileOutputDialog : public QDialog {
 public:
     static constexpr int resourceId = 160;
 
-    explicit FileOutputDialog(const FileOutputChoices &choices, QWidget *parent = nullptr);
+    explicit FileOutputDialog(const FileOutputChoices& choices, QWidget* parent = nullptr);
     FileOutputChoices choices() const;
 
 private:
-    void formatClicked(const char *suffix);
-    void browse(QLineEdit *field, const QString &filter);
-    QWidget *pathRow(QLineEdit *field, const char *buttonName, const QString &filter);
+    void formatClicked(const char* suffix);
+    void browse(QLineEdit* field, const QString& filter);
+    QWidget* pathRow(QLineEdit* field, const char* buttonName, const QString& filter);
 
-    QLineEdit *pgtPath_;
-    QLineEdit *pntPath_;
-    QSpinBox *level_;
-    QRadioButton *bin_;
-    QRadioButton *asm_;
-    QRadioButton *bit8_;
-    QRadioButton *bit16_;
-    QRadioButton *txt_;
-    QRadioButton *spr_;
-    QRadioButton *nor_;
-    QRadioButton *ext_;
+    QLineEdit* pgtPath_;
+    QLineEdit* pntPath_;
+    QSpinBox* level_;
+    QRadioButton* bin_;
+    QRadioButton* asm_;
+    QRadioButton* bit8_;
+    QRadioButton* bit16_;
+    QRadioButton* txt_;
+    QRadioButton* spr_;
+    QRadioButton* nor_;
+    QRadioButton* ext_;
 };
 
 } // namespace kadro::gui

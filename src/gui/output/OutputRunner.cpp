@@ -5,8 +5,8 @@
 
 namespace kadro::gui {
 
-bool OutputRunner::run(const Picture &picture, const FileOutputChoices &c, UserInterface &ui) {
-    const ConversionResults *results = picture.results();
+bool OutputRunner::run(const Picture& picture, const FileOutputChoices& c, UserInterface& ui) {
+    const ConversionResults* results = picture.results();
     if (!picture.hasConversion() || !results)
         return false;
     const ConvertedData data(picture.settings, *results);

@@ -13,7 +13,7 @@ namespace kadro::gui {
 // written only when it shows a conversion.
 class OutputRunner {
 public:
-    static bool run(const Picture &picture, const FileOutputChoices &choices, UserInterface &ui);
+    static bool run(const Picture& picture, const FileOutputChoices& choices, UserInterface& ui);
 };
 
 } // namespace kadro::gui

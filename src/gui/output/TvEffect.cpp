@@ -11,15 +11,15 @@
 
 namespace kadro::gui {
 
-TvDisplayDialog::TvDisplayDialog(QWidget *parent) : QDialog(parent), panels_(new QComboBox(this)) {
+TvDisplayDialog::TvDisplayDialog(QWidget* parent) : QDialog(parent), panels_(new QComboBox(this)) {
     setWindowTitle(QStringLiteral("TV Display Config"));
     panels_->setObjectName(QStringLiteral("panels"));
     for (std::string_view code : TestRom::panelCodes)
         panels_->addItem(QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size())));
-    auto *buttons = new QDialogButtonBox(this);
+    auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(QStringLiteral("Next"), QDialogButtonBox::AcceptRole)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    auto *layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(this);
     layout->addWidget(panels_);
     layout->addWidget(buttons);
 }
@@ -28,9 +28,9 @@ int TvDisplayDialog::panelIndex() const {
     return panels_->currentIndex();
 }
 
-QString runTvEffect(const Picture &picture, const std::string &programDirectory, UserInterface &ui,
-                    QWidget *parent) {
-    const ConversionResults *results = picture.results();
+QString runTvEffect(const Picture& picture, const std::string& programDirectory, UserInterface& ui,
+                    QWidget* parent) {
+    const ConversionResults* results = picture.results();
     if (!picture.hasConversion() || !results)
         return {};
     TvDisplayDialog dialog(parent);

@@ -18,17 +18,17 @@ class TvDisplayDialog : public QDialog {
 public:
     static constexpr int resourceId = 174;
 
-    explicit TvDisplayDialog(QWidget *parent = nullptr);
+    explicit TvDisplayDialog(QWidget* parent = nullptr);
     int panelIndex() const;
 
 private:
-    QComboBox *panels_;
+    QComboBox* panels_;
 };
 
 // "TV Effect": packs the converted picture into the test ROM, saves it beside the program and
 // copies it to the volume labelled MS1. Does nothing unless the picture shows a conversion.
 // Returns where the image went, for the status bar; empty when nothing was saved.
-QString runTvEffect(const Picture &picture, const std::string &programDirectory, UserInterface &ui,
-                    QWidget *parent);
+QString runTvEffect(const Picture& picture, const std::string& programDirectory, UserInterface& ui,
+                    QWidget* parent);
 
 } // namespace kadro::gui

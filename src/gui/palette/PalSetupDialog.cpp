@@ -17,14 +17,14 @@ namespace {
 const QString paletteFilter = QStringLiteral("调色板文件(*.pal)|*.pal||");
 
 // The row labels "00" .. "0F" beside the grid, each level with its row of cells.
-QWidget *rowLabels(QWidget *parent) {
-    auto *labels = new QWidget(parent);
+QWidget* rowLabels(QWidget* parent) {
+    auto* labels = new QWidget(parent);
     const QRect last = PalettePanel::cellRect(PalettePanel::slotCount - 1);
     // The panel sits inside a 1-pixel frame with a 1-pixel margin.
     constexpr int frameOffset = 2;
     labels->setFixedSize(24, last.bottom() + 1 + PalettePanel::margin + 2 * frameOffset);
     for (int row = 0; row < 16; ++row) {
-        auto *label =
+        auto* label =
             new QLabel(QStringLiteral("%1").arg(row, 2, 16, QLatin1Char('0')).toUpper(), labels);
         QFont font = label->font();
         font.setPointSizeF(7.5);
@@ -37,37 +37,37 @@ QWidget *rowLabels(QWidget *parent) {
 }
 } // namespace
 
-PalSetupDialog::PalSetupDialog(PaletteTable &table, QWidget *parent)
+PalSetupDialog::PalSetupDialog(PaletteTable& table, QWidget* parent)
     : QDialog(parent), table_(table), panel_(new PalettePanel(table, this)) {
     setWindowTitle(QStringLiteral("VT03 PAL Setup"));
-    auto *frame = new QFrame(this);
+    auto* frame = new QFrame(this);
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    auto *frameLayout = new QHBoxLayout(frame);
+    auto* frameLayout = new QHBoxLayout(frame);
     frameLayout->setContentsMargins(1, 1, 1, 1);
     frameLayout->addWidget(panel_);
 
-    auto *grid = new QHBoxLayout;
+    auto* grid = new QHBoxLayout;
     grid->setSpacing(2);
     grid->addWidget(rowLabels(this), 0, Qt::AlignTop);
     grid->addWidget(frame);
 
-    auto *load = new QPushButton(QStringLiteral("Load"), this);
-    auto *save = new QPushButton(QStringLiteral("Save"), this);
+    auto* load = new QPushButton(QStringLiteral("Load"), this);
+    auto* save = new QPushButton(QStringLiteral("Save"), this);
     load->setObjectName(QStringLiteral("load"));
     save->setObjectName(QStringLiteral("save"));
     load->setAutoDefault(false);
     save->setAutoDefault(false);
-    auto *next = new QPushButton(QStringLiteral("Next"), this);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* next = new QPushButton(QStringLiteral("Next"), this);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     next->setDefault(true);
-    auto *side = new QVBoxLayout;
+    auto* side = new QVBoxLayout;
     side->addWidget(load);
     side->addWidget(save);
     side->addStretch();
     side->addWidget(next);
     side->addWidget(cancel);
 
-    auto *layout = new QHBoxLayout(this);
+    auto* layout = new QHBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(side);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -15,15 +15,15 @@ class PalSetupDialog : public QDialog {
 public:
     static constexpr int resourceId = 158;
 
-    explicit PalSetupDialog(PaletteTable &table, QWidget *parent = nullptr);
-    PalettePanel *panel() const { return panel_; }
+    explicit PalSetupDialog(PaletteTable& table, QWidget* parent = nullptr);
+    PalettePanel* panel() const { return panel_; }
 
     void loadPalette();
     void savePalette();
 
 private:
-    PaletteTable &table_;
-    PalettePanel *panel_;
+    PaletteTable& table_;
+    PalettePanel* panel_;
 };
 
 } // namespace kadro::gui

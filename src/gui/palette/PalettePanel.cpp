@@ -17,7 +17,7 @@ std::size_t index(int slot) {
 }
 } // namespace
 
-PalettePanel::PalettePanel(PaletteTable &table, QWidget *parent)
+PalettePanel::PalettePanel(PaletteTable& table, QWidget* parent)
     : QWidget(parent), table_(table), menu_(new QMenu(QStringLiteral("Right Button"), this)) {
     const QRect last = cellRect(slotCount - 1);
     setFixedSize(last.right() + 1 + margin, last.bottom() + 1 + margin);
@@ -28,8 +28,8 @@ PalettePanel::PalettePanel(PaletteTable &table, QWidget *parent)
     paste_->setEnabled(false);
 }
 
-QAction *PalettePanel::menuAction(const char *text, int id, void (PalettePanel::*operation)(int)) {
-    QAction *action = menu_->addAction(QString::fromLatin1(text));
+QAction* PalettePanel::menuAction(const char* text, int id, void (PalettePanel::*operation)(int)) {
+    QAction* action = menu_->addAction(QString::fromLatin1(text));
     action->setData(id);
     connect(action, &QAction::triggered, this, [this, operation] { (this->*operation)(line_); });
     return action;
@@ -42,7 +42,7 @@ QRect PalettePanel::cellRect(int slot) {
             cellHeight};
 }
 
-std::optional<int> PalettePanel::slotAt(const QPoint &point) {
+std::optional<int> PalettePanel::slotAt(const QPoint& point) {
     for (int slot = 0; slot < slotCount; ++slot) {
         if (cellRect(slot).contains(point))
             return slot;
@@ -50,12 +50,12 @@ std::optional<int> PalettePanel::slotAt(const QPoint &point) {
     return std::nullopt;
 }
 
-void PalettePanel::paintEvent(QPaintEvent *) {
+void PalettePanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // The gaps between the cells show as thin grid lines.
     painter.fillRect(rect(), QColor(0xA0, 0xA0, 0xA0));
     for (int slot = 0; slot < slotCount; ++slot) {
-        const PaletteSlot &s = table_[index(slot)];
+        const PaletteSlot& s = table_[index(slot)];
         if (s.used != 0)
             painter.fillRect(cellRect(slot), toQColor(s.colour));
         else {
@@ -65,7 +65,7 @@ void PalettePanel::paintEvent(QPaintEvent *) {
     }
 }
 
-void PalettePanel::mousePressEvent(QMouseEvent *event) {
+void PalettePanel::mousePressEvent(QMouseEvent* event) {
     const auto slot = slotAt(event->position().toPoint());
     if (!slot)
         return QWidget::mousePressEvent(event);
@@ -78,7 +78,7 @@ void PalettePanel::mousePressEvent(QMouseEvent *event) {
     }
 }
 
-void PalettePanel::mouseReleaseEvent(QMouseEvent *event) {
+void PalettePanel::mouseReleaseEvent(QMouseEvent* event) {
     const auto slot = slotAt(event->position().toPoint());
     if (!slot || event->button() != Qt::LeftButton)
         return QWidget::mouseReleaseEvent(event);
@@ -92,7 +92,7 @@ void PalettePanel::mouseReleaseEvent(QMouseEvent *event) {
     update();
 }
 
-void PalettePanel::showLineMenu(int line, const QPoint &globalPosition) {
+void PalettePanel::showLineMenu(int line, const QPoint& globalPosition) {
     line_ = line;
     paste_->setEnabled(lineHeld_);
     activateWindow();

@@ -21,13 +21,13 @@ public:
     static constexpr int margin = 2;
     static constexpr int slotCount = 256;
 
-    explicit PalettePanel(PaletteTable &table, QWidget *parent = nullptr);
+    explicit PalettePanel(PaletteTable& table, QWidget* parent = nullptr);
 
     // Top-left pixel of the cell of a slot; the row labels beside the panel use it too.
     static QRect cellRect(int slot);
-    static std::optional<int> slotAt(const QPoint &point);
+    static std::optional<int> slotAt(const QPoint& point);
 
-    QMenu *lineMenu() const { return menu_; }
+    QMenu* lineMenu() const { return menu_; }
     int chosenLine() const { return line_; }
     bool lineHeld() const { return lineHeld_; }
 
@@ -37,23 +37,23 @@ public:
     void pasteLine(int line);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QAction *menuAction(const char *text, int id, void (PalettePanel::*operation)(int));
-    void showLineMenu(int line, const QPoint &globalPosition);
+    QAction* menuAction(const char* text, int id, void (PalettePanel::*operation)(int));
+    void showLineMenu(int line, const QPoint& globalPosition);
 
-    PaletteTable &table_;
+    PaletteTable& table_;
     bool pending_ = false;
     int source_ = 0;
     PaletteSlot sourceSlot_{};
     int line_ = 0;
     std::array<PaletteSlot, 16> lineClipboard_{};
     bool lineHeld_ = false;
-    QMenu *menu_;
-    QAction *paste_ = nullptr;
+    QMenu* menu_;
+    QAction* paste_ = nullptr;
 };
 
 } // namespace kadro::gui

@@ -21,7 +21,7 @@ QString channelText(Colour colour) {
         .arg(blueOf(colour));
 }
 
-UsedColourGrid::UsedColourGrid(std::vector<Colour> colours, QWidget *parent)
+UsedColourGrid::UsedColourGrid(std::vector<Colour> colours, QWidget* parent)
     : QWidget(parent), colours_(std::move(colours)) {
     // 226 x 88 dialog units.
     setFixedSize(339, 143);
@@ -31,11 +31,11 @@ std::vector<QRect> UsedColourGrid::cells() const {
     return ColourCells::selectColourLayout(greyArea(), static_cast<int>(colours_.size()));
 }
 
-std::optional<int> UsedColourGrid::cellAt(const QPoint &point) const {
+std::optional<int> UsedColourGrid::cellAt(const QPoint& point) const {
     return ColourCells::hit(cells(), point);
 }
 
-void UsedColourGrid::paintEvent(QPaintEvent *) {
+void UsedColourGrid::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     qDrawShadePanel(&painter, rect(), palette(), true, 1);
     painter.fillRect(greyArea(), QColor(0xC0, 0xC0, 0xC0));
@@ -44,35 +44,35 @@ void UsedColourGrid::paintEvent(QPaintEvent *) {
         painter.fillRect(layout[i], toQColor(colours_[i]));
 }
 
-void UsedColourGrid::mousePressEvent(QMouseEvent *event) {
+void UsedColourGrid::mousePressEvent(QMouseEvent* event) {
     if (auto i = cellAt(event->position().toPoint()); i && event->button() == Qt::LeftButton)
         Q_EMIT picked(colours_[static_cast<std::size_t>(*i)]);
 }
 
-void UsedColourGrid::mouseDoubleClickEvent(QMouseEvent *event) {
+void UsedColourGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     if (auto i = cellAt(event->position().toPoint()); i && event->button() == Qt::LeftButton)
         Q_EMIT confirmed(colours_[static_cast<std::size_t>(*i)]);
 }
 
 SelectColorDialog::SelectColorDialog(std::vector<Colour> usedColours, Colour current,
-                                     QWidget *parent)
+                                     QWidget* parent)
     : QDialog(parent), current_(current), grid_(new UsedColourGrid(std::move(usedColours), this)),
       swatch_(new ColourSwatch(this)), values_(new QLabel(this)) {
     setWindowTitle(QStringLiteral("Select Color"));
     swatch_->setFixedSize(48, 40);
     values_->setObjectName(QStringLiteral("values"));
-    auto *buttons = new QDialogButtonBox(Qt::Vertical, this);
+    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
     buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    auto *side = new QVBoxLayout;
+    auto* side = new QVBoxLayout;
     side->addWidget(swatch_);
     side->addWidget(values_);
     side->addStretch();
     side->addWidget(buttons);
-    auto *layout = new QHBoxLayout(this);
+    auto* layout = new QHBoxLayout(this);
     layout->addWidget(grid_);
     layout->addLayout(side);
 

@@ -20,24 +20,24 @@ class SelectColorDialog : public QDialog {
 public:
     static constexpr int resourceId = 146;
 
-    SelectColorDialog(std::vector<Colour> usedColours, Colour current, QWidget *parent = nullptr);
+    SelectColorDialog(std::vector<Colour> usedColours, Colour current, QWidget* parent = nullptr);
     Colour currentColour() const { return current_; }
-    UsedColourGrid *grid() const { return grid_; }
+    UsedColourGrid* grid() const { return grid_; }
 
 private:
     void choose(Colour colour);
 
     Colour current_;
-    UsedColourGrid *grid_;
-    ColourSwatch *swatch_;
-    QLabel *values_;
+    UsedColourGrid* grid_;
+    ColourSwatch* swatch_;
+    QLabel* values_;
 };
 
 // The used colours as cells on a grey area; a click picks, a double-click picks and confirms.
 class UsedColourGrid : public QWidget {
     Q_OBJECT
 public:
-    UsedColourGrid(std::vector<Colour> colours, QWidget *parent);
+    UsedColourGrid(std::vector<Colour> colours, QWidget* parent);
     std::vector<QRect> cells() const;
 
 Q_SIGNALS:
@@ -45,13 +45,13 @@ Q_SIGNALS:
     void confirmed(kadro::Colour colour);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     QRect greyArea() const { return rect().adjusted(2, 2, -2, -2); }
-    std::optional<int> cellAt(const QPoint &point) const;
+    std::optional<int> cellAt(const QPoint& point) const;
 
     std::vector<Colour> colours_;
 };

@@ -22,14 +22,14 @@ QString hexText(unsigned value, int digits) {
            QString::number(value, 16).rightJustified(digits, QLatin1Char('0')).toUpper();
 }
 
-QLineEdit *field(const char *name, QWidget *parent) {
-    auto *edit = new QLineEdit(parent);
+QLineEdit* field(const char* name, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(name));
     return edit;
 }
 } // namespace
 
-PntAttribDialog::PntAttribDialog(const PntAttrib &values, QWidget *parent)
+PntAttribDialog::PntAttribDialog(const PntAttrib& values, QWidget* parent)
     : QDialog(parent), attribute_(values.attribute), switchesEnabled_(values.switchesEnabled),
       pntCode_(field("pntCode", this)), attCode_(field("attCode", this)),
       palNo_(field("palNo", this)), switch1_(new QCheckBox(QStringLiteral("Switch1"), this)),
@@ -41,22 +41,22 @@ PntAttribDialog::PntAttribDialog(const PntAttrib &values, QWidget *parent)
     switch1_->setEnabled(switchesEnabled_);
     switch2_->setEnabled(switchesEnabled_);
 
-    auto *form = new QFormLayout;
+    auto* form = new QFormLayout;
     form->addRow(QStringLiteral("PNTCode"), pntCode_);
     form->addRow(QStringLiteral("ATTCode"), attCode_);
     form->addRow(QStringLiteral("PALNo"), palNo_);
     form->addRow(switch1_);
     form->addRow(switch2_);
-    auto *frame = new QFrame(this);
+    auto* frame = new QFrame(this);
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setFixedSize(136, 130);
-    auto *row = new QHBoxLayout;
+    auto* row = new QHBoxLayout;
     row->addLayout(form);
     row->addWidget(frame);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto *layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addWidget(buttons);
 

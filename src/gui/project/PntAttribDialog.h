@@ -24,7 +24,7 @@ class PntAttribDialog : public QDialog {
 public:
     static constexpr int resourceId = 170;
 
-    explicit PntAttribDialog(const PntAttrib &values, QWidget *parent = nullptr);
+    explicit PntAttribDialog(const PntAttrib& values, QWidget* parent = nullptr);
     // The values as OK reads them from the fields.
     PntAttrib values() const;
 
@@ -36,11 +36,11 @@ private:
 
     std::uint8_t attribute_;
     bool switchesEnabled_;
-    QLineEdit *pntCode_;
-    QLineEdit *attCode_;
-    QLineEdit *palNo_;
-    QCheckBox *switch1_;
-    QCheckBox *switch2_;
+    QLineEdit* pntCode_;
+    QLineEdit* attCode_;
+    QLineEdit* palNo_;
+    QCheckBox* switch1_;
+    QCheckBox* switch2_;
 };
 
 } // namespace kadro::gui

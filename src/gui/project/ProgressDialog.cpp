@@ -7,7 +7,7 @@
 
 namespace kadro::gui {
 
-ProgressDialog::ProgressDialog(QWidget *parent)
+ProgressDialog::ProgressDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       text_(new QLabel(this)), bar_(new QProgressBar(this)) {
     setWindowTitle(QString());
@@ -15,12 +15,12 @@ ProgressDialog::ProgressDialog(QWidget *parent)
     text_->setObjectName(QStringLiteral("stage"));
     bar_->setTextVisible(false);
     bar_->setMinimumWidth(300);
-    auto *layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_);
     layout->addWidget(bar_);
 }
 
-void ProgressDialog::setText(const QString &text) {
+void ProgressDialog::setText(const QString& text) {
     text_->setText(text);
     showNow();
 }

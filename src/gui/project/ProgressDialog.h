@@ -14,9 +14,9 @@ class ProgressDialog : public QDialog {
 public:
     static constexpr int resourceId = 167;
 
-    explicit ProgressDialog(QWidget *parent = nullptr);
+    explicit ProgressDialog(QWidget* parent = nullptr);
 
-    void setText(const QString &text);
+    void setText(const QString& text);
     void setRange(int low, int high);
     void setStep(int step);
     // Moves the bar one step, stopping at the top of the range.
@@ -27,8 +27,8 @@ public:
 private:
     void showNow();
 
-    QLabel *text_;
-    QProgressBar *bar_;
+    QLabel* text_;
+    QProgressBar* bar_;
     int step_ = 1;
 };
 

@@ -2,7 +2,7 @@
 
 namespace kadro::gui {
 
-ProjectPane::ProjectPane(QWidget *parent) : QTreeWidget(parent) {
+ProjectPane::ProjectPane(QWidget* parent) : QTreeWidget(parent) {
     setObjectName(QStringLiteral("projectPane"));
     setHeaderHidden(true);
     setMinimumWidth(60);

@@ -9,7 +9,7 @@ namespace kadro::gui {
 class ProjectPane : public QTreeWidget {
     Q_OBJECT
 public:
-    explicit ProjectPane(QWidget *parent = nullptr);
+    explicit ProjectPane(QWidget* parent = nullptr);
 };
 
 } // namespace kadro::gui
