@@ -242,6 +242,41 @@ private Q_SLOTS:
         QCOMPARE(frame().infoBar().secondaryColour(), Colour{0});
     }
 
+    void selectAndMagnifyTools() {
+        QVERIFY(start({copyOfSample()}));
+        trigger(cmd::firstTool + 2);        // Select
+        view().applyZoom(cmd::zoomInFirst); // 2:1
+        QTest::mousePress(view().viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseMove(view().viewport(), QPoint(15, 20));
+        QTest::mouseRelease(view().viewport(), Qt::LeftButton, {}, QPoint(21, 31));
+        QCOMPARE(app_->picture().selection(), (Selection{5, 5, 10, 15}));
+
+        trigger(cmd::firstTool + 8); // Magnify
+        QTest::mouseClick(view().viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(view().zoom().isChecked(cmd::zoomInFirst + 1)); // 3:1
+        QTest::mouseClick(view().viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        QTest::mouseClick(view().viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        QVERIFY(view().zoom().isChecked(cmd::zoomNormal));
+
+        // Before a conversion a double-click edits nothing: no dialog opens.
+        QTest::mouseDClick(view().viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void recentFilesKeepTheLastFour() {
+        QVERIFY(start({}));
+        for (int i = 0; i < 6; ++i)
+            app_->addRecentFile(dir_.filePath(QStringLiteral("p%1.bmp").arg(i)));
+        app_->addRecentFile(dir_.filePath(QStringLiteral("p3.bmp")));
+        QCOMPARE(app_->recentFiles(), (QStringList{dir_.filePath(QStringLiteral("p3.bmp")),
+                                                   dir_.filePath(QStringLiteral("p5.bmp")),
+                                                   dir_.filePath(QStringLiteral("p4.bmp")),
+                                                   dir_.filePath(QStringLiteral("p2.bmp"))}));
+        app_.reset();
+        QVERIFY(start({})); // kept in the settings
+        QCOMPARE(app_->recentFiles().size(), 4);
+    }
+
     void flashingAndReplacingAUsedColour() {
         QVERIFY(start({copyOfSample()}));
         Picture& picture = app_->picture();
@@ -366,7 +401,8 @@ private Q_SLOTS:
         const auto header = app_->picture().settings.toBytes();
         const auto results = *app_->picture().results();
 
-        QVERIFY(doc().onOpenDocument(kdr));
+        app_.reset();
+        QVERIFY(start({kdr})); // a document named on the command line
         QVERIFY(app_->picture().settings.toBytes() == header);
         QVERIFY(app_->picture().results()->mapData == results.mapData);
         QVERIFY(app_->picture().results()->patternData == results.patternData);

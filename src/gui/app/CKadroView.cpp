@@ -3,6 +3,7 @@
 #include "app/Artwork.h"
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
+#include "app/UsedColourEdits.h"
 #include "app/ViewMessage.h"
 #include "document/CellEntry.h"
 #include "picture/Picture.h"
@@ -414,16 +415,19 @@ bool CKadroView::handleMessage(QEvent* event) {
     const auto* message = static_cast<ViewMessageEvent*>(event);
     switch (message->message()) {
     case ViewMessage::FlashBegin:
-        beginFlash(message->index());
+        flash_.begin(picture_, message->index());
         break;
     case ViewMessage::FlashToggle:
-        toggleFlash();
+        if (flash_.toggle(picture_))
+            refreshPicture();
         break;
     case ViewMessage::FlashEnd:
-        endFlash(message->index());
+        if (flash_.end(picture_, message->index()))
+            refreshPicture();
         break;
     case ViewMessage::ReplaceColour:
-        replaceColour(message->index(), message->colour());
+        if (replaceUsedColour(picture_, message->index(), message->colour()))
+            refreshPicture();
         break;
     case ViewMessage::RealizePalette: // Qt draws in true colour: nothing to realise
     case ViewMessage::RefreshPicture:
@@ -434,56 +438,6 @@ bool CKadroView::handleMessage(QEvent* event) {
         break;
     }
     return true;
-}
-
-void CKadroView::beginFlash(int index) {
-    const auto& used = picture_.values.usedColours;
-    flashPixels_.clear();
-    if (index < 0 || static_cast<std::size_t>(index) >= used.size())
-        return;
-    flashColour_ = used[static_cast<std::size_t>(index)];
-    for (int x = 0; x < picture_.width(); ++x) {
-        for (int y = 0; y < picture_.height(); ++y) {
-            Colour c = 0;
-            if (picture_.getPixel(x, y, c) && c == flashColour_)
-                flashPixels_.emplace_back(x, y);
-        }
-    }
-}
-
-void CKadroView::toggleFlash() {
-    if (flashPixels_.empty())
-        return;
-    flashColour_ ^= 0xFFFFFF;
-    for (const auto& [x, y] : flashPixels_)
-        picture_.setPixel(x, y, flashColour_);
-    refreshPicture();
-}
-
-void CKadroView::endFlash(int index) {
-    const auto& used = picture_.values.usedColours;
-    if (!flashPixels_.empty() && index >= 0 && static_cast<std::size_t>(index) < used.size()) {
-        for (const auto& [x, y] : flashPixels_)
-            picture_.setPixel(x, y, used[static_cast<std::size_t>(index)]);
-        refreshPicture();
-    }
-    flashPixels_.clear();
-}
-
-void CKadroView::replaceColour(int index, Colour colour) {
-    auto& used = picture_.values.usedColours;
-    if (index < 0 || static_cast<std::size_t>(index) >= used.size())
-        return;
-    const Colour old = used[static_cast<std::size_t>(index)];
-    for (int x = 0; x < picture_.width(); ++x) {
-        for (int y = 0; y < picture_.height(); ++y) {
-            Colour c = 0;
-            if (picture_.getPixel(x, y, c) && c == old)
-                picture_.setPixel(x, y, colour);
-        }
-    }
-    used[static_cast<std::size_t>(index)] = colour;
-    refreshPicture();
 }
 
 void CKadroView::runConversion() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/InfoBar.h"
+#include "app/UsedColourEdits.h"
 #include "app/ViewTools.h"
 #include "app/ZoomModel.h"
 
@@ -63,7 +64,7 @@ public:
     std::optional<PixelReadout> readoutUnderCursor() const;
     std::optional<PixelReadout> pictureAt(QPoint client) const override;
     // The flash list of the last flash begun; empty when none runs.
-    std::size_t flashPixelCount() const { return flashPixels_.size(); }
+    std::size_t flashPixelCount() const { return flash_.size(); }
 
 protected:
     bool event(QEvent* event) override;
@@ -86,10 +87,6 @@ private:
     void paintGrid(QPainter& painter, const ViewSize& total);
     void paintBand(QPainter& painter, const AreaRect& viewRect);
     bool handleMessage(QEvent* event);
-    void beginFlash(int index);
-    void toggleFlash();
-    void endFlash(int index);
-    void replaceColour(int index, Colour colour);
     void runConversion();
     void editCell(QPoint client);
 
@@ -120,8 +117,7 @@ private:
     std::optional<std::pair<QPoint, QPoint>> band_;
     QImage image_;
     bool imageStale_ = true;
-    Colour flashColour_ = 0;
-    std::vector<std::pair<int, int>> flashPixels_;
+    FlashingPixels flash_;
 };
 
 } // namespace kadro::gui

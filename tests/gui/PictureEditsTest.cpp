@@ -1,0 +1,168 @@
+#include "app/CommandIds.h"
+#include "app/CommandTable.h"
+#include "app/Prompts.h"
+#include "app/QtUserInterface.h"
+#include "app/RegistryKey.h"
+#include "app/UsedColourEdits.h"
+#include "picture/Picture.h"
+#include "project/ProgressDialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kadro;
+using namespace kadro::gui;
+
+namespace {
+
+// A 4 x 3 white picture with a red L in the left column and the bottom row.
+void paintL(Picture& picture) {
+    QVERIFY(picture.createEmpty(4, 3));
+    for (int y = 0; y < 3; ++y)
+        picture.setPixel(0, y, 0x0000FF);
+    for (int x = 0; x < 4; ++x)
+        picture.setPixel(x, 2, 0x0000FF);
+    picture.colourStats(0, 0, 4, 3);
+}
+
+Colour at(const Picture& picture, int x, int y) {
+    Colour c = 0;
+    picture.getPixel(x, y, c);
+    return c;
+}
+
+ProgressDialog* openProgress() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* p = qobject_cast<ProgressDialog*>(w); p && p->isVisible())
+            return p;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class PictureEditsTest : public QObject {
+    Q_OBJECT
+    SilentUserInterface silent_;
+    QTemporaryDir dir_;
+
+private Q_SLOTS:
+    void flashAlternatesAndRestoresOneColour() {
+        Picture picture(".", silent_);
+        paintL(picture);
+        const auto& used = picture.values.usedColours;
+        const int red = used[0] == 0x0000FF ? 0 : 1;
+        FlashingPixels flash;
+        flash.begin(picture, red);
+        QCOMPARE(flash.size(), std::size_t{6});
+        QVERIFY(flash.toggle(picture));
+        QCOMPARE(at(picture, 0, 0), Colour{0xFFFF00});
+        QCOMPARE(at(picture, 1, 0), Colour{0xFFFFFF}); // other colours untouched
+        QVERIFY(flash.toggle(picture));
+        QCOMPARE(at(picture, 3, 2), Colour{0x0000FF});
+        QVERIFY(flash.toggle(picture));
+        QVERIFY(flash.end(picture, red));
+        QCOMPARE(at(picture, 0, 1), Colour{0x0000FF});
+        QCOMPARE(flash.size(), std::size_t{0});
+    }
+
+    void flashOfAnAbsentColourChangesNothing() {
+        Picture picture(".", silent_);
+        paintL(picture);
+        picture.values.usedColours.push_back(0x123456); // listed, but no pixel has it
+        FlashingPixels flash;
+        flash.begin(picture, 2);
+        QCOMPARE(flash.size(), std::size_t{0});
+        QVERIFY(!flash.toggle(picture));
+        QVERIFY(!flash.end(picture, 2));
+        flash.begin(picture, 99);
+        QCOMPARE(flash.size(), std::size_t{0});
+    }
+
+    void replacingAUsedColourRewritesItsPixelsAndTheList() {
+        Picture picture(".", silent_);
+        paintL(picture);
+        const int red = picture.values.usedColours[0] == 0x0000FF ? 0 : 1;
+        QVERIFY(replaceUsedColour(picture, red, 0x00FF00));
+        QCOMPARE(at(picture, 0, 0), Colour{0x00FF00});
+        QCOMPARE(at(picture, 1, 1), Colour{0xFFFFFF});
+        QCOMPARE(picture.values.usedColours[static_cast<std::size_t>(red)], Colour{0x00FF00});
+        QVERIFY(!replaceUsedColour(picture, 7, 0));
+    }
+
+    void registryKeyRecordsEachCall() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           dir_.filePath(QStringLiteral("settings")));
+        RegistryKey key;
+        QVERIFY(!key.hasValue(QStringLiteral("PPUMode"))); // not open yet
+        QVERIFY(key.open(QStringLiteral("Software\\KADRO")));
+        QCOMPARE(key.subKeyPath(), QStringLiteral("Software\\KADRO"));
+        QVERIFY(!key.hasValue(QStringLiteral("PPUMode")));
+        QCOMPARE(key.lastStatus(), RegistryKey::statusNotFound);
+        QVERIFY(key.writeDword(QStringLiteral("PPUMode"), 2));
+        QCOMPARE(key.lastType(), RegistryKey::typeDword);
+        QCOMPARE(key.lastSize(), 4);
+        std::int32_t mode = 0;
+        QVERIFY(key.readDword(QStringLiteral("PPUMode"), mode));
+        QCOMPARE(mode, 2);
+        QVERIFY(key.writeString(QStringLiteral("PRGPath"), QStringLiteral("/p/a.prg")));
+        QCOMPARE(key.lastType(), RegistryKey::typeString);
+        QCOMPARE(key.lastSize(), 9);
+        QString text;
+        QVERIFY(key.readString(QStringLiteral("PRGPath"), text));
+        QCOMPARE(text, QStringLiteral("/p/a.prg"));
+        key.close();
+        QVERIFY(!key.readDword(QStringLiteral("PPUMode"), mode));
+        QVERIFY(!key.open(QStringLiteral("KADRO")));
+    }
+
+    void commandsCarryTheirTextsKeysAndPrompts() {
+        QObject owner;
+        QAction* transform = CommandTable::makeAction(cmd::transform, &owner);
+        QCOMPARE(transform->text(), QStringLiteral("(&T)ransform\tCtrl+T"));
+        QCOMPARE(transform->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
+        QCOMPARE(transform->statusTip(), QStringLiteral("转换图形格式"));
+        QCOMPARE(transform->toolTip(), QStringLiteral("转换"));
+        QCOMPARE(CommandTable::idOf(transform), cmd::transform);
+        QAction* eyeDrop = CommandTable::makeAction(cmd::firstTool + 7, &owner);
+        QCOMPARE(eyeDrop->statusTip(), QStringLiteral("Select Palette EyeDrop Tool"));
+        QCOMPARE(eyeDrop->toolTip(), QStringLiteral("Eye Drop"));
+        QCOMPARE(CommandTable::find(cmd::zoomOutFirst + 14)->text, QStringLiteral("1:16"));
+        QCOMPARE(CommandTable::find(cmd::zoomInFirst)->text, QStringLiteral("&2:1"));
+        QVERIFY(CommandTable::find(cmd::editPaste)
+                    ->keys.contains(QKeySequence(Qt::SHIFT | Qt::Key_Insert)));
+    }
+
+    void filePromptFiltersBecomeQtFilters() {
+        const QStringList filters =
+            Prompts::qtFilters(QStringLiteral("Bitmap(*.kdr)|*.kdr|Bitmap(*.bmp)|*.bmp||"));
+        QCOMPARE(filters, (QStringList{QStringLiteral("Bitmap(*.kdr) (*.kdr)"),
+                                       QStringLiteral("Bitmap(*.bmp) (*.bmp)")}));
+        QCOMPARE(Prompts::qtFilters(QStringLiteral("A|*.a;*.b;||")).first(),
+                 QStringLiteral("A (*.a *.b)"));
+    }
+
+    void progressShowsAWindowForItsLength() {
+        QtUserInterface ui;
+        {
+            ProgressScope scope(ui, "转换中...", 0, 10, 4);
+            ProgressDialog* progress = openProgress();
+            QVERIFY(progress);
+            QCOMPARE(progress->text(), QStringLiteral("转换中..."));
+            ui.advanceProgress();
+            ui.advanceProgress();
+            ui.advanceProgress(); // stops at the top of the range
+            QCOMPARE(progress->value(), 10);
+            ui.setProgressText("next");
+            QCOMPARE(progress->text(), QStringLiteral("next"));
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!openProgress());
+    }
+};
+
+QTEST_MAIN(PictureEditsTest)
+#include "PictureEditsTest.moc"
