@@ -158,9 +158,10 @@ std::optional<PixelReadout> CKadroView::pictureAt(QPoint client) const {
 }
 
 std::optional<PixelReadout> CKadroView::readoutUnderCursor() const {
-    const QPoint client = viewport()->mapFromGlobal(QCursor::pos());
-    if (!viewport()->rect().contains(client))
+    // Only when the view itself is under the pointer, not a window above it.
+    if (QApplication::widgetAt(QCursor::pos()) != viewport())
         return std::nullopt;
+    const QPoint client = viewport()->mapFromGlobal(QCursor::pos());
     return pictureAt(client);
 }
 
