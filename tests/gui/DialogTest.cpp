@@ -1,20 +1,35 @@
+#include "app/AboutDialog.h"
+#include "app/CHyperLink.h"
 #include "app/Prompts.h"
 #include "document/TransformationDialog.h"
 #include "output/FileOutputDialog.h"
+#include "palette/PaletteToolDialog.h"
 #include "palette/SelectColorDialog.h"
 #include "project/PntAttribDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
+#include <QUrl>
 
 using namespace kadro;
 using namespace kadro::gui;
+
+// Takes the links the desktop would open, so the tests open nothing.
+class LinkCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public Q_SLOTS:
+    void open(const QUrl& url) { opened << url; }
+};
 
 namespace {
 
@@ -222,6 +237,69 @@ private Q_SLOTS:
         QTest::mouseDClick(dialog.grid(), Qt::LeftButton, {}, cells[2].center());
         QCOMPARE(dialog.currentColour(), Colour{0x00FF00});
         QCOMPARE(dialog.result(), int{QDialog::Accepted});
+    }
+
+    void paletteToolRefusesAnEmptyPath() {
+        int writes = 0;
+        PaletteToolDialog dialog([&](const QString&, Colour, int) { ++writes; });
+        button(dialog, QStringLiteral("OK"))->click();
+        QCOMPARE(messages_, QStringList{PaletteToolDialog::noFileMessage});
+        QCOMPARE(writes, 0);
+        QCOMPARE(dialog.result(), int{QDialog::Accepted});
+    }
+
+    void paletteToolHandsOnPathColourAndLevels() {
+        QString path;
+        Colour target = 0;
+        int levels = 0;
+        PaletteToolDialog dialog([&](const QString& p, Colour c, int l) {
+            path = p;
+            target = c;
+            levels = l;
+        });
+        Prompts::setFileHandler([](const FilePrompt&) {
+            return std::optional<FileAnswer>(FileAnswer{QStringLiteral("/p/fade.pal"), 1});
+        });
+        Prompts::setColourHandler([](const QColor&) { return std::optional<QColor>(Qt::blue); });
+        child<QPushButton>(dialog, "brows")->click();
+        auto* swatch = child<QWidget>(dialog, "target");
+        QTest::mouseClick(swatch, Qt::LeftButton, {}, swatch->rect().center());
+        Prompts::setFileHandler({});
+        Prompts::setColourHandler({});
+        QCOMPARE(child<QLabel>(dialog, "values")->text(), QStringLiteral("R=0\nG=0\nB=255"));
+        auto* spin = child<QSpinBox>(dialog, "levels");
+        QCOMPARE(spin->value(), 1);
+        QTest::keyClick(spin, Qt::Key_Up);
+        button(dialog, QStringLiteral("OK"))->click();
+        QCOMPARE(path, QStringLiteral("/p/fade.pal"));
+        QCOMPARE(target, Colour{0xFF0000});
+        QCOMPARE(levels, 2);
+    }
+
+    void aboutLinkOpensOnReleaseAndWithTheSpaceBar() {
+        LinkCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
+        AboutDialog about;
+        CHyperLink* link = about.contact();
+        QCOMPARE(link->text(), AboutDialog::contactAddress);
+        QCOMPARE(link->toolTip(), QStringLiteral("mailto:") + AboutDialog::contactAddress);
+        QVERIFY(link->font().underline());
+        QTest::mousePress(link, Qt::LeftButton);
+        QVERIFY(catcher.opened.isEmpty());
+        QTest::mouseRelease(link, Qt::LeftButton);
+        QCOMPARE(catcher.opened.size(), 1);
+        QVERIFY(link->visited());
+        QCOMPARE(link->textColour(), QColor(0x00, 0x80, 0x80)); // focused after the click
+        QTest::keyClick(link, Qt::Key_Space);
+        QCOMPARE(catcher.opened.size(), 2);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+    }
+
+    void linkWithoutTextShowsItsTarget() {
+        CHyperLink link{QString()};
+        link.setUrl(QStringLiteral("https://example.org/"));
+        QCOMPARE(link.text(), QStringLiteral("https://example.org/"));
+        QCOMPARE(link.textColour(), QColor(0x00, 0xFF, 0xFF));
     }
 };
 

@@ -9,6 +9,7 @@
 #include "document/CKadroDoc.h"
 #include "document/TransformationDialog.h"
 #include "palette/PalSetupDialog.h"
+#include "palette/PaletteFile.h"
 #include "project/PntAttribDialog.h"
 
 #include <QAction>
@@ -261,6 +262,24 @@ private Q_SLOTS:
         // Before a conversion a double-click edits nothing: no dialog opens.
         QTest::mouseDClick(view().viewport(), Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void paletteToolWritesTheStepsBesideThePalette() {
+        QVERIFY(start({}));
+        QVERIFY(!frame().commandAction(cmd::batchProcess)->isEnabled());
+        PaletteTable table{};
+        for (std::size_t i = 0; i < table.size(); ++i)
+            table[i] = {0x808080, 1};
+        const QString pal = dir_.filePath(QStringLiteral("grey.pal"));
+        QVERIFY(writePaletteFile(pal.toStdString(), table, nullptr));
+        answerModal([pal](QWidget* modal) {
+            QCOMPARE(modal->windowTitle(), QStringLiteral("PAL process"));
+            modal->findChild<QLineEdit*>(QStringLiteral("path"))->setText(pal);
+            button(modal, QStringLiteral("OK"))->click();
+        });
+        trigger(cmd::paletteTool);
+        QVERIFY(messages_.isEmpty());
+        QVERIFY(QFileInfo(dir_.filePath(QStringLiteral("PALStep.asm"))).size() > 0);
     }
 
     void recentFilesKeepTheLastFour() {

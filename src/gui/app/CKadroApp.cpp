@@ -1,15 +1,21 @@
 #include "app/CKadroApp.h"
 
+#include "app/AboutDialog.h"
 #include "app/CMainFrame.h"
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
 #include "app/Prompts.h"
 #include "app/RegistryKey.h"
+#include "colour/ColorTables.h"
 #include "document/CKadroDoc.h"
+#include "output/PaletteSteps.h"
+#include "palette/PaletteToolDialog.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStatusBar>
 
 #include <iostream>
 
@@ -34,13 +40,38 @@ QSettings userSettings() {
 CKadroApp::CKadroApp(QString programDirectory)
     : programDirectory_(std::move(programDirectory)),
       picture_(programDirectory_.toStdString(), ui_) {
-    // About, Batch process and Palette tool have no handler in this program yet, so they stay
-    // disabled as commands without a handler are.
-    for (int id : {cmd::appAbout, cmd::batchProcess, cmd::paletteTool}) {
-        QAction* a = CommandTable::makeAction(id, this);
-        a->setEnabled(false);
-        actions_.push_back(a);
-    }
+    QAction* about = CommandTable::makeAction(cmd::appAbout, this);
+    connect(about, &QAction::triggered, this, [this] { AboutDialog(mainWindow()).exec(); });
+    QAction* paletteTool = CommandTable::makeAction(cmd::paletteTool, this);
+    connect(paletteTool, &QAction::triggered, this, &CKadroApp::runPaletteTool);
+    // Batch process has no handler in this program yet, so it stays disabled as commands
+    // without a handler are.
+    QAction* batch = CommandTable::makeAction(cmd::batchProcess, this);
+    batch->setEnabled(false);
+    actions_ = {about, batch, paletteTool};
+}
+
+void CKadroApp::runPaletteTool() {
+    PaletteToolDialog dialog(
+        [this](const QString& palettePath, Colour target, int levels) {
+            const auto tables = ColorTables::load(programDirectory(), ui_);
+            if (!tables)
+                return;
+            const int mode = picture_.settings.colourMode;
+            const auto codeOf = [&tables, mode](Colour c) { return tables->toVt03Code(c, mode); };
+            // Beside the palette file: a desktop program has no working folder of its own.
+            const QString folder = QFileInfo(palettePath).absolutePath();
+            if (PaletteSteps::write(palettePath.toStdString(), target, levels, codeOf,
+                                    folder.toStdString(), ui_) &&
+                frame_)
+                frame_->statusBar()->showMessage(
+                    QStringLiteral("%1 written in %2")
+                        .arg(QString::fromLatin1(PaletteSteps::fileName),
+                             QDir::toNativeSeparators(folder)),
+                    10000);
+        },
+        mainWindow());
+    dialog.exec();
 }
 
 CKadroApp::~CKadroApp() {

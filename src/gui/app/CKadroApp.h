@@ -59,6 +59,7 @@ Q_SIGNALS:
 
 private:
     void readSettings();
+    void runPaletteTool();
     void saveRecentFiles() const;
 
     QString programDirectory_;

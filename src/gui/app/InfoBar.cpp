@@ -18,7 +18,9 @@ namespace {
 
 // The bar is laid out in dialog units of an 8-point dialog font; today's fonts run wider than
 // the classic one, so a horizontal unit is 2 pixels rather than 1.5.
-QRect du(int x, int y, int w, int h) { return {x * 2, y * 13 / 8, w * 2, h * 13 / 8}; }
+QRect du(int x, int y, int w, int h) {
+    return {x * 2, y * 13 / 8, w * 2, h * 13 / 8};
+}
 
 const QRect swatchFrame = du(3, 8, 33, 26);
 const QRect readoutSwatch = du(7, 85, 24, 14);

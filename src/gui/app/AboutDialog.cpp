@@ -1,0 +1,34 @@
+#include "app/AboutDialog.h"
+
+#include "app/Artwork.h"
+#include "app/CHyperLink.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace kadro::gui {
+
+const QString AboutDialog::contactAddress = QStringLiteral("kadro@example.org");
+
+AboutDialog::AboutDialog(QWidget* parent)
+    : QDialog(parent), contact_(new CHyperLink(contactAddress, this)) {
+    setWindowTitle(QStringLiteral("About Kadro"));
+    auto* icon = new QLabel(this);
+    icon->setPixmap(artwork::applicationIcon().pixmap(32, 32));
+    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    contact_->setObjectName(QStringLiteral("contact"));
+    contact_->setUrl(QStringLiteral("mailto:") + contactAddress);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
+    grid->addWidget(new QLabel(QStringLiteral("Kadro 2.1 Ver b20040726"), this), 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Pictures into VT03 character data."), this), 1, 1);
+    grid->addWidget(contact_, 2, 1);
+    grid->addWidget(ok, 0, 2, Qt::AlignTop);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+} // namespace kadro::gui
