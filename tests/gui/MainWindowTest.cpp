@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -266,7 +267,6 @@ private Q_SLOTS:
 
     void paletteToolWritesTheStepsBesideThePalette() {
         QVERIFY(start({}));
-        QVERIFY(!frame().commandAction(cmd::batchProcess)->isEnabled());
         PaletteTable table{};
         for (std::size_t i = 0; i < table.size(); ++i)
             table[i] = {0x808080, 1};
@@ -280,6 +280,45 @@ private Q_SLOTS:
         trigger(cmd::paletteTool);
         QVERIFY(messages_.isEmpty());
         QVERIFY(QFileInfo(dir_.filePath(QStringLiteral("PALStep.asm"))).size() > 0);
+    }
+
+    void batchProcessWritesTheAnimationBesideTheList() {
+        QVERIFY(start({}));
+        QDir frames(dir_.filePath(QStringLiteral("frames")));
+        QVERIFY(frames.mkpath(QStringLiteral(".")));
+        for (const char* name : {"walk2.bmp", "Walk1.bmp"})
+            QVERIFY(QFile::copy(QStringLiteral(KADRO_SAMPLES_DIR "/sample.bmp"),
+                                frames.filePath(QString::fromLatin1(name))));
+        QFile sprites(frames.filePath(QStringLiteral("Sprite_pgt.bin")));
+        QVERIFY(sprites.open(QIODevice::WriteOnly));
+        sprites.write(QByteArray(2048, 0x5A));
+        sprites.close();
+        QFile list(frames.filePath(QStringLiteral("anim.lst")));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("walk2.bmp\nWalk1.bmp\n");
+        list.close();
+
+        Prompts::setFileHandler([&](const FilePrompt& p) {
+            return std::optional<FileAnswer>(FileAnswer{
+                p.defaultSuffix == QLatin1String("lst") ? list.fileName() : QString(), 1});
+        });
+        QStringList shown;
+        answerModal([&shown](QWidget* modal) {
+            button(modal, QStringLiteral("Load"))->click();
+            auto* entries = modal->findChild<QListWidget*>(QStringLiteral("frames"));
+            for (int i = 0; i < entries->count(); ++i)
+                shown << entries->item(i)->text();
+            button(modal, QStringLiteral("Process"))->click();
+            button(modal, QStringLiteral("Cancel"))->click();
+        });
+        trigger(cmd::batchProcess);
+        Prompts::setFileHandler({});
+        QCOMPARE(shown, (QStringList{QStringLiteral("Walk1.bmp"), QStringLiteral("walk2.bmp")}));
+        QVERIFY(messages_.isEmpty());
+        for (const char* name :
+             {"ANI.asm", "ANIINDEX.asm", "ANIPNT00.asm", "ANIPAL.asm", "ANIPGT.BIN"})
+            QVERIFY2(QFile::exists(frames.filePath(QString::fromLatin1(name))), name);
+        QVERIFY(!app_->picture().values.animationMode); // the picture on screen is untouched
     }
 
     void recentFilesKeepTheLastFour() {

@@ -8,6 +8,7 @@
 #include "app/RegistryKey.h"
 #include "colour/ColorTables.h"
 #include "document/CKadroDoc.h"
+#include "output/BatchDialog.h"
 #include "output/PaletteSteps.h"
 #include "palette/PaletteToolDialog.h"
 
@@ -44,10 +45,11 @@ CKadroApp::CKadroApp(QString programDirectory)
     connect(about, &QAction::triggered, this, [this] { AboutDialog(mainWindow()).exec(); });
     QAction* paletteTool = CommandTable::makeAction(cmd::paletteTool, this);
     connect(paletteTool, &QAction::triggered, this, &CKadroApp::runPaletteTool);
-    // Batch process has no handler in this program yet, so it stays disabled as commands
-    // without a handler are.
     QAction* batch = CommandTable::makeAction(cmd::batchProcess, this);
-    batch->setEnabled(false);
+    connect(batch, &QAction::triggered, this, [this] {
+        BatchDialog dialog(this->programDirectory(), ui_, mainWindow());
+        dialog.exec();
+    });
     actions_ = {about, batch, paletteTool};
 }
 

@@ -1,0 +1,107 @@
+#include "output/BatchDialog.h"
+
+#include "app/Prompts.h"
+#include "output/AnimationRun.h"
+#include "picture/Picture.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kadro::gui {
+
+BatchDialog::BatchDialog(std::string programDirectory, UserInterface& ui, QWidget* parent)
+    : QDialog(parent), programDirectory_(std::move(programDirectory)), ui_(ui),
+      list_(new QListWidget(this)), progress_(new QProgressBar(this)) {
+    setWindowTitle(QStringLiteral("Batch process"));
+    list_->setObjectName(QStringLiteral("frames"));
+    list_->setMinimumSize(320, 240);
+    progress_->setOrientation(Qt::Vertical);
+    progress_->setTextVisible(false);
+    auto* loadButton = new QPushButton(QStringLiteral("Load"), this);
+    auto* processButton = new QPushButton(QStringLiteral("Process"), this);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    processButton->setDefault(true);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(loadButton);
+    buttons->addStretch();
+    buttons->addWidget(processButton);
+    buttons->addWidget(cancel);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(list_);
+    layout->addWidget(progress_);
+    layout->addLayout(buttons);
+    connect(loadButton, &QPushButton::clicked, this, &BatchDialog::load);
+    connect(processButton, &QPushButton::clicked, this, &BatchDialog::process);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void BatchDialog::load() {
+    FilePrompt prompt;
+    prompt.filter = QStringLiteral("LST文件(*.lst)|*.lst||");
+    prompt.defaultSuffix = QStringLiteral("lst");
+    if (const auto answer = Prompts::file(this, prompt))
+        loadList(answer->path);
+}
+
+bool BatchDialog::loadList(const QString& path) {
+    list_->clear();
+    auto frames = AnimationRun::readFrameList(path.toStdString());
+    if (!frames) {
+        Prompts::message(this, QStringLiteral("Cannot read the frame list \"%1\".")
+                                   .arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    AnimationRun::sortFrames(*frames);
+    folder_ = QFileInfo(path).absolutePath();
+    for (const auto& frame : *frames)
+        list_->addItem(QString::fromStdString(frame));
+    return true;
+}
+
+QStringList BatchDialog::frames() const {
+    QStringList frames;
+    for (int i = 0; i < list_->count(); ++i)
+        frames << list_->item(i)->text();
+    return frames;
+}
+
+bool BatchDialog::process() {
+    written_.clear();
+    const QStringList entries = frames();
+    if (entries.isEmpty())
+        return false;
+    const QDir folder(folder_);
+    // A picture of its own, so the picture on screen and its settings stay as they are.
+    Picture picture(programDirectory_, ui_);
+    picture.values.animationMode = true;
+    picture.animationPalettePath = folder.filePath(QStringLiteral("ani.pal")).toStdString();
+    progress_->setRange(0, static_cast<int>(entries.size()));
+    progress_->setValue(0);
+    auto convert = [&](const std::string& frame,
+                       std::uint16_t start) -> std::optional<KdrDocument> {
+        progress_->setValue(progress_->value() + 1);
+        const QString path = folder.absoluteFilePath(QString::fromStdString(frame));
+        if (!picture.loadViaModule(path.toStdString()))
+            return std::nullopt;
+        picture.settings.startAddress = start;
+        if (!picture.transform(picture.animationChoice()) || !picture.convert())
+            return std::nullopt;
+        return KdrDocument{picture.settings, *picture.results()};
+    };
+    std::vector<std::string> list;
+    for (const QString& entry : entries)
+        list.push_back(entry.toStdString());
+    AnimationRun run(folder_.toStdString(), convert, ui_);
+    if (!run.run(list))
+        return false;
+    written_ = run.writtenFiles();
+    progress_->setValue(progress_->maximum());
+    return true;
+}
+
+} // namespace kadro::gui
