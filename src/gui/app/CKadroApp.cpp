@@ -86,8 +86,6 @@ QWidget* CKadroApp::mainWindow() const {
     return frame_.get();
 }
 
-void CKadroApp::updateActions() {}
-
 void CKadroApp::readSettings() {
     RegistryKey key;
     key.open(QStringLiteral("Software\\") + settingsName);

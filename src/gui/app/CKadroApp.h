@@ -52,7 +52,6 @@ public:
     CMainFrame* frame() const { return frame_.get(); }
     QWidget* mainWindow() const;
     const std::vector<QAction*>& actions() const { return actions_; }
-    void updateActions();
 
 Q_SIGNALS:
     void recentFilesChanged();

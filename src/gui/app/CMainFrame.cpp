@@ -318,7 +318,6 @@ void CMainFrame::connectDocument() {
 void CMainFrame::updateCommands() {
     document_.updateActions();
     view_->updateActions();
-    app_.updateActions();
     commandAction(cmd::viewPal)->setChecked(!infoDock_->isHidden());
     commandAction(cmd::viewToolBox)->setChecked(toolBox_->isVisible());
     commandAction(cmd::viewStatusBar)->setChecked(!statusBar()->isHidden());
