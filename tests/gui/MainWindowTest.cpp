@@ -453,6 +453,16 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(dir_.filePath(QStringLiteral("sample_pnt.asm"))));
         QCOMPARE(int{app_->picture().settings.outputLevel}, 1);
 
+        FilePrompt seen;
+        Prompts::setFileHandler([&](const FilePrompt& p) {
+            seen = p;
+            return std::optional<FileAnswer>();
+        });
+        trigger(cmd::fileSaveAs);
+        Prompts::setFileHandler({});
+        QCOMPARE(seen.filter, QStringLiteral("Bitmap(*.kdr)|*.kdr|Bitmap(*.bmp)|*.bmp||"));
+        QCOMPARE(seen.defaultSuffix, QStringLiteral("kdr"));
+
         trigger(cmd::fileSave);
         const QString kdr = dir_.filePath(QStringLiteral("sample.kdr"));
         QVERIFY(QFileInfo(kdr).size() > 1120);
