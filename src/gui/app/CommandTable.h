@@ -12,7 +12,7 @@ namespace kadro::gui {
 // One command as the menus, tool bars and accelerators know it: its id, its menu text (the part
 // after a tab is the shortcut shown), its keys, and its prompt (status-bar text, then the tool
 // tip after a newline).
-struct CommandSpec {
+struct CommandInfo {
     int id = 0;
     QString text;
     QList<QKeySequence> keys;
@@ -21,7 +21,7 @@ struct CommandSpec {
 
 class CommandTable {
 public:
-    static const CommandSpec* find(int id);
+    static const CommandInfo* find(int id);
     // A QAction for the command, owned by `owner`, with its id in data(). Unknown ids get an
     // action without text.
     static QAction* makeAction(int id, QObject* owner);
