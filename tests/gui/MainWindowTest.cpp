@@ -10,6 +10,7 @@
 #include "document/TransformationDialog.h"
 #include "palette/PalSetupDialog.h"
 #include "palette/PaletteFile.h"
+#include "project/CPRGTreeView.h"
 #include "project/PntAttribDialog.h"
 
 #include <QAction>
@@ -144,9 +145,10 @@ private Q_SLOTS:
         QCOMPARE(app_->picture().width(), 0);
         QVERIFY(frame().commandAction(cmd::zoomNormal)->isChecked());
         for (int id : {cmd::transform, cmd::fileSave, cmd::fileSaveAs, cmd::output, cmd::editUndo,
-                       cmd::editCopy, cmd::projectAdd, cmd::tvEffect})
+                       cmd::editCopy, cmd::projectDel, cmd::projectUp, cmd::tvEffect})
             QVERIFY2(!frame().commandAction(id)->isEnabled(), qPrintable(QString::number(id)));
         QVERIFY(frame().commandAction(cmd::fileOpen)->isEnabled());
+        QVERIFY(frame().commandAction(cmd::projectAdd)->isEnabled());
         QVERIFY(!frame().toolBox().isVisible());
         QCOMPARE(frame().currentTool(), 10);
         QCOMPARE(frame().windowTitle(), QStringLiteral("无标题 - Kadro"));
@@ -319,6 +321,64 @@ private Q_SLOTS:
              {"ANI.asm", "ANIINDEX.asm", "ANIPNT00.asm", "ANIPAL.asm", "ANIPGT.BIN"})
             QVERIFY2(QFile::exists(frames.filePath(QString::fromLatin1(name))), name);
         QVERIFY(!app_->picture().values.animationMode); // the picture on screen is untouched
+    }
+
+    void projectTreeIsBuiltWithTheProjectCommands() {
+        QVERIFY(start({}));
+        CPRGTreeView& tree = frame().projectPane();
+        ProjectModel& model = tree.model();
+        QCOMPARE(tree.selectedEntry(), model.tree.root());
+        // Add on the root offers a section; Insert adds too.
+        answerModal([](QWidget* modal) {
+            QCOMPARE(modal->windowTitle(), QStringLiteral("Increase Section"));
+            modal->findChild<QLineEdit*>(QStringLiteral("name"))->setText(QStringLiteral("Title"));
+            button(modal, QStringLiteral("OK"))->click();
+        });
+        trigger(cmd::projectAdd);
+        const EntryId section = tree.selectedEntry();
+        QCOMPARE(model.kindOf(section), EntryKind::Section);
+        for (const char* name : {"A", "B"}) {
+            tree.selectEntry(section);
+            answerModal([name](QWidget* modal) {
+                QCOMPARE(modal->windowTitle(), QStringLiteral("Increase"));
+                modal->findChild<QLineEdit*>(QStringLiteral("name"))
+                    ->setText(QString::fromLatin1(name));
+                button(modal, QStringLiteral("OK"))->click();
+            });
+            QTest::keyClick(&tree, Qt::Key_Insert);
+        }
+        // New entries go first: B, A.
+        auto labels = [&] {
+            QStringList l;
+            for (EntryId c : model.tree.children(section))
+                l << QString::fromStdString(model.tree.entry(c).label);
+            return l;
+        };
+        QCOMPARE(labels(), (QStringList{QStringLiteral("B"), QStringLiteral("A")}));
+        frame().updateCommands();
+        QVERIFY(!frame().commandAction(cmd::projectUp)->isEnabled()); // B is first
+        trigger(cmd::projectDown);
+        QCOMPARE(labels(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+
+        Prompts::setQuestionHandler([](const QString& q) {
+            return q.startsWith(QStringLiteral("This permanently removes"));
+        });
+        QTest::keyClick(&tree, Qt::Key_Delete);
+        Prompts::setQuestionHandler({});
+        QCOMPARE(labels(), QStringList{QStringLiteral("A")});
+
+        const QString prg = dir_.filePath(QStringLiteral("demo.prg"));
+        Prompts::setFileHandler([&](const FilePrompt&) {
+            return std::optional<FileAnswer>(FileAnswer{prg, 1});
+        });
+        trigger(cmd::projectSaveAs);
+        Prompts::setFileHandler({});
+        QVERIFY(QFileInfo(prg).size() > 0);
+        QVERIFY(messages_.isEmpty());
+        // The project comes back at the next start, from the remembered path.
+        app_.reset();
+        QVERIFY(start({}));
+        QCOMPARE(frame().projectPane().model().tree.size(), std::size_t{3});
     }
 
     void recentFilesKeepTheLastFour() {

@@ -11,6 +11,7 @@
 #include "output/BatchDialog.h"
 #include "output/PaletteSteps.h"
 #include "palette/PaletteToolDialog.h"
+#include "project/CPRGTreeView.h"
 
 #include <QAction>
 #include <QDir>
@@ -143,6 +144,7 @@ bool CKadroApp::initInstance(const QStringList& arguments) {
     } else if (!document_->onOpenDocument(arguments.first())) {
         return false;
     }
+    frame_->projectPane().startUp();
     frame_->show();
     return true;
 }

@@ -8,7 +8,7 @@
 #include "app/ViewMessage.h"
 #include "document/CKadroDoc.h"
 #include "output/TvEffect.h"
-#include "project/ProjectPane.h"
+#include "project/CPRGTreeView.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -34,7 +34,9 @@ CMainFrame::CMainFrame(CKadroApp& app, CKadroDoc& document, Picture& picture)
     setWindowIcon(artwork::applicationIcon());
     setObjectName(QStringLiteral("mainFrame"));
     splitter_ = new QSplitter(Qt::Horizontal, this);
-    projectPane_ = new ProjectPane(splitter_);
+    projectPane_ = new CPRGTreeView(document_, app_.ui(), splitter_);
+    connect(projectPane_, &CPRGTreeView::statusMessage, this,
+            [this](const QString& text) { statusBar()->showMessage(text, 10000); });
     view_ = new CKadroView(picture_, *this, splitter_);
     splitter_->addWidget(projectPane_);
     splitter_->addWidget(view_);
@@ -95,10 +97,8 @@ void CMainFrame::createActions() {
     for (QAction* a : {commandAction(cmd::nextPane), commandAction(cmd::previousPane)})
         addAction(a);
 
-    // Commands without a handler in this program: the Edit menu and the project tree's.
-    for (int id : {cmd::editUndo, cmd::editCut, cmd::editCopy, cmd::editPaste, cmd::newProject,
-                   cmd::projectAdd, cmd::projectDel, cmd::projectUp, cmd::projectDown,
-                   cmd::projectLoad, cmd::projectSave, cmd::projectSaveAs, cmd::projectOutput})
+    // The Edit commands have no handler in this program, so they stay disabled.
+    for (int id : {cmd::editUndo, cmd::editCut, cmd::editCopy, cmd::editPaste})
         frameAction(id)->setEnabled(false);
 
     tools_ = new QActionGroup(this);
@@ -120,6 +120,8 @@ QAction* CMainFrame::commandAction(int id) const {
     if (QAction* a = document_.action(id))
         return a;
     if (QAction* a = view_->action(id))
+        return a;
+    if (QAction* a = projectPane_->action(id))
         return a;
     for (QAction* a : app_.actions()) {
         if (CommandTable::idOf(a) == id)
@@ -161,10 +163,7 @@ void CMainFrame::rebuildRecentFiles() {
             QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
         a->setData(cmd::fileMru + static_cast<int>(i));
         a->setStatusTip(QStringLiteral("打开该文档"));
-        connect(a, &QAction::triggered, this, [this, path] {
-            if (document_.onOpenDocument(path))
-                view_->applyZoom(cmd::zoomNormal);
-        });
+        connect(a, &QAction::triggered, this, [this, path] { document_.openAndShow(path); });
     }
 }
 
@@ -318,6 +317,7 @@ void CMainFrame::connectDocument() {
 void CMainFrame::updateCommands() {
     document_.updateActions();
     view_->updateActions();
+    projectPane_->updateActions();
     commandAction(cmd::viewPal)->setChecked(!infoDock_->isHidden());
     commandAction(cmd::viewToolBox)->setChecked(toolBox_->isVisible());
     commandAction(cmd::viewStatusBar)->setChecked(!statusBar()->isHidden());

@@ -23,6 +23,7 @@ namespace kadro::gui {
 
 class CKadroApp;
 class CKadroDoc;
+class CPRGTreeView;
 class ToolBox;
 
 // The main window: menus, accelerators, the tool bar, the status bar, the floating tool box,
@@ -40,7 +41,7 @@ public:
     InfoBar& infoBar() override { return *infoBar_; }
     ToolBox& toolBox() { return *toolBox_; }
     QToolBar& mainToolBar() { return *toolBar_; }
-    QWidget& projectPane() { return *projectPane_; }
+    CPRGTreeView& projectPane() { return *projectPane_; }
     int currentTool() const override { return currentTool_; }
     // The action of a command id wherever it lives; nothing for an unknown id.
     QAction* commandAction(int id) const;
@@ -79,7 +80,7 @@ private:
     InfoBar* infoBar_ = nullptr;
     QDockWidget* infoDock_ = nullptr;
     QSplitter* splitter_ = nullptr;
-    QWidget* projectPane_ = nullptr;
+    CPRGTreeView* projectPane_ = nullptr;
     CKadroView* view_ = nullptr;
     int currentTool_ = initialTool;
     QToolBar* toolBar_ = nullptr;

@@ -21,6 +21,11 @@ Prompts::ColourHandler& colourHandler() {
     return handler;
 }
 
+Prompts::QuestionHandler& questionHandler() {
+    static Prompts::QuestionHandler handler;
+    return handler;
+}
+
 QString applicationTitle() {
     return QStringLiteral("Kadro");
 }
@@ -32,6 +37,18 @@ void Prompts::setMessageHandler(MessageHandler handler) {
 void Prompts::setFileHandler(FileHandler handler) {
     fileHandler() = std::move(handler);
 }
+void Prompts::setQuestionHandler(QuestionHandler handler) {
+    questionHandler() = std::move(handler);
+}
+
+bool Prompts::askYes(QWidget* parent, const QString& text) {
+    if (questionHandler())
+        return questionHandler()(text);
+    return QMessageBox::question(parent, applicationTitle(), text,
+                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                 QMessageBox::Cancel) == QMessageBox::Yes;
+}
+
 void Prompts::setColourHandler(ColourHandler handler) {
     colourHandler() = std::move(handler);
 }

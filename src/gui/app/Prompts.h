@@ -35,16 +35,20 @@ public:
     using MessageHandler = std::function<void(const QString& text, PromptIcon icon)>;
     using FileHandler = std::function<std::optional<FileAnswer>(const FilePrompt&)>;
     using ColourHandler = std::function<std::optional<QColor>(const QColor& initial)>;
+    using QuestionHandler = std::function<bool(const QString& text)>;
 
     static void message(QWidget* parent, const QString& text,
                         PromptIcon icon = PromptIcon::Warning);
     static std::optional<FileAnswer> file(QWidget* parent, const FilePrompt& prompt);
     static std::optional<QColor> colour(QWidget* parent, const QColor& initial);
+    // A Yes / No / Cancel question; true only for Yes.
+    static bool askYes(QWidget* parent, const QString& text);
 
     // Replaces a handler; an empty function restores Qt's dialog.
     static void setMessageHandler(MessageHandler handler);
     static void setFileHandler(FileHandler handler);
     static void setColourHandler(ColourHandler handler);
+    static void setQuestionHandler(QuestionHandler handler);
 
     // "A|a||" as the list of filters QFileDialog shows: "A (a)".
     static QStringList qtFilters(const QString& filter);

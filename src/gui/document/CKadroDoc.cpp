@@ -166,6 +166,13 @@ bool CKadroDoc::onOpenDocument(const QString& path) {
     return true;
 }
 
+bool CKadroDoc::openAndShow(const QString& path) {
+    if (!onOpenDocument(path))
+        return false;
+    Q_EMIT zoomReset();
+    return true;
+}
+
 bool CKadroDoc::onSaveDocument(const QString& path) {
     WaitCursor wait;
     return picture_.save(path.toStdString());

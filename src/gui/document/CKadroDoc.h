@@ -39,6 +39,9 @@ public:
     bool onNewDocument();
     bool onOpenDocument(const QString& path);
     bool onSaveDocument(const QString& path);
+    // Opens a file as Open does and shows it at 1:1 (recent files, project items).
+    bool openAndShow(const QString& path);
+    const Picture& picture() const { return picture_; }
 
     QString path() const { return path_; }
     QString title() const;
