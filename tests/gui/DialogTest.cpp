@@ -1,6 +1,7 @@
 #include "app/AboutDialog.h"
 #include "app/CHyperLink.h"
 #include "app/Prompts.h"
+#include "colour/ColourPickerDialog.h"
 #include "document/TransformationDialog.h"
 #include "output/FileOutputDialog.h"
 #include "palette/PaletteToolDialog.h"
@@ -300,6 +301,42 @@ private Q_SLOTS:
         link.setUrl(QStringLiteral("https://example.org/"));
         QCOMPARE(link.text(), QStringLiteral("https://example.org/"));
         QCOMPARE(link.textColour(), QColor(0x00, 0xFF, 0xFF));
+    }
+
+    void pickerClampsTypedNumbers() {
+        ColourPickerDialog picker(0x0080FF); // red 255, green 128, blue 0
+        QCOMPARE(picker.hsv(), (HsvTriple{30, 255, 255}));
+        auto* red = child<QSpinBox>(picker, "red");
+        retype(red->findChild<QLineEdit*>(), QStringLiteral("300"));
+        QCOMPARE(picker.rgb().red, 255);
+        QCOMPARE(red->value(), 255);
+        auto* hue = child<QSpinBox>(picker, "hue");
+        retype(hue->findChild<QLineEdit*>(), QStringLiteral("400"));
+        QCOMPARE(picker.hsv().hue, 359);
+        QCOMPARE(hue->value(), 359);
+        QCOMPARE(picker.rgb(), hsvToRgb(picker.hsv()));
+    }
+
+    void pickerWheelAndCube() {
+        ColourPickerDialog picker(0x3264C8);
+        auto* wheel = child<QWidget>(picker, "wheel");
+        QTest::mouseClick(wheel, Qt::LeftButton, {}, QPoint(100, 100)); // the centre
+        QCOMPARE(picker.hsv().hue, 0);
+        QCOMPARE(picker.hsv().saturation, 0);
+        QCOMPARE(picker.rgb().red, picker.rgb().blue); // a grey
+        // Dragging beyond the edge keeps the saturation at full.
+        QTest::mousePress(wheel, Qt::LeftButton, {}, QPoint(150, 100));
+        QTest::mouseMove(wheel, QPoint(201, 100));
+        QTest::mouseRelease(wheel, Qt::LeftButton, {}, QPoint(201, 100));
+        QCOMPARE(picker.hsv().saturation, 255);
+
+        const RgbTriple before = picker.rgb();
+        auto* cube = child<QWidget>(picker, "cube");
+        QTest::mousePress(cube, Qt::LeftButton, {}, QPoint(3, 3)); // no handle there
+        QTest::mouseMove(cube, QPoint(50, 60));
+        QTest::mouseRelease(cube, Qt::LeftButton, {}, QPoint(50, 60));
+        QCOMPARE(picker.rgb(), before);
+        QCOMPARE(picker.colour(), makeColour(before.red, before.green, before.blue));
     }
 };
 

@@ -434,9 +434,9 @@ private Q_SLOTS:
         // Where the two swatches overlap, the front one (the primary colour) is edited.
         const QPoint overlap =
             InfoBar::primarySwatchRect().intersected(InfoBar::secondarySwatchRect()).center();
-        Prompts::setColourHandler([](const QColor&) { return std::optional<QColor>(Qt::blue); });
+        Prompts::setPickerHandler([](const QColor&) { return std::optional<QColor>(Qt::blue); });
         QTest::mouseClick(&bar, Qt::LeftButton, {}, overlap);
-        Prompts::setColourHandler({});
+        Prompts::setPickerHandler({});
         QCOMPARE(bar.primaryColour(), Colour{0xFF0000});
         QCOMPARE(bar.secondaryColour(), Colour{0xFFFFFF});
     }

@@ -174,7 +174,7 @@ void InfoBar::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void InfoBar::editColour(Colour& colour) {
-    if (auto chosen = Prompts::colour(this, toQColor(colour))) {
+    if (auto chosen = Prompts::pickColour(this, toQColor(colour))) {
         colour = fromQColor(*chosen);
         update();
     }

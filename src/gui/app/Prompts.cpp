@@ -1,5 +1,7 @@
 #include "app/Prompts.h"
 
+#include "colour/ColourPickerDialog.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -21,6 +23,10 @@ Prompts::ColourHandler& colourHandler() {
     return handler;
 }
 
+Prompts::ColourHandler& pickerHandler() {
+    static Prompts::ColourHandler handler;
+    return handler;
+}
 Prompts::QuestionHandler& questionHandler() {
     static Prompts::QuestionHandler handler;
     return handler;
@@ -47,6 +53,20 @@ bool Prompts::askYes(QWidget* parent, const QString& text) {
     return QMessageBox::question(parent, applicationTitle(), text,
                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                  QMessageBox::Cancel) == QMessageBox::Yes;
+}
+
+void Prompts::setPickerHandler(ColourHandler handler) {
+    pickerHandler() = std::move(handler);
+}
+
+std::optional<QColor> Prompts::pickColour(QWidget* parent, const QColor& initial) {
+    if (pickerHandler())
+        return pickerHandler()(initial);
+    ColourPickerDialog dialog(makeColour(initial.red(), initial.green(), initial.blue()), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const Colour c = dialog.colour();
+    return QColor(redOf(c), greenOf(c), blueOf(c));
 }
 
 void Prompts::setColourHandler(ColourHandler handler) {

@@ -41,6 +41,8 @@ public:
                         PromptIcon icon = PromptIcon::Warning);
     static std::optional<FileAnswer> file(QWidget* parent, const FilePrompt& prompt);
     static std::optional<QColor> colour(QWidget* parent, const QColor& initial);
+    // The program's own colour picker ("Colors Select"), for the drawing colours.
+    static std::optional<QColor> pickColour(QWidget* parent, const QColor& initial);
     // A Yes / No / Cancel question; true only for Yes.
     static bool askYes(QWidget* parent, const QString& text);
 
@@ -48,6 +50,7 @@ public:
     static void setMessageHandler(MessageHandler handler);
     static void setFileHandler(FileHandler handler);
     static void setColourHandler(ColourHandler handler);
+    static void setPickerHandler(ColourHandler handler);
     static void setQuestionHandler(QuestionHandler handler);
 
     // "A|a||" as the list of filters QFileDialog shows: "A (a)".
