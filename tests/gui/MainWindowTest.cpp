@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
@@ -379,6 +380,48 @@ private Q_SLOTS:
         app_.reset();
         QVERIFY(start({}));
         QCOMPARE(frame().projectPane().model().tree.size(), std::size_t{3});
+    }
+
+    void increaseDialogBrowsesForItemsAndKeepsKinds() {
+        QVERIFY(start({}));
+        CPRGTreeView& tree = frame().projectPane();
+        ProjectModel& model = tree.model();
+        answerModal([](QWidget* modal) { button(modal, QStringLiteral("OK"))->click(); });
+        trigger(cmd::projectAdd); // a section under the root
+        const EntryId section = tree.selectedEntry();
+        QCOMPARE(model.kindOf(section), EntryKind::Section);
+        tree.selectEntry(section);
+        Prompts::setFileHandler([](const FilePrompt&) {
+            return std::optional<FileAnswer>(FileAnswer{QStringLiteral("/pics/v1.2/logo.kdr"), 1});
+        });
+        answerModal([](QWidget* modal) {
+            auto* path = modal->findChild<QLineEdit*>(QStringLiteral("path"));
+            QVERIFY(!path->isEnabled()); // "Group" is chosen first
+            for (QRadioButton* r : modal->findChildren<QRadioButton*>())
+                if (r->text() == QStringLiteral("Item"))
+                    r->click();
+            QVERIFY(path->isEnabled());
+            button(modal, QStringLiteral("Browse..."))->click();
+            QCOMPARE(modal->findChild<QLineEdit*>(QStringLiteral("name"))->text(),
+                     QStringLiteral("logo"));
+            button(modal, QStringLiteral("OK"))->click();
+        });
+        trigger(cmd::projectAdd);
+        Prompts::setFileHandler({});
+        const EntryId item = tree.selectedEntry();
+        QCOMPARE(model.kindOf(item), EntryKind::Item);
+        QCOMPARE(model.recordOf(item)->path, std::string("/pics/v1.2/logo.kdr"));
+
+        // Attribute keeps the kind: both radio buttons are disabled.
+        answerModal([](QWidget* modal) {
+            for (QRadioButton* r : modal->findChildren<QRadioButton*>())
+                QVERIFY(!r->isEnabled());
+            modal->findChild<QLineEdit*>(QStringLiteral("name"))->setText(QStringLiteral("Logo"));
+            button(modal, QStringLiteral("OK"))->click();
+        });
+        tree.attribute();
+        QCOMPARE(model.tree.entry(item).label, std::string("Logo"));
+        QCOMPARE(model.kindOf(item), EntryKind::Item);
     }
 
     void recentFilesKeepTheLastFour() {
