@@ -327,7 +327,7 @@ private Q_SLOTS:
     void projectTreeIsBuiltWithTheProjectCommands() {
         QVERIFY(start({}));
         CPRGTreeView& tree = frame().projectPane();
-        ProjectModel& model = tree.model();
+        const ProjectModel& model = tree.model();
         QCOMPARE(tree.selectedEntry(), model.tree.root());
         // Add on the root offers a section; Insert adds too.
         answerModal([](QWidget* modal) {
@@ -336,7 +336,7 @@ private Q_SLOTS:
             button(modal, QStringLiteral("OK"))->click();
         });
         trigger(cmd::projectAdd);
-        const EntryId section = tree.selectedEntry();
+        const EntryId section = model.tree.children(model.tree.root()).front();
         QCOMPARE(model.kindOf(section), EntryKind::Section);
         for (const char* name : {"A", "B"}) {
             tree.selectEntry(section);
@@ -356,6 +356,7 @@ private Q_SLOTS:
             return l;
         };
         QCOMPARE(labels(), (QStringList{QStringLiteral("B"), QStringLiteral("A")}));
+        tree.selectEntry(model.tree.children(section).front());
         frame().updateCommands();
         QVERIFY(!frame().commandAction(cmd::projectUp)->isEnabled()); // B is first
         trigger(cmd::projectDown);
@@ -385,10 +386,10 @@ private Q_SLOTS:
     void increaseDialogBrowsesForItemsAndKeepsKinds() {
         QVERIFY(start({}));
         CPRGTreeView& tree = frame().projectPane();
-        ProjectModel& model = tree.model();
+        const ProjectModel& model = tree.model();
         answerModal([](QWidget* modal) { button(modal, QStringLiteral("OK"))->click(); });
         trigger(cmd::projectAdd); // a section under the root
-        const EntryId section = tree.selectedEntry();
+        const EntryId section = model.tree.children(model.tree.root()).front();
         QCOMPARE(model.kindOf(section), EntryKind::Section);
         tree.selectEntry(section);
         Prompts::setFileHandler([](const FilePrompt&) {
@@ -408,7 +409,7 @@ private Q_SLOTS:
         });
         trigger(cmd::projectAdd);
         Prompts::setFileHandler({});
-        const EntryId item = tree.selectedEntry();
+        const EntryId item = model.tree.children(section).front();
         QCOMPARE(model.kindOf(item), EntryKind::Item);
         QCOMPARE(model.recordOf(item)->path, std::string("/pics/v1.2/logo.kdr"));
 
@@ -419,6 +420,7 @@ private Q_SLOTS:
             modal->findChild<QLineEdit*>(QStringLiteral("name"))->setText(QStringLiteral("Logo"));
             button(modal, QStringLiteral("OK"))->click();
         });
+        tree.selectEntry(item);
         tree.attribute();
         QCOMPARE(model.tree.entry(item).label, std::string("Logo"));
         QCOMPARE(model.kindOf(item), EntryKind::Item);

@@ -34,9 +34,7 @@ CMainFrame::CMainFrame(CKadroApp& app, CKadroDoc& document, Picture& picture)
     setWindowIcon(artwork::applicationIcon());
     setObjectName(QStringLiteral("mainFrame"));
     splitter_ = new QSplitter(Qt::Horizontal, this);
-    projectPane_ = new CPRGTreeView(document_, app_.ui(), splitter_);
-    connect(projectPane_, &CPRGTreeView::statusMessage, this,
-            [this](const QString& text) { statusBar()->showMessage(text, 10000); });
+    projectPane_ = new CPRGTreeView(app_.ui(), *this, splitter_);
     view_ = new CKadroView(picture_, *this, splitter_);
     splitter_->addWidget(projectPane_);
     splitter_->addWidget(view_);
@@ -354,6 +352,20 @@ void CMainFrame::tvEffect() {
     const QString where = runTvEffect(picture_, app_.programDirectory(), app_.ui(), this);
     if (!where.isEmpty())
         statusBar()->showMessage(where, 10000);
+}
+
+// --- ProjectTreeHost
+
+QSize CMainFrame::pictureSize() const {
+    return {picture_.settings.width, picture_.settings.height};
+}
+
+void CMainFrame::openItemDocument(const QString& path) {
+    document_.openAndShow(path);
+}
+
+void CMainFrame::showStatus(const QString& text) {
+    statusBar()->showMessage(text, 10000);
 }
 
 } // namespace kadro::gui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CKadroView.h"
+#include "project/CPRGTreeView.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -23,12 +24,11 @@ namespace kadro::gui {
 
 class CKadroApp;
 class CKadroDoc;
-class CPRGTreeView;
 class ToolBox;
 
 // The main window: menus, accelerators, the tool bar, the status bar, the floating tool box,
 // the information bar at the right, and the project pane beside the picture view.
-class CMainFrame : public QMainWindow, private ViewHost {
+class CMainFrame : public QMainWindow, private ViewHost, private ProjectTreeHost {
     Q_OBJECT
 public:
     static constexpr int initialTool = 10;
@@ -73,6 +73,11 @@ private:
     bool outputReady() const override;
     void conversionFinished() override;
     void tvEffect() override;
+
+    // ProjectTreeHost
+    QSize pictureSize() const override;
+    void openItemDocument(const QString& path) override;
+    void showStatus(const QString& text) override;
 
     CKadroApp& app_;
     CKadroDoc& document_;

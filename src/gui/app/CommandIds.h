@@ -44,6 +44,7 @@ inline constexpr int projectDown = 32838;
 inline constexpr int projectLoad = 32839;
 inline constexpr int projectSave = 32840;
 inline constexpr int projectSaveAs = 32841;
+inline constexpr int projectAttribute = 32846;
 inline constexpr int projectOutput = 32847;
 inline constexpr int newProject = 32848;
 inline constexpr int adaptHsl = 32849;

@@ -49,6 +49,7 @@ std::map<int, CommandInfo> buildTable() {
         command(cmd::projectLoad, "Load...", {}, ""),
         command(cmd::projectSave, "Save", {}, ""),
         command(cmd::projectSaveAs, "Save As...", {}, ""),
+        command(cmd::projectAttribute, "Attribute(&P)", {}, ""),
         command(cmd::projectOutput, "Output...", {}, ""),
         command(cmd::editUndo, "(&U)ndo\tCtrl+Z",
                 {K(Qt::CTRL | Qt::Key_Z), K(Qt::ALT | Qt::Key_Backspace)},

@@ -3,125 +3,108 @@
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
 #include "app/Prompts.h"
-#include "app/RegistryKey.h"
-#include "document/CKadroDoc.h"
-#include "picture/Picture.h"
+#include "project/EntryPictures.h"
+#include "project/IncreaseDialog.h"
+#include "project/IncreaseSectionDialog.h"
 #include "project/ProjectCommands.h"
-#include "project/ProjectDialogs.h"
+#include "project/QtFilePrompt.h"
+#include "project/RegistrySettingsStore.h"
+#include "project/SubBlockDialog.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
-#include <QDropEvent>
+#include <QLabel>
 #include <QMenu>
-#include <QStyle>
+#include <QPainter>
+#include <QScrollBar>
 
 namespace kadro::gui {
 
+const QString CPRGTreeView::contextMenuTitle = QStringLiteral("GROUP");
+
 namespace {
+template <class... F> struct Overloaded : F... { using F::operator()...; };
+template <class... F> Overloaded(F...) -> Overloaded<F...>;
 
-constexpr int entryRole = Qt::UserRole;
-
-// Project files are asked for with the desktop's file dialogs.
-class DialogFilePrompt : public kadro::FilePrompt {
-public:
-    explicit DialogFilePrompt(QWidget* parent) : parent_(parent) {}
-    std::optional<std::string> ask(const FileRequest& request) override {
-        gui::FilePrompt prompt;
-        prompt.kind = request.mode == FileRequest::Mode::Save ? gui::FilePrompt::Kind::Save
-                                                              : gui::FilePrompt::Kind::Open;
-        prompt.filter = QString::fromStdString(request.filter);
-        prompt.defaultSuffix = QString::fromStdString(request.defaultExtension);
-        prompt.initialPath = QString::fromStdString(request.initialName);
-        const auto answer = Prompts::file(parent_, prompt);
-        if (!answer)
-            return std::nullopt;
-        return answer->path.toStdString();
-    }
-
-private:
-    QWidget* parent_;
-};
-
-// The remembered project path, in the user's settings under KADRO.
-class KeySettingsStore : public SettingsStore {
-public:
-    std::optional<std::string> readString(const std::string& key) const override {
-        RegistryKey registry;
-        QString text;
-        if (!registry.open(QStringLiteral("Software\\KADRO")) ||
-            !registry.readString(QString::fromStdString(key), text))
-            return std::nullopt;
-        return text.toStdString();
-    }
-    void writeString(const std::string& key, const std::string& value) override {
-        RegistryKey registry;
-        if (registry.open(QStringLiteral("Software\\KADRO")))
-            registry.writeString(QString::fromStdString(key), QString::fromStdString(value));
-    }
-};
-
-QIcon kindIcon(EntryKind kind) {
-    QStyle* style = QApplication::style();
-    switch (kind) {
-    case EntryKind::Root:
-        return style->standardIcon(QStyle::SP_DriveHDIcon);
-    case EntryKind::Section:
-        return style->standardIcon(QStyle::SP_DirIcon);
-    case EntryKind::Group:
-        return style->standardIcon(QStyle::SP_DirOpenIcon);
-    case EntryKind::Item:
-        return style->standardIcon(QStyle::SP_FileIcon);
-    case EntryKind::SubBlock:
-        return style->standardIcon(QStyle::SP_FileDialogDetailedView);
-    }
-    return {};
+template <class Dialog, class Fields>
+std::optional<EntryFields> ask(const Fields& fields, QWidget* parent) {
+    Dialog dialog(fields, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return EntryFields{dialog.fields()};
 }
-
 } // namespace
 
-CPRGTreeView::CPRGTreeView(CKadroDoc& document, UserInterface& ui, QWidget* parent)
-    : QTreeWidget(parent), document_(document), ui_(ui),
-      settings_(std::make_unique<KeySettingsStore>()),
-      contextMenu_(new QMenu(QStringLiteral("GROUP"), this)) {
-    setObjectName(QStringLiteral("projectPane"));
+CPRGTreeView::CPRGTreeView(UserInterface& ui, ProjectTreeHost& host, QWidget* parent)
+    : QTreeWidget(parent), ui_(ui), host_(host), prompt_(std::make_unique<QtFilePrompt>(this)),
+      settings_(std::make_unique<RegistrySettingsStore>()) {
+    setObjectName(QStringLiteral("projectTree"));
     setHeaderHidden(true);
+    setColumnCount(1);
     setMinimumWidth(60);
-    setDragDropMode(QAbstractItemView::InternalMove);
+    setRootIsDecorated(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    addCommand(cmd::projectAdd, QStringLiteral("Add(&A)"), &CPRGTreeView::add);
-    addCommand(cmd::projectDel, QStringLiteral("Del(&D)"), &CPRGTreeView::remove);
-    contextMenu_->addSeparator();
-    addCommand(cmd::projectUp, QStringLiteral("Upward(&U)"), &CPRGTreeView::moveUp);
-    addCommand(cmd::projectDown, QStringLiteral("Downward(&O)"), &CPRGTreeView::moveDown);
-    contextMenu_->addSeparator();
-    addCommand(attributeCommand, QStringLiteral("Attribute(&P)"), &CPRGTreeView::attribute);
-    contextMenu_->addSeparator();
-    addCommand(cmd::projectOutput, QStringLiteral("Output"), &CPRGTreeView::output);
-    addCommand(cmd::projectLoad, {}, &CPRGTreeView::load);
-    addCommand(cmd::projectSave, {}, &CPRGTreeView::save);
-    addCommand(cmd::projectSaveAs, {}, &CPRGTreeView::saveAs);
-    addCommand(cmd::newProject, {}, &CPRGTreeView::newProject);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragDropMode(QAbstractItemView::NoDragDrop);
+    setIconSize(QSize(16, 16));
+    setMouseTracking(true); // hot tracking
+    scrollTimer_.setInterval(scrollTimerMs);
+    connect(&scrollTimer_, &QTimer::timeout, this, &CPRGTreeView::scrollTick);
     connect(this, &QTreeWidget::itemSelectionChanged, this, &CPRGTreeView::updateActions);
+    createActions();
+    createContextMenu();
+    updateActions();
 }
 
-CPRGTreeView::~CPRGTreeView() = default;
+CPRGTreeView::~CPRGTreeView() {
+    delete dragImage_;
+}
 
-// The menu bar's action; with a context text the context menu gets its own action too.
-QAction* CPRGTreeView::addCommand(int id, const QString& contextText,
-                                  void (CPRGTreeView::*handler)()) {
+QAction* CPRGTreeView::addAction(int id, void (CPRGTreeView::*handler)()) {
     QAction* a = CommandTable::makeAction(id, this);
-    if (a->text().isEmpty())
-        a->setText(contextText);
     connect(a, &QAction::triggered, this, handler);
     actions_.push_back(a);
-    if (!contextText.isEmpty()) {
-        QAction* c = contextMenu_->addAction(contextText);
-        connect(c, &QAction::triggered, this, handler);
-        connect(a, &QAction::changed, c, [a, c] { c->setEnabled(a->isEnabled()); });
-    }
     return a;
+}
+
+void CPRGTreeView::createActions() {
+    addAction(cmd::projectAdd, &CPRGTreeView::add);
+    addAction(cmd::projectDel, &CPRGTreeView::remove);
+    addAction(cmd::projectUp, &CPRGTreeView::moveUpward);
+    addAction(cmd::projectDown, &CPRGTreeView::moveDownward);
+    addAction(cmd::projectAttribute, &CPRGTreeView::attribute);
+    addAction(cmd::projectLoad, &CPRGTreeView::load);
+    addAction(cmd::projectSave, &CPRGTreeView::save);
+    addAction(cmd::projectSaveAs, &CPRGTreeView::saveAs);
+    addAction(cmd::projectOutput, &CPRGTreeView::output);
+    addAction(cmd::newProject, &CPRGTreeView::newProject);
+}
+
+// The context menu names the same commands with texts of its own.
+void CPRGTreeView::createContextMenu() {
+    contextMenu_ = new QMenu(contextMenuTitle, this);
+    contextMenu_->setObjectName(contextMenuTitle);
+    const std::pair<int, const char*> entries[] = {{cmd::projectAdd, "Add(&A)"},
+                                                   {cmd::projectDel, "Del(&D)"},
+                                                   {0, nullptr},
+                                                   {cmd::projectUp, "Upward(&U)"},
+                                                   {cmd::projectDown, "Downward(&O)"},
+                                                   {0, nullptr},
+                                                   {cmd::projectAttribute, "Attribute(&P)"},
+                                                   {0, nullptr},
+                                                   {cmd::projectOutput, "Output"}};
+    for (const auto& [id, text] : entries) {
+        if (id == 0) {
+            contextMenu_->addSeparator();
+            continue;
+        }
+        QAction* a = contextMenu_->addAction(QString::fromUtf8(text));
+        a->setData(id);
+        connect(a, &QAction::triggered, action(id), &QAction::trigger);
+        contextActions_.push_back(a);
+    }
 }
 
 QAction* CPRGTreeView::action(int id) const {
@@ -137,62 +120,98 @@ void CPRGTreeView::updateActions() {
     action(cmd::projectDel)->setEnabled(canDelete(model_, s));
     action(cmd::projectUp)->setEnabled(canMoveUp(model_, s));
     action(cmd::projectDown)->setEnabled(canMoveDown(model_, s));
+    for (QAction* a : contextActions_)
+        a->setEnabled(action(CommandTable::idOf(a))->isEnabled());
+}
+
+// --- Model and items
+
+QTreeWidgetItem* CPRGTreeView::itemOf(EntryId id) const {
+    if (id == noEntry)
+        return nullptr;
+    for (QTreeWidgetItemIterator it(const_cast<CPRGTreeView*>(this)); *it; ++it) {
+        if (entryOf(*it) == id)
+            return *it;
+    }
+    return nullptr;
 }
 
 EntryId CPRGTreeView::entryOf(const QTreeWidgetItem* item) const {
     return item ? item->data(0, entryRole).toInt() : noEntry;
 }
 
+void CPRGTreeView::selectEntry(EntryId id) {
+    if (QTreeWidgetItem* item = itemOf(id))
+        setCurrentItem(item);
+}
+
 EntryId CPRGTreeView::selectedEntry() const {
-    const auto items = selectedItems();
-    return items.isEmpty() ? noEntry : entryOf(items.first());
+    const QList<QTreeWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? noEntry : entryOf(selected.first());
 }
 
-QTreeWidgetItem* CPRGTreeView::makeItem(EntryId entry) {
-    auto* item = new QTreeWidgetItem;
-    item->setText(0, QString::fromStdString(model_.tree.entry(entry).label));
-    item->setData(0, entryRole, entry);
-    item->setIcon(0, kindIcon(model_.kindOf(entry)));
-    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDropEnabled;
-    if (model_.kindOf(entry) != EntryKind::Root)
-        flags |= Qt::ItemIsDragEnabled;
-    item->setFlags(flags);
-    for (EntryId child : model_.tree.children(entry))
-        item->addChild(makeItem(child));
-    return item;
+void CPRGTreeView::addItems(QTreeWidgetItem* parent, EntryId id) {
+    const ProjectTree::Entry& entry = model_.tree.entry(id);
+    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+    item->setText(0, QString::fromStdString(entry.label));
+    item->setIcon(0, entryPicture(static_cast<EntryKind>(entry.picture)));
+    item->setData(0, entryRole, id);
+    item->setData(0, itemDataRole, entry.itemData);
+    for (EntryId child : entry.children)
+        addItems(item, child);
+    if (expanded_.count(id) != 0)
+        item->setExpanded(true);
 }
 
-// The tree control shows the model's tree; after every change it is built again from it.
+// Shows the model anew, keeping open what was open, and selects `select`.
 void CPRGTreeView::rebuild(EntryId select) {
-    clear();
-    for (EntryId top : model_.tree.children(noEntry))
-        addTopLevelItem(makeItem(top));
-    expandAll();
-    selectEntry(select);
+    for (QTreeWidgetItemIterator it(this); *it; ++it) {
+        if ((*it)->isExpanded())
+            expanded_.insert(entryOf(*it));
+        else
+            expanded_.erase(entryOf(*it));
+    }
+    const int scrolled = verticalScrollBar()->value();
+    {
+        const QSignalBlocker quiet(this);
+        clear();
+        for (EntryId top : model_.tree.children(noEntry))
+            addItems(nullptr, top);
+    }
+    for (auto it = expanded_.begin(); it != expanded_.end();)
+        it = model_.tree.contains(*it) ? std::next(it) : expanded_.erase(it);
+    verticalScrollBar()->setValue(scrolled);
+    if (QTreeWidgetItem* item = itemOf(select))
+        setCurrentItem(item);
     updateActions();
 }
 
-void CPRGTreeView::selectEntry(EntryId entry) {
-    for (QTreeWidgetItemIterator it(this); *it; ++it) {
-        if (entryOf(*it) == entry) {
-            setCurrentItem(*it);
-            return;
-        }
-    }
+void CPRGTreeView::expandEntry(EntryId id) {
+    if (QTreeWidgetItem* item = itemOf(id))
+        item->setExpanded(true);
 }
 
-void CPRGTreeView::startUp() {
-    startUpProject(model_, *settings_, ui_);
-    rebuild(model_.tree.root());
+// --- Commands
+
+std::optional<EntryFields> CPRGTreeView::runDialog(const EntryFields& fields) {
+    return std::visit(
+        Overloaded{[this](const SectionFields& f) { return ask<IncreaseSectionDialog>(f, this); },
+                   [this](const IncreaseFields& f) { return ask<IncreaseDialog>(f, this); },
+                   [this](const SubBlockFields& f) { return ask<SubBlockDialog>(f, this); }},
+        fields);
 }
 
 void CPRGTreeView::add() {
     const EntryId s = selectedEntry();
-    const Picture& picture = document_.picture();
-    auto fields = addDialogFor(model_, s, picture.settings.width, picture.settings.height);
-    if (!fields || !editEntryFields(*fields, this))
-        return;
-    rebuild(addEntry(model_, s == noEntry ? model_.tree.root() : s, *fields));
+    const QSize size = host_.pictureSize();
+    if (const auto fields = addDialogFor(model_, s, size.width(), size.height())) {
+        if (const auto confirmed = runDialog(*fields)) {
+            addEntry(model_, s, *confirmed);
+            rebuild(s);
+        }
+    }
+    expandEntry(model_.tree.root());
+    expandEntry(s);
 }
 
 void CPRGTreeView::remove() {
@@ -204,60 +223,106 @@ void CPRGTreeView::remove() {
     rebuild(parent);
 }
 
-void CPRGTreeView::moveUp() {
-    const EntryId moved = kadro::moveUp(model_, selectedEntry());
-    if (moved != noEntry)
-        rebuild(moved);
+void CPRGTreeView::move(EntryId (*step)(ProjectModel&, EntryId)) {
+    const EntryId s = selectedEntry();
+    const bool open = itemOf(s) && itemOf(s)->isExpanded();
+    const EntryId moved = step(model_, s);
+    if (moved == noEntry)
+        return;
+    if (open)
+        expanded_.insert(moved);
+    rebuild(moved);
 }
 
-void CPRGTreeView::moveDown() {
-    const EntryId moved = kadro::moveDown(model_, selectedEntry());
-    if (moved != noEntry)
-        rebuild(moved);
+void CPRGTreeView::moveUpward() {
+    move(&kadro::moveUp);
+}
+
+void CPRGTreeView::moveDownward() {
+    move(&kadro::moveDown);
 }
 
 void CPRGTreeView::attribute() {
     const EntryId s = selectedEntry();
-    auto fields = attributeDialogFor(model_, s);
-    if (!fields || !editEntryFields(*fields, this))
+    const auto fields = attributeDialogFor(model_, s);
+    if (!fields)
         return;
-    applyAttribute(model_, s, *fields);
-    rebuild(s);
+    if (const auto confirmed = runDialog(*fields)) {
+        applyAttribute(model_, s, *confirmed);
+        rebuild(s);
+    }
 }
 
 void CPRGTreeView::output() {
-    DialogFilePrompt prompt(this);
-    const ProjectOutputReport report = outputProject(model_, prompt, *settings_, ui_);
-    rebuild(selectedEntry());
+    const ProjectOutputReport report = outputProject(model_, *prompt_, *settings_, ui_);
+    rebuild(model_.tree.root());
+    expandEntry(model_.tree.root());
     if (report.written)
-        Q_EMIT statusMessage(QStringLiteral("Project output: %1 files in %2")
-                                 .arg(report.files.size())
-                                 .arg(QDir::toNativeSeparators(QString::fromStdString(
-                                     projectOutputDirectory(model_.projectPath)))));
+        host_.showStatus(
+            QStringLiteral("Project output: %1 files written in %2")
+                .arg(report.files.size())
+                .arg(QString::fromStdString(projectOutputDirectory(model_.projectPath))));
 }
 
 void CPRGTreeView::load() {
-    DialogFilePrompt prompt(this);
-    if (loadProject(model_, prompt, *settings_, ui_))
-        rebuild(model_.tree.root());
+    if (loadProject(model_, *prompt_, *settings_, ui_))
+        expanded_ = {model_.tree.root()};
+    rebuild(model_.tree.root());
 }
 
 void CPRGTreeView::save() {
-    DialogFilePrompt prompt(this);
-    if (saveProject(model_, prompt, *settings_, ui_))
-        rebuild(selectedEntry());
+    saveProject(model_, *prompt_, *settings_, ui_);
+    rebuild(selectedEntry());
 }
 
 void CPRGTreeView::saveAs() {
-    DialogFilePrompt prompt(this);
-    if (saveProjectAs(model_, prompt, *settings_, ui_))
-        rebuild(selectedEntry());
+    saveProjectAs(model_, *prompt_, *settings_, ui_);
+    rebuild(selectedEntry());
 }
 
 void CPRGTreeView::newProject() {
-    DialogFilePrompt prompt(this);
-    if (kadro::newProject(model_, prompt, *settings_, ui_))
-        rebuild(model_.tree.root());
+    if (kadro::newProject(model_, *prompt_, *settings_, ui_))
+        expanded_.clear();
+    rebuild(model_.tree.root());
+}
+
+void CPRGTreeView::startUp() {
+    startedUp_ = true;
+    startUpProject(model_, *settings_, ui_);
+    expanded_.clear(); // the remembered project shows collapsed
+    rebuild(model_.tree.root());
+}
+
+// --- Gestures
+
+void CPRGTreeView::showEvent(QShowEvent* event) {
+    QTreeWidget::showEvent(event);
+    if (!startedUp_)
+        startUp();
+}
+
+// Escape gives up a drag without moving anything.
+void CPRGTreeView::keyPressEvent(QKeyEvent* event) {
+    if (dragging_ && event->key() == Qt::Key_Escape) {
+        endDrag();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void CPRGTreeView::keyReleaseEvent(QKeyEvent* event) {
+    const EntryId s = selectedEntry();
+    const bool plain = event->modifiers() == Qt::NoModifier && !event->isAutoRepeat();
+    if (plain && s != noEntry && event->key() == Qt::Key_Insert) {
+        add();
+        return;
+    }
+    if (plain && s != noEntry && event->key() == Qt::Key_Delete) {
+        if (s != model_.tree.root())
+            remove();
+        return;
+    }
+    QTreeWidget::keyReleaseEvent(event);
 }
 
 void CPRGTreeView::contextMenuEvent(QContextMenuEvent* event) {
@@ -265,43 +330,172 @@ void CPRGTreeView::contextMenuEvent(QContextMenuEvent* event) {
         setCurrentItem(item);
     setFocus();
     updateActions();
-    contextMenu_->popup(event->globalPos());
-}
-
-void CPRGTreeView::keyReleaseEvent(QKeyEvent* event) {
-    if (selectedEntry() != noEntry) {
-        if (event->key() == Qt::Key_Insert)
-            return add();
-        if (event->key() == Qt::Key_Delete) {
-            if (selectedEntry() != model_.tree.root())
-                remove();
-            return;
-        }
-    }
-    QTreeWidget::keyReleaseEvent(event);
+    contextMenu_->exec(event->globalPos());
 }
 
 void CPRGTreeView::mouseDoubleClickEvent(QMouseEvent* event) {
     QTreeWidget::mouseDoubleClickEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
     const auto record = model_.recordOf(selectedEntry());
     if (!record)
         return;
-    // Relative paths in a project are taken from the project's folder.
+    // A relative path in a project is taken from the project's folder, as the output takes it.
     const QDir folder(QString::fromStdString(projectOutputDirectory(model_.projectPath)));
-    document_.openAndShow(folder.absoluteFilePath(QString::fromStdString(record->path)));
+    host_.openItemDocument(folder.absoluteFilePath(QString::fromStdString(record->path)));
 }
 
-void CPRGTreeView::dropEvent(QDropEvent* event) {
-    // The tree control never moves items itself: the core decides and the view is rebuilt.
-    event->setDropAction(Qt::IgnoreAction);
-    event->accept();
-    const EntryId source = selectedEntry();
-    const EntryId target = entryOf(itemAt(event->position().toPoint()));
+// --- Drag and drop
+
+void CPRGTreeView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        pressPos_ = event->position().toPoint();
+        pressed_ = entryOf(itemAt(pressPos_));
+    }
+    QTreeWidget::mousePressEvent(event);
+}
+
+void CPRGTreeView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    if (dragging_) {
+        dragMoveTo(pos);
+        return;
+    }
+    if ((event->buttons() & Qt::LeftButton) && pressed_ != noEntry &&
+        (pos - pressPos_).manhattanLength() >= QApplication::startDragDistance()) {
+        const EntryId source = pressed_;
+        pressed_ = noEntry;
+        if (beginDrag(itemOf(source))) {
+            dragMoveTo(pos);
+            return;
+        }
+    }
+    QTreeWidget::mouseMoveEvent(event);
+}
+
+void CPRGTreeView::mouseReleaseEvent(QMouseEvent* event) {
+    pressed_ = noEntry;
+    if (dragging_ && event->button() == Qt::LeftButton) {
+        finishDrag();
+        return;
+    }
+    QTreeWidget::mouseReleaseEvent(event);
+}
+
+bool CPRGTreeView::beginDrag(QTreeWidgetItem* source) {
+    const EntryId id = entryOf(source);
+    if (id == noEntry || id == model_.tree.root() || dragging_)
+        return false;
+    source_ = id;
+    target_ = noEntry;
+    dragging_ = true;
+    // The picture that follows the cursor: the entry's icon and label. It takes no input, so
+    // the tree keeps receiving the mouse while the picture sits under the cursor.
+    const QRect rect = visualItemRect(source);
+    QPixmap image(rect.size().expandedTo(QSize(16, 16)));
+    image.fill(palette().color(QPalette::Base));
+    {
+        QPainter p(&image);
+        source->icon(0).paint(&p, QRect(2, (image.height() - 16) / 2, 16, 16));
+        p.setPen(palette().color(QPalette::Text));
+        p.drawText(image.rect().adjusted(22, 0, 0, 0), Qt::AlignVCenter, source->text(0));
+    }
+    dragImage_ =
+        new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput);
+    dragImage_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    dragImage_->setWindowOpacity(0.7);
+    dragImage_->setPixmap(image);
+    dragImage_->resize(image.size());
+    moveDragImage();
+    dragImage_->show();
+    const QRect client = viewport()->rect();
+    dragTop_ = viewport()->mapToGlobal(client.topLeft()).y();
+    dragBottom_ = viewport()->mapToGlobal(client.bottomLeft()).y();
+    viewport()->grabMouse(); // the viewport, where the view takes its mouse events
+    scrollTimer_.start();
+    return true;
+}
+
+void CPRGTreeView::moveDragImage() {
+    if (dragImage_)
+        dragImage_->move(QCursor::pos());
+}
+
+void CPRGTreeView::dragMoveTo(const QPoint& viewportPos) {
+    if (!dragging_)
+        return;
+    moveDragImage();
+    if (viewport()->rect().contains(viewportPos)) {
+        viewport()->setCursor(Qt::ArrowCursor);
+        setDropTarget(entryOf(itemAt(viewportPos)));
+    } else {
+        viewport()->setCursor(Qt::ForbiddenCursor);
+        setDropTarget(noEntry);
+    }
+}
+
+// The drop target is shown as a selected entry would be.
+void CPRGTreeView::setDropTarget(EntryId target) {
+    if (target == target_)
+        return;
+    if (QTreeWidgetItem* old = itemOf(target_)) {
+        old->setData(0, Qt::BackgroundRole, QVariant());
+        old->setData(0, Qt::ForegroundRole, QVariant());
+    }
+    target_ = target;
+    if (QTreeWidgetItem* item = itemOf(target_)) {
+        item->setBackground(0, palette().highlight());
+        item->setForeground(0, palette().highlightedText());
+    }
+}
+
+// While the cursor is above or below the tree, the tree scrolls a line per tick.
+void CPRGTreeView::scrollTick() {
+    moveDragImage();
+    const int y = QCursor::pos().y();
+    QScrollBar* bar = verticalScrollBar();
+    if (y < dragTop_) {
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        setDropTarget(noEntry);
+    } else if (y > dragBottom_) {
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        setDropTarget(noEntry);
+    }
+}
+
+void CPRGTreeView::finishDrag() {
+    if (!dragging_)
+        return;
+    const EntryId source = source_;
+    const EntryId target = target_;
+    endDrag();
+    dropOn(source, target);
+}
+
+void CPRGTreeView::endDrag() {
+    setDropTarget(noEntry);
+    delete dragImage_;
+    viewport()->releaseMouse();
+    scrollTimer_.stop();
+    viewport()->unsetCursor();
+    dragging_ = false;
+    source_ = noEntry;
+}
+
+void CPRGTreeView::dropOn(EntryId source, EntryId target) {
     const DropResult result = dropEntry(model_, source, target);
-    if (result.outcome == DropOutcome::Refused)
-        QApplication::beep();
-    if (result.outcome == DropOutcome::Moved)
+    switch (result.outcome) {
+    case DropOutcome::Moved:
         rebuild(result.moved);
+        expandEntry(model_.tree.parent(result.moved));
+        break;
+    case DropOutcome::Refused:
+        Q_EMIT dropRefused();
+        QApplication::beep();
+        break;
+    case DropOutcome::Nothing:
+        break;
+    }
 }
 
 } // namespace kadro::gui

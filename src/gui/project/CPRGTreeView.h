@@ -1,76 +1,135 @@
 #pragma once
 
+#include "common/UserInterface.h"
+#include "project/ProjectEditing.h"
 #include "project/ProjectModel.h"
 
+#include <QPointer>
+#include <QTimer>
 #include <QTreeWidget>
 
+#include <memory>
+#include <set>
 #include <vector>
 
 class QAction;
+class QLabel;
 class QMenu;
-
-namespace kadro {
-class UserInterface;
-class SettingsStore;
-} // namespace kadro
 
 namespace kadro::gui {
 
-class CKadroDoc;
+class QtFilePrompt;
+class RegistrySettingsStore;
 
-// The left-hand pane: the project of converted pictures as a tree the person builds with the
-// Project commands, the context menu, Insert / Delete and drag and drop. The rules live in the
-// core; this view shows the tree and asks the questions.
+// What the project tree asks of the window around it.
+class ProjectTreeHost {
+public:
+    virtual ~ProjectTreeHost() = default;
+    // The size of the picture in the document: a new sub block starts with it.
+    virtual QSize pictureSize() const = 0;
+    // Opens an item's document and shows it at 1:1.
+    virtual void openItemDocument(const QString& path) = 0;
+    virtual void showStatus(const QString& text) = 0;
+};
+
+// The project tree pane. It draws what the project model holds and turns gestures (commands,
+// keys, double clicks, drags) into the model's operations; the rules live in the model.
 class CPRGTreeView : public QTreeWidget {
     Q_OBJECT
 public:
-    static constexpr int attributeCommand = 32846;
+    static constexpr int entryRole = Qt::UserRole;        // the entry's handle in the model
+    static constexpr int itemDataRole = Qt::UserRole + 1; // its link to the records
+    static constexpr int contextMenuId = 166;
+    static constexpr int scrollTimerMs = 75;
+    static const QString contextMenuTitle; // "GROUP"
 
-    CPRGTreeView(CKadroDoc& document, UserInterface& ui, QWidget* parent = nullptr);
+    CPRGTreeView(UserInterface& ui, ProjectTreeHost& host, QWidget* parent = nullptr);
     ~CPRGTreeView() override;
 
-    const std::vector<QAction*>& actions() const { return actions_; }
+    const ProjectModel& model() const { return model_; }
+    // The action of a command id (Project menu and New Project), or nullptr.
     QAction* action(int id) const;
+    const std::vector<QAction*>& actions() const { return actions_; }
+    QMenu* contextMenu() const { return contextMenu_; }
     void updateActions();
 
-    ProjectModel& model() { return model_; }
+    QTreeWidgetItem* itemOf(EntryId id) const;
+    EntryId entryOf(const QTreeWidgetItem* item) const;
     EntryId selectedEntry() const;
-    void selectEntry(EntryId entry);
-    // The first display: the root, then the remembered project.
-    void startUp();
+    void selectEntry(EntryId id);
 
+    // The commands, callable as the menus call them.
     void add();
     void remove();
-    void moveUp();
-    void moveDown();
+    void moveUpward();
+    void moveDownward();
     void attribute();
     void output();
     void load();
     void save();
     void saveAs();
     void newProject();
+    // The first display: a root, then the project remembered from the last run.
+    void startUp();
+
+    // Dragging, as the mouse drives it: begin over an entry, move (viewport coordinates),
+    // release. A drag never starts from the root.
+    bool beginDrag(QTreeWidgetItem* source);
+    void dragMoveTo(const QPoint& viewportPos);
+    void finishDrag();
+    bool isDragging() const { return dragging_; }
+    QTreeWidgetItem* dropTarget() const { return itemOf(target_); }
 
 Q_SIGNALS:
-    void statusMessage(const QString& text);
+    // A drop the tree does not allow; the view beeps as well.
+    void dropRefused();
 
 protected:
-    void contextMenuEvent(QContextMenuEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
-    QAction* addCommand(int id, const QString& text, void (CPRGTreeView::*handler)());
+    void createActions();
+    void createContextMenu();
+    QAction* addAction(int id, void (CPRGTreeView::*handler)());
     void rebuild(EntryId select);
-    QTreeWidgetItem* makeItem(EntryId entry);
-    EntryId entryOf(const QTreeWidgetItem* item) const;
+    void addItems(QTreeWidgetItem* parent, EntryId id);
+    void expandEntry(EntryId id);
+    std::optional<EntryFields> runDialog(const EntryFields& fields);
+    void move(EntryId (*step)(ProjectModel&, EntryId));
+    void dropOn(EntryId source, EntryId target);
+    void setDropTarget(EntryId target);
+    void scrollTick();
+    void moveDragImage();
+    void endDrag();
 
-    CKadroDoc& document_;
-    UserInterface& ui_;
     ProjectModel model_;
-    std::unique_ptr<SettingsStore> settings_;
+    UserInterface& ui_;
+    ProjectTreeHost& host_;
+    // Held apart so that this header does not bring the core's file prompt into the GUI's.
+    std::unique_ptr<QtFilePrompt> prompt_;
+    std::unique_ptr<RegistrySettingsStore> settings_;
     std::vector<QAction*> actions_;
-    QMenu* contextMenu_;
+    std::vector<QAction*> contextActions_;
+    QMenu* contextMenu_ = nullptr;
+    std::set<EntryId> expanded_;
+    bool startedUp_ = false;
+
+    QPoint pressPos_;
+    EntryId pressed_ = noEntry;
+    EntryId source_ = noEntry;
+    EntryId target_ = noEntry;
+    bool dragging_ = false;
+    int dragTop_ = 0;
+    int dragBottom_ = 0;
+    QTimer scrollTimer_;
+    QPointer<QLabel> dragImage_;
 };
 
 } // namespace kadro::gui
