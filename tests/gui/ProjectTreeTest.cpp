@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -275,6 +276,27 @@ private Q_SLOTS:
         QCOMPARE(childLabels(find(QStringLiteral("G2"))), QStringList({QStringLiteral("I1")}));
         // The root cannot be dragged.
         QVERIFY(!view().beginDrag(root()));
+    }
+
+    // Holding a dragged entry above or below the tree scrolls it a line at each tick.
+    void dragScrollsWhileTheCursorIsOutside() {
+        for (int i = 0; i < 40; ++i)
+            add(QStringLiteral("Untitled"), QStringLiteral("S%1").arg(i));
+        view().resize(200, 120);
+        QScrollBar* bar = view().verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        QVERIFY(view().beginDrag(find(QStringLiteral("S0"))));
+        const QPoint below = view().viewport()->mapToGlobal(QPoint(20, 200));
+        QCursor::setPos(below);
+        if (QCursor::pos() != below)
+            QSKIP("this platform does not move the cursor");
+        QTRY_VERIFY(bar->value() > 0);
+        QVERIFY(!view().dropTarget());
+        const int scrolled = bar->value();
+        QCursor::setPos(view().viewport()->mapToGlobal(QPoint(20, -40)));
+        QTRY_VERIFY(bar->value() < scrolled);
+        view().finishDrag(); // no target: nothing moves
+        QCOMPARE(root()->child(39)->text(0), QStringLiteral("S0"));
     }
 
     void insertAndDeleteKeys() {
