@@ -18,7 +18,7 @@ struct LogoDocument {
     kadro::test::TempDir dir;
     std::string path = dir.file("logo.kdr");
     LogoDocument() {
-        const auto doc = kadro::test::makeDocument(kadro::test::logoSpec());
+        const auto doc = kadro::test::makeDocument(kadro::test::logoPlan());
         EXPECT_TRUE(kadro::fileio::writeFile(path, kadro::kdrBytes(doc), nullptr));
     }
 };

@@ -11,7 +11,7 @@ namespace kadro::test {
 
 // A converted document made by hand: names and attributes in cell order, the palette entries
 // (the rest 0xFFFF), the PGT and the bank start rows (the first must be 0).
-struct DocumentSpec {
+struct DocumentPlan {
     int width = 16, height = 16, charSize = 0, colourCount = 0, colourMode = 0;
     std::vector<std::uint16_t> names;
     std::vector<std::uint8_t> attributes;
@@ -21,34 +21,34 @@ struct DocumentSpec {
     std::vector<std::int16_t> bankSizes;
 };
 
-inline KdrDocument makeDocument(const DocumentSpec& spec) {
+inline KdrDocument makeDocument(const DocumentPlan& plan) {
     KdrDocument doc;
     auto& s = doc.settings;
     s.pictureType = 3;
-    s.width = spec.width;
-    s.height = spec.height;
-    s.charSize = static_cast<std::uint8_t>(spec.charSize);
-    s.colourCount = static_cast<std::uint8_t>(spec.colourCount);
-    s.colourMode = static_cast<std::uint8_t>(spec.colourMode);
-    s.mapBytes = static_cast<std::int32_t>(3 * spec.names.size());
+    s.width = plan.width;
+    s.height = plan.height;
+    s.charSize = static_cast<std::uint8_t>(plan.charSize);
+    s.colourCount = static_cast<std::uint8_t>(plan.colourCount);
+    s.colourMode = static_cast<std::uint8_t>(plan.colourMode);
+    s.mapBytes = static_cast<std::int32_t>(3 * plan.names.size());
     s.paletteBytes = paletteCodeBytes;
-    s.patternBytes = static_cast<std::int32_t>(spec.pattern.size());
+    s.patternBytes = static_cast<std::int32_t>(plan.pattern.size());
     s.bankStartRows.fill(-1);
-    for (std::size_t k = 0; k < spec.bankStartRows.size(); ++k)
-        s.bankStartRows[k] = spec.bankStartRows[k];
-    for (std::size_t k = 0; k < spec.bankSizes.size(); ++k)
-        s.bankSizes[k] = spec.bankSizes[k];
+    for (std::size_t k = 0; k < plan.bankStartRows.size(); ++k)
+        s.bankStartRows[k] = plan.bankStartRows[k];
+    for (std::size_t k = 0; k < plan.bankSizes.size(); ++k)
+        s.bankSizes[k] = plan.bankSizes[k];
     bytes::ByteWriter map;
-    for (auto name : spec.names)
+    for (auto name : plan.names)
         map.u16(name);
-    for (std::size_t i = 0; i < spec.names.size(); ++i)
-        map.u8(i < spec.attributes.size() ? spec.attributes[i] : 0);
+    for (std::size_t i = 0; i < plan.names.size(); ++i)
+        map.u8(i < plan.attributes.size() ? plan.attributes[i] : 0);
     doc.results.mapData = map.take();
     bytes::ByteWriter palette;
     for (std::size_t i = 0; i < 256; ++i)
-        palette.u16(i < spec.palette.size() ? spec.palette[i] : 0xFFFF);
+        palette.u16(i < plan.palette.size() ? plan.palette[i] : 0xFFFF);
     doc.results.paletteCodes = palette.take();
-    doc.results.patternData = spec.pattern;
+    doc.results.patternData = plan.pattern;
     return doc;
 }
 
@@ -60,15 +60,15 @@ inline std::vector<std::uint8_t> counting(std::size_t n) {
 }
 
 // The "logo" picture: 16 x 16, 16 colours, "8*8", four tiles in one bank of 128 bytes.
-inline DocumentSpec logoSpec() {
-    DocumentSpec spec;
-    spec.names = {0, 1, 2, 3};
-    spec.attributes = {0, 1, 2, 3};
+inline DocumentPlan logoPlan() {
+    DocumentPlan plan;
+    plan.names = {0, 1, 2, 3};
+    plan.attributes = {0, 1, 2, 3};
     for (std::uint16_t i = 0; i < 64; ++i)
-        spec.palette.push_back(static_cast<std::uint16_t>(0x0100 * (i % 4) + i));
-    spec.pattern = counting(128);
-    spec.bankSizes = {128};
-    return spec;
+        plan.palette.push_back(static_cast<std::uint16_t>(0x0100 * (i % 4) + i));
+    plan.pattern = counting(128);
+    plan.bankSizes = {128};
+    return plan;
 }
 
 } // namespace kadro::test

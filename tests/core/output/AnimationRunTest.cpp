@@ -27,17 +27,17 @@ struct FakeConverter {
         const auto it = tileCounts.find(path);
         if (it == tileCounts.end())
             return std::nullopt;
-        test::DocumentSpec spec;
-        spec.width = 8 * it->second;
-        spec.height = 8;
-        spec.pattern.assign(start, 0xFF);
+        test::DocumentPlan plan;
+        plan.width = 8 * it->second;
+        plan.height = 8;
+        plan.pattern.assign(start, 0xFF);
         for (int i = 0; i < it->second; ++i) {
-            spec.names.push_back(static_cast<std::uint16_t>(start / 32 + i));
-            spec.pattern.insert(spec.pattern.end(), 32, static_cast<std::uint8_t>(i));
+            plan.names.push_back(static_cast<std::uint16_t>(start / 32 + i));
+            plan.pattern.insert(plan.pattern.end(), 32, static_cast<std::uint8_t>(i));
         }
-        spec.palette = {0x0130, 0x0201};
-        spec.bankSizes = {static_cast<std::int16_t>(spec.pattern.size())};
-        return test::makeDocument(spec);
+        plan.palette = {0x0130, 0x0201};
+        plan.bankSizes = {static_cast<std::int16_t>(plan.pattern.size())};
+        return test::makeDocument(plan);
     }
 };
 

@@ -14,7 +14,7 @@
 namespace kadro {
 namespace {
 
-using test::DocumentSpec;
+using test::DocumentPlan;
 using test::makeDocument;
 
 struct Written {
@@ -37,7 +37,7 @@ std::unique_ptr<Written> writeBoth(const KdrDocument& doc, const OutputChoices& 
 }
 
 TEST(AsmWriter, LogoExampleLineByLine) {
-    const auto doc = makeDocument(test::logoSpec());
+    const auto doc = makeDocument(test::logoPlan());
     const auto out = writeBoth(doc, {.pgtAsText = true});
     ASSERT_TRUE(out->ok);
     EXPECT_EQ(
@@ -85,15 +85,15 @@ TEST(AsmWriter, LogoExampleLineByLine) {
 }
 
 TEST(AsmWriter, WideStripsGetTheirOwnTables) {
-    DocumentSpec spec;
-    spec.width = 264;
-    spec.height = 8;
+    DocumentPlan plan;
+    plan.width = 264;
+    plan.height = 8;
     for (std::uint16_t i = 0; i < 33; ++i)
-        spec.names.push_back(i);
-    spec.attributes.assign(33, 1);
-    spec.pattern = test::counting(33 * 32);
-    spec.bankSizes = {33 * 32};
-    const auto doc = makeDocument(spec);
+        plan.names.push_back(i);
+    plan.attributes.assign(33, 1);
+    plan.pattern = test::counting(33 * 32);
+    plan.bankSizes = {33 * 32};
+    const auto doc = makeDocument(plan);
     const ConvertedData data(doc.settings, doc.results);
     test::RecordingUserInterface ui;
     AsmWriter writer(data, ui);
@@ -117,15 +117,15 @@ TEST(AsmWriter, WideStripsGetTheirOwnTables) {
 }
 
 TEST(AsmWriter, SixteenPixelTilesShortenTheLines) {
-    DocumentSpec spec;
-    spec.width = 512;
-    spec.height = 64;
-    spec.charSize = 3;
-    spec.names.assign(32 * 4, 0x102);
-    spec.attributes.assign(32 * 4, 3);
-    spec.pattern = test::counting(128);
-    spec.bankSizes = {128};
-    const auto doc = makeDocument(spec);
+    DocumentPlan plan;
+    plan.width = 512;
+    plan.height = 64;
+    plan.charSize = 3;
+    plan.names.assign(32 * 4, 0x102);
+    plan.attributes.assign(32 * 4, 3);
+    plan.pattern = test::counting(128);
+    plan.bankSizes = {128};
+    const auto doc = makeDocument(plan);
     const ConvertedData data(doc.settings, doc.results);
     test::RecordingUserInterface ui;
     const std::string text = AsmWriter(data, ui).nameTables("P");
@@ -138,28 +138,28 @@ TEST(AsmWriter, SixteenPixelTilesShortenTheLines) {
 }
 
 TEST(AsmWriter, IrqTableCountsRowsPerBank) {
-    DocumentSpec spec;
-    spec.width = 8;
-    spec.height = 192;
-    spec.names.assign(24, 0);
-    spec.pattern.assign(2 * 0x2000 + 32, 0);
-    spec.bankStartRows = {0, 64, 128};
-    spec.bankSizes = {32, 32, 32};
-    const auto doc = makeDocument(spec);
+    DocumentPlan plan;
+    plan.width = 8;
+    plan.height = 192;
+    plan.names.assign(24, 0);
+    plan.pattern.assign(2 * 0x2000 + 32, 0);
+    plan.bankStartRows = {0, 64, 128};
+    plan.bankSizes = {32, 32, 32};
+    const auto doc = makeDocument(plan);
     const ConvertedData data(doc.settings, doc.results);
     test::RecordingUserInterface ui;
     EXPECT_EQ(AsmWriter(data, ui).irqTable("X"), "X_irq:\n\tdb\t$3F,$3F\n");
 }
 
 TEST(AsmWriter, BanksOfOddSizesInText) {
-    DocumentSpec spec;
-    spec.width = 8;
-    spec.height = 16;
-    spec.names = {0, 0};
-    spec.pattern = test::counting(0x2000 + 20);
-    spec.bankStartRows = {0, 8};
-    spec.bankSizes = {0, 20};
-    const auto doc = makeDocument(spec);
+    DocumentPlan plan;
+    plan.width = 8;
+    plan.height = 16;
+    plan.names = {0, 0};
+    plan.pattern = test::counting(0x2000 + 20);
+    plan.bankStartRows = {0, 8};
+    plan.bankSizes = {0, 20};
+    const auto doc = makeDocument(plan);
     const ConvertedData data(doc.settings, doc.results);
     test::RecordingUserInterface ui;
     EXPECT_EQ(AsmWriter(data, ui).pgtText(doc.results.patternData, "G"),
@@ -169,7 +169,7 @@ TEST(AsmWriter, BanksOfOddSizesInText) {
 }
 
 TEST(AsmWriter, InterleaveWorksOnACopy) {
-    const auto doc = makeDocument(test::logoSpec());
+    const auto doc = makeDocument(test::logoPlan());
     const auto before = doc.results.patternData;
     const auto wide = writeBoth(doc, {.wide = true}, "logo_pgt.bin");
     ASSERT_TRUE(wide->ok);
@@ -191,7 +191,7 @@ TEST(AsmWriter, InterleaveWorksOnACopy) {
 
 TEST(AsmWriter, FailedFilesAreReportedAndStopTheRest) {
     test::TempDir dir;
-    const auto doc = makeDocument(test::logoSpec());
+    const auto doc = makeDocument(test::logoPlan());
     const ConvertedData data(doc.settings, doc.results);
     const std::string missing = dir.file("no-such-folder/x_pgt.bin");
     test::RecordingUserInterface ui;

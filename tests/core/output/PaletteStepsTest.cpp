@@ -71,7 +71,7 @@ TEST(PaletteSteps, WritesPalStepOrRefusesABadFile) {
 }
 
 TEST(ScratchBinaries, HoldPgtNamesAndTheFirst32Entries) {
-    const auto doc = test::makeDocument(test::logoSpec());
+    const auto doc = test::makeDocument(test::logoPlan());
     const auto scratch = ScratchBinaries::from(ConvertedData(doc.settings, doc.results));
     test::TempDir dir;
     test::RecordingUserInterface ui;

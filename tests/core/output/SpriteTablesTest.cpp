@@ -7,26 +7,26 @@
 namespace kadro {
 namespace {
 
-using test::DocumentSpec;
+using test::DocumentPlan;
 
 const std::string header = "\t\t;\xB8\xF6\xCA\xFD,\xC4\xA3\xCA\xBD\n";
 const std::string tileComment = "\t;Y\xD7\xF8\xB1\xEA,\xD7\xD6\xC4\xA3\xCB\xF7\xD2\xFD,"
                                 "\xD7\xB4\xCC\xAC\xCE\xBB ,X\xD7\xF8\xB1\xEA,";
 
 // A 4 x 3 grid of 8 x 8 tiles; 0 is the background name.
-DocumentSpec grid(std::vector<std::uint16_t> names, std::vector<std::uint8_t> attributes = {}) {
-    DocumentSpec spec;
-    spec.width = 32;
-    spec.height = 24;
-    spec.names = std::move(names);
-    spec.attributes = std::move(attributes);
-    spec.pattern.assign(32, 0);
-    spec.bankSizes = {32};
-    return spec;
+DocumentPlan grid(std::vector<std::uint16_t> names, std::vector<std::uint8_t> attributes = {}) {
+    DocumentPlan plan;
+    plan.width = 32;
+    plan.height = 24;
+    plan.names = std::move(names);
+    plan.attributes = std::move(attributes);
+    plan.pattern.assign(32, 0);
+    plan.bankSizes = {32};
+    return plan;
 }
 
-std::string sprites(const DocumentSpec& spec, bool extended = false) {
-    const auto doc = test::makeDocument(spec);
+std::string sprites(const DocumentPlan& plan, bool extended = false) {
+    const auto doc = test::makeDocument(plan);
     return SpriteTables::text(ConvertedData(doc.settings, doc.results), "S", extended);
 }
 
@@ -62,14 +62,14 @@ TEST(SpriteTables, NothingWhenEveryTileIsBackground) {
 
 TEST(SpriteTables, ExtendedFormatRepacksNameBits) {
     // Name 0x2C5: bits 0-5 = 5, bits 6-8 = 3, bits 9-10 = 1.
-    auto spec = grid({0, 0x2C5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {0, 0x01});
-    spec.charSize = 2; // 16 x 8 tiles: mode $08, x in 16-pixel steps
-    spec.width = 64;
-    spec.pattern.assign(64, 0);
-    spec.bankSizes = {64};
-    EXPECT_EQ(sprites(spec, true),
+    auto plan = grid({0, 0x2C5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {0, 0x01});
+    plan.charSize = 2; // 16 x 8 tiles: mode $08, x in 16-pixel steps
+    plan.width = 64;
+    plan.pattern.assign(64, 0);
+    plan.bankSizes = {64};
+    EXPECT_EQ(sprites(plan, true),
               "S0:\n\tdb\t$01,$08" + header + "\tdb\t$00,$45,$0D,$00" + tileComment + "0\n");
-    EXPECT_NE(sprites(spec, false).find("\tdb\t$00,$C5,$01,$00"), std::string::npos);
+    EXPECT_NE(sprites(plan, false).find("\tdb\t$00,$C5,$01,$00"), std::string::npos);
 }
 
 TEST(SpriteTables, GrowthFollowsTheNeighbourOrder) {
@@ -83,14 +83,14 @@ TEST(SpriteTables, GrowthFollowsTheNeighbourOrder) {
 }
 
 TEST(SpriteTables, LargeGroupsAreSplit) {
-    DocumentSpec spec;
-    spec.width = 256;
-    spec.height = 72; // 32 x 9 tiles: 287 of them form one group
-    spec.names.assign(32 * 9, 2);
-    spec.names[0] = 0;
-    spec.pattern.assign(32, 0);
-    spec.bankSizes = {32};
-    const auto text = sprites(spec);
+    DocumentPlan plan;
+    plan.width = 256;
+    plan.height = 72; // 32 x 9 tiles: 287 of them form one group
+    plan.names.assign(32 * 9, 2);
+    plan.names[0] = 0;
+    plan.pattern.assign(32, 0);
+    plan.bankSizes = {32};
+    const auto text = sprites(plan);
     EXPECT_NE(text.find("S0:\n\tdb\t$FF,$10"), std::string::npos);
     EXPECT_NE(text.find("S1:\n\tdb\t$20,$10"), std::string::npos);
     EXPECT_EQ(text.find("S2:"), std::string::npos);

@@ -16,22 +16,22 @@ namespace kadro {
 namespace {
 
 namespace fs = std::filesystem;
-using test::DocumentSpec;
+using test::DocumentPlan;
 
 // 256 x 192 in 8 x 8 tiles over three banks starting at rows 0, 64 and 128.
-DocumentSpec screenSpec() {
-    DocumentSpec spec;
-    spec.width = 256;
-    spec.height = 192;
+DocumentPlan screenSpec() {
+    DocumentPlan plan;
+    plan.width = 256;
+    plan.height = 192;
     for (int i = 0; i < 768; ++i)
-        spec.names.push_back(static_cast<std::uint16_t>(i));
-    spec.attributes.assign(768, 1);
+        plan.names.push_back(static_cast<std::uint16_t>(i));
+    plan.attributes.assign(768, 1);
     for (int i = 0; i < 64; ++i)
-        spec.palette.push_back(static_cast<std::uint16_t>(0x100 * (i % 4) + i));
-    spec.pattern = test::counting(2 * 0x2000 + 32);
-    spec.bankStartRows = {0, 64, 128};
-    spec.bankSizes = {32, 32, 32};
-    return spec;
+        plan.palette.push_back(static_cast<std::uint16_t>(0x100 * (i % 4) + i));
+    plan.pattern = test::counting(2 * 0x2000 + 32);
+    plan.bankStartRows = {0, 64, 128};
+    plan.bankSizes = {32, 32, 32};
+    return plan;
 }
 
 std::optional<std::vector<std::uint8_t>> build(const KdrDocument& doc,
@@ -78,12 +78,12 @@ TEST(TestRom, LaysOutEveryArea) {
 }
 
 TEST(TestRom, FlagsAndSingleBank) {
-    auto spec = test::logoSpec();
-    spec.colourCount = 1;
-    spec.colourMode = 2;
-    spec.pattern.resize(64); // 4 colours: 16 bytes a tile
-    spec.bankSizes = {64};
-    const auto doc = test::makeDocument(spec);
+    auto plan = test::logoPlan();
+    plan.colourCount = 1;
+    plan.colourMode = 2;
+    plan.pattern.resize(64); // 4 colours: 16 bytes a tile
+    plan.bankSizes = {64};
+    const auto doc = test::makeDocument(plan);
     test::RecordingUserInterface ui;
     const auto rom = build(doc, ui);
     ASSERT_TRUE(rom);
@@ -102,11 +102,11 @@ TEST(TestRom, FlagsAndSingleBank) {
 
 TEST(TestRom, TakesTheLowerLeftAttributeThatTheNameTableTextLeavesOut) {
     // 2 x 3 cells: the block at cell 0 has a lower-left cell (4) but no lower-right one (6).
-    test::DocumentSpec spec = test::logoSpec();
-    spec.height = 24;
-    spec.names = {0, 1, 2, 3, 0, 1};
-    spec.attributes = {0, 0, 0, 0, 1, 0};
-    const auto doc = test::makeDocument(spec);
+    test::DocumentPlan plan = test::logoPlan();
+    plan.height = 24;
+    plan.names = {0, 1, 2, 3, 0, 1};
+    plan.attributes = {0, 0, 0, 0, 1, 0};
+    const auto doc = test::makeDocument(plan);
     test::RecordingUserInterface ui;
     const auto rom = build(doc, ui);
     ASSERT_TRUE(rom);
@@ -117,15 +117,15 @@ TEST(TestRom, TakesTheLowerLeftAttributeThatTheNameTableTextLeavesOut) {
 }
 
 TEST(TestRom, RefusesWhatDoesNotFit) {
-    auto spec = test::logoSpec();
-    spec.pattern.resize(0x7D000, 0); // names land at 0x7E000
-    const auto doc = test::makeDocument(spec);
+    auto plan = test::logoPlan();
+    plan.pattern.resize(0x7D000, 0); // names land at 0x7E000
+    const auto doc = test::makeDocument(plan);
     test::RecordingUserInterface ui;
     EXPECT_FALSE(build(doc, ui));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].find("0x7E000"), std::string::npos) << ui.messages[0];
 
-    const auto logo = test::makeDocument(test::logoSpec());
+    const auto logo = test::makeDocument(test::logoPlan());
     const std::vector<std::uint8_t> shortTemplate(0x1000, 0xFF);
     EXPECT_FALSE(TestRom::build(shortTemplate, ConvertedData(logo.settings, logo.results), 0, ui));
     EXPECT_EQ(ui.messages.size(), 2u);
