@@ -27,19 +27,17 @@ std::string nameFileName(int number) {
 }
 
 std::string indexRecord(const std::string& stem, std::size_t patternLength, int firstName) {
-    char line[128];
-    std::string text = stem + "_BG:\n";
-    std::snprintf(
-        line, sizeof line, "\tdb\tV_Bank0+%s,V_Bank1+%s\n",
-        AsmText::hex(static_cast<std::uint32_t>(patternLength / AnimationRun::romBlock * 16))
-            .c_str(),
-        AsmText::hex(static_cast<std::uint32_t>(patternLength / spriteBankBytes & 0xFF)).c_str());
-    text += line;
-    text += "\tdb\tPNT_Bank+" +
-            AsmText::hex(static_cast<std::uint32_t>(firstName / AnimationRun::namePageBytes)) +
-            "\n";
-    text += "\tdw\t" + stem + "_pnt\n";
-    return text;
+    const auto hex = [](std::size_t value) {
+        return AsmText::hex(static_cast<std::uint32_t>(value));
+    };
+    AsmText text;
+    text.label(stem + "_BG");
+    text.raw("\tdb\tV_Bank0+" + hex(patternLength / AnimationRun::romBlock * 16) + ",V_Bank1+" +
+             hex(patternLength / spriteBankBytes & 0xFF) + "\n");
+    text.raw("\tdb\tPNT_Bank+" +
+             hex(static_cast<std::size_t>(firstName / AnimationRun::namePageBytes)) + "\n");
+    text.pointer(stem + "_pnt");
+    return text.take();
 }
 
 std::string paletteRecord(const std::string& stem, const ConvertedData& data) {
@@ -88,15 +86,16 @@ void AnimationRun::placeSpriteBlock(State& state, std::size_t base) {
 
 void AnimationRun::appendNames(State& state, const std::string& stem,
                                const ConversionResults& results, int tiles) {
-    std::string& text = state.nameFiles.back();
-    text += stem + "_pnt:\n";
-    for (int i = 0; i < tiles; ++i) {
-        text += i % 16 == 0 ? "\tdb\t" : ",";
-        text += AsmText::hex(results.mapData[2 * static_cast<std::size_t>(i)]);
-        if (i % 16 == 15)
-            text += '\n';
-    }
-    text += '\n';
+    std::vector<std::uint32_t> names;
+    for (int i = 0; i < tiles; ++i)
+        names.push_back(results.mapData[2 * static_cast<std::size_t>(i)]);
+    AsmText text;
+    text.label(stem + "_pnt");
+    text.dataLines(names);
+    // Only a table whose last line is full is followed by an empty line.
+    if (tiles % 16 == 0)
+        text.newline();
+    state.nameFiles.back() += text.take();
 }
 
 bool AnimationRun::processFrame(State& state, const std::string& entry) {

@@ -1,5 +1,6 @@
 #include "output/AsmText.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace kadro {
@@ -34,6 +35,15 @@ void AsmText::dataLine(std::span<const std::uint32_t> values) {
 void AsmText::dataLines(std::span<const std::uint32_t> values, std::size_t perLine) {
     for (std::size_t at = 0; at < values.size(); at += perLine)
         dataLine(values.subspan(at, std::min(perLine, values.size() - at)));
+}
+
+void AsmText::dataRun(std::span<const std::uint32_t> values, std::size_t perLine) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i % perLine == 0)
+            text_ += "\tdb\t";
+        text_ += hex(values[i]);
+        text_ += i % perLine == perLine - 1 ? '\n' : ',';
+    }
 }
 
 } // namespace kadro

@@ -21,6 +21,9 @@ public:
     void dataLine(std::span<const std::uint32_t> values);
     // The values perLine to a data line; the last line may be shorter.
     void dataLines(std::span<const std::uint32_t> values, std::size_t perLine = 16);
+    // The values flowing over "\tdb\t" lines of perLine: each is followed by "," and the last of
+    // a full line by the line break instead, so a short last line ends in "," without a break.
+    void dataRun(std::span<const std::uint32_t> values, std::size_t perLine = 16);
     void raw(std::string_view text) { text_ += text; }
     void newline() { text_ += '\n'; }
 

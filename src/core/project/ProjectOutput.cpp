@@ -2,9 +2,9 @@
 
 #include "common/FileIo.h"
 #include "common/Paths.h"
+#include "output/AsmText.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <set>
 
@@ -20,21 +20,19 @@ int bankRow(const ConversionSettings& s, int k) {
     return s.bankStartRows[static_cast<std::size_t>(k)];
 }
 
-// Values as "\tdb\t" lines of `perLine` values; a line ends after its last value.
-void appendDbValue(std::string& out, std::int64_t value, std::size_t index, std::size_t perLine) {
-    if (index % perLine == 0)
-        out += "\tdb\t";
-    out += hexByte(value);
-    out += index % perLine == perLine - 1 ? "\n" : ",";
+// The head of bank k's IRQ record: the rows until the next bank's start ($00 after the last bank)
+// and the bank group.
+std::vector<std::uint32_t> recordHead(const ConversionSettings& s, int k, int& prev) {
+    const int next = bankRow(s, k + 1);
+    std::uint32_t rows = 0;
+    if (next != -1) {
+        rows = static_cast<std::uint32_t>(next - prev - 1);
+        prev = next;
+    }
+    return {rows, ProjectOutput::bankGroupByte};
 }
 
 } // namespace
-
-std::string hexByte(std::int64_t value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "$%02X", static_cast<unsigned>(value));
-    return text;
-}
 
 void ProjectOutput::appendPattern(const std::vector<std::uint8_t>& data, std::int64_t from,
                                   std::int64_t length) {
@@ -49,7 +47,7 @@ void ProjectOutput::countBank(std::int64_t length) {
     blockCounter_ += static_cast<int>(length / blockBytes);
 }
 
-void ProjectOutput::writeFirstBank(const KdrDocument& document, std::string& records, int& prev) {
+void ProjectOutput::writeFirstBank(const KdrDocument& document, AsmText& records, int& prev) {
     const ConversionSettings& s = document.settings;
     if (s.charSize > 1 && blockCounter_ % 2 == 1) {
         // 16-pixel-wide characters need their bank to start on an even 2 KB block.
@@ -62,64 +60,62 @@ void ProjectOutput::writeFirstBank(const KdrDocument& document, std::string& rec
     length = std::max<std::int64_t>(length, 0);
     appendPattern(document.results.patternData, skip, length);
 
-    const int next = bankRow(s, 1);
-    if (next == -1) {
-        records += "$00," + hexByte(bankGroupByte);
-    } else {
-        records += hexByte(next - prev - 1) + "," + hexByte(bankGroupByte);
-        prev = next;
-    }
+    std::vector<std::uint32_t> record = recordHead(s, 0, prev);
     int j = blockCounter_;
     for (int slot = 0; slot < 4; ++slot) {
-        records += ",";
         if (skip > 0) {
-            records += "$FF";
+            record.push_back(0xFF);
             skip -= blockBytes;
         } else {
             largestBlock_ = std::max(largestBlock_, j);
-            records += hexByte(j++);
+            record.push_back(static_cast<std::uint32_t>(j++));
         }
     }
-    if (next != -1)
-        records += "\n\tdb\t";
+    records.dataLine(record);
     countBank(length);
 }
 
-void ProjectOutput::writeLaterBank(const KdrDocument& document, int k, std::string& records,
+void ProjectOutput::writeLaterBank(const KdrDocument& document, int k, AsmText& records,
                                    int& prev) {
     const ConversionSettings& s = document.settings;
     const std::int64_t length = (bankSize(s, k) / blockBytes + 1) * blockBytes;
     appendPattern(document.results.patternData, static_cast<std::int64_t>(k) * s.bankStride(),
                   length);
     const int b = blockCounter_;
-    const int next = bankRow(s, k + 1);
-    records += next == -1 ? std::string("$00") : hexByte(next - prev - 1);
-    records += "," + hexByte(bankGroupByte);
+    std::vector<std::uint32_t> record = recordHead(s, k, prev);
     for (int slot = 0; slot < 4; ++slot)
-        records += "," + hexByte(b + slot);
+        record.push_back(static_cast<std::uint32_t>(b + slot));
     largestBlock_ = std::max(largestBlock_, b + 3);
-    if (next != -1) {
-        records += "\n\tdb\t";
-        prev = next;
-    }
+    records.dataLine(record);
     countBank(length);
 }
 
 std::string ProjectOutput::addItem(std::string_view name, const KdrDocument& document) {
     const std::string label(name);
-    std::string records;
+    AsmText irq;
+    irq.label(label + "_irq");
     int prev = 0;
     const int banks = std::min(document.settings.bankCount(), chip::maxBanks);
     for (int k = 0; k < banks; ++k) {
         if (k == 0)
-            writeFirstBank(document, records, prev);
+            writeFirstBank(document, irq, prev);
         else
-            writeLaterBank(document, k, records, prev);
+            writeLaterBank(document, k, irq, prev);
     }
-    irq_ += label + "_irq:\n\tdb\t" + records + "\n";
-    return label + "_irq:\n\tdb\t" + records + "\n" + label + "_pnt:\n" + pntTable(document) +
-           label + "_attrib:\n" + attributeTable(document) + label + "_palette:\n" +
-           paletteTable(document);
+    // A bank list going on past the banks written leaves an empty record line.
+    if (banks == 0 || bankRow(document.settings, banks) != -1)
+        irq.dataLine({});
+    irq_ += irq.text();
+
+    AsmText text;
+    text.raw(irq.text());
+    text.label(label + "_pnt");
+    text.raw(pntTable(document));
+    text.label(label + "_attrib");
+    text.raw(attributeTable(document));
+    text.label(label + "_palette");
+    text.raw(paletteTable(document));
+    return text.take();
 }
 
 void ProjectOutput::finish() {
@@ -130,11 +126,13 @@ void ProjectOutput::finish() {
 
 std::string pntTable(const KdrDocument& document) {
     const auto& map = document.results.mapData;
-    const std::size_t tiles = map.size() / 3;
-    std::string out;
-    for (std::size_t i = 0; i < tiles; ++i)
-        appendDbValue(out, map[2 * i], i, 16);
-    return out + "\n";
+    std::vector<std::uint32_t> names(map.size() / 3);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = map[2 * i];
+    AsmText text;
+    text.dataRun(names);
+    text.newline();
+    return text.take();
 }
 
 std::string attributeTable(const KdrDocument& document) {
@@ -143,35 +141,34 @@ std::string attributeTable(const KdrDocument& document) {
     const std::int64_t across = s.width / s.geometry().width;
     const std::int64_t down = s.height / s.geometry().height;
     const std::int64_t first = 2 * static_cast<std::int64_t>(map.size() / 3);
-    auto at = [&](std::int64_t r, std::int64_t c) -> std::int64_t {
+    auto at = [&](std::int64_t r, std::int64_t c) -> std::uint32_t {
         const std::int64_t offset = first + r * across + c;
         return offset < static_cast<std::int64_t>(map.size())
                    ? map[static_cast<std::size_t>(offset)]
                    : 0;
     };
-    std::string out;
+    AsmText text;
     for (std::int64_t r = 0; r < down; r += 4) {
-        out += "\tdb\t";
-        for (std::int64_t i = 0; i < across / 4; ++i) {
-            const std::int64_t c = 4 * i;
-            const std::int64_t value =
-                at(r, c) | at(r, c + 2) * 4 | at(r + 2, c) * 16 | at(r + 2, c + 2) * 64;
-            out += (i > 0 ? "," : "") + hexByte(value & 0xFF);
-        }
-        out += "\n";
+        std::vector<std::uint32_t> packed;
+        for (std::int64_t c = 0; c < across / 4 * 4; c += 4)
+            packed.push_back(
+                (at(r, c) | at(r, c + 2) * 4 | at(r + 2, c) * 16 | at(r + 2, c + 2) * 64) & 0xFF);
+        text.dataLine(packed);
     }
-    return out + "\n";
+    text.newline();
+    return text.take();
 }
 
 std::string paletteTable(const KdrDocument& document) {
     const auto& codes = document.results.paletteCodes;
-    std::string out;
-    std::size_t index = 0;
+    // The low bytes of the first 64 codes, then their high bytes.
+    std::vector<std::uint32_t> bytes;
     for (std::size_t half = 0; half < 2; ++half)
-        for (std::size_t code = 0; code < 64; ++code, ++index)
-            appendDbValue(out, 2 * code + half < codes.size() ? codes[2 * code + half] : 0, index,
-                          16);
-    return out;
+        for (std::size_t code = 0; code < 64; ++code)
+            bytes.push_back(2 * code + half < codes.size() ? codes[2 * code + half] : 0);
+    AsmText text;
+    text.dataLines(bytes);
+    return text.take();
 }
 
 std::string projectOutputDirectory(const std::string& projectPath) {
@@ -258,7 +255,7 @@ ProjectOutputReport writeProjectOutput(const std::vector<ProjectRecord>& records
     const ItemFiles itemFiles = buildItems(records, directory, output, report, ui);
     if (output.largestBlockNumber() > ProjectOutput::maxBlockNumber) {
         ui.showMessage("Project output refused: the patterns need 2 KB block numbers up to " +
-                           hexByte(output.largestBlockNumber()) +
+                           AsmText::hex(static_cast<std::uint32_t>(output.largestBlockNumber())) +
                            ", but an IRQ record holds at most $FF (512 KB of patterns); nothing "
                            "was written",
                        MessageIcon::Warning);

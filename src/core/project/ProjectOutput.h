@@ -11,6 +11,8 @@
 
 namespace kadro {
 
+class AsmText;
+
 inline constexpr const char* projectPatternFile = "VT03PGT.BIN";
 inline constexpr const char* projectIrqFile = "VT03IRQ.ASM";
 
@@ -37,8 +39,8 @@ public:
     int largestBlockNumber() const { return largestBlock_; }
 
 private:
-    void writeFirstBank(const KdrDocument& document, std::string& records, int& prev);
-    void writeLaterBank(const KdrDocument& document, int k, std::string& records, int& prev);
+    void writeFirstBank(const KdrDocument& document, AsmText& records, int& prev);
+    void writeLaterBank(const KdrDocument& document, int k, AsmText& records, int& prev);
     void appendPattern(const std::vector<std::uint8_t>& data, std::int64_t from,
                        std::int64_t length);
     void countBank(std::int64_t length);
@@ -49,9 +51,6 @@ private:
     int largestBlock_ = -1;
     std::int64_t total_ = 0;
 };
-
-// "$%02X": upper-case hexadecimal, at least two digits.
-std::string hexByte(std::int64_t value);
 
 // The item's PNT, attribute and palette tables, each after its label.
 std::string pntTable(const KdrDocument& document);
