@@ -48,21 +48,6 @@ std::optional<Selection> parseArea(const std::string& text) {
     return Selection::fromSize(v[0], v[1], v[2], v[3]);
 }
 
-std::optional<Colour> parseColour(const std::string& text) {
-    if (text.size() != 7 || text[0] != '#')
-        return std::nullopt;
-    unsigned value = 0;
-    for (std::size_t i = 1; i < 7; ++i) {
-        const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(text[i])));
-        const auto digit = std::string_view("0123456789abcdef").find(c);
-        if (digit == std::string_view::npos)
-            return std::nullopt;
-        value = value << 4 | static_cast<unsigned>(digit);
-    }
-    return makeColour(static_cast<int>(value >> 16), static_cast<int>(value >> 8 & 0xFF),
-                      static_cast<int>(value & 0xFF));
-}
-
 // Applies the options to the dialog's initial choice; returns what is wrong, or empty.
 std::string applyOptions(const Options& o, ConversionChoice& c) {
     constexpr std::array<std::string_view, 3> modes{"hsl", "rgb", "nes"};

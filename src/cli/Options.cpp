@@ -1,6 +1,8 @@
 #include "Options.h"
 
 #include <algorithm>
+#include <cctype>
+#include <string_view>
 
 namespace kadro::cli {
 
@@ -32,6 +34,21 @@ std::optional<std::string> Options::value(const std::string& name) const {
     if (it == values_.end())
         return std::nullopt;
     return it->second;
+}
+
+std::optional<Colour> parseColour(const std::string& text) {
+    if (text.size() != 7 || text[0] != '#')
+        return std::nullopt;
+    unsigned value = 0;
+    for (std::size_t i = 1; i < 7; ++i) {
+        const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(text[i])));
+        const auto digit = std::string_view("0123456789abcdef").find(c);
+        if (digit == std::string_view::npos)
+            return std::nullopt;
+        value = value << 4 | static_cast<unsigned>(digit);
+    }
+    return makeColour(static_cast<int>(value >> 16), static_cast<int>(value >> 8 & 0xFF),
+                      static_cast<int>(value & 0xFF));
 }
 
 } // namespace kadro::cli

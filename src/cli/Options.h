@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Colour.h"
+
 #include <map>
 #include <optional>
 #include <span>
@@ -28,5 +30,8 @@ private:
     std::map<std::string, std::string> values_;
     std::map<std::string, bool> setFlags_;
 };
+
+// "#RRGGBB" in either case; nothing for any other text.
+std::optional<Colour> parseColour(const std::string& text);
 
 } // namespace kadro::cli

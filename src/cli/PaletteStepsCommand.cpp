@@ -4,30 +4,12 @@
 #include "colour/ColorTables.h"
 #include "output/PaletteSteps.h"
 
-#include <cctype>
 #include <iostream>
 #include <optional>
 
 namespace kadro::cli {
 
 namespace {
-
-std::optional<Colour> parseColour(const std::string& text) {
-    if (text.size() != 7 || text[0] != '#')
-        return std::nullopt;
-    unsigned value = 0;
-    for (char c : text.substr(1)) {
-        const int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
-                          : (c >= 'a' && c <= 'f')                    ? c - 'a' + 10
-                          : (c >= 'A' && c <= 'F')                    ? c - 'A' + 10
-                                                                      : -1;
-        if (digit < 0)
-            return std::nullopt;
-        value = value * 16 + static_cast<unsigned>(digit);
-    }
-    return makeColour(static_cast<int>(value >> 16), static_cast<int>(value >> 8 & 0xFF),
-                      static_cast<int>(value & 0xFF));
-}
 
 std::optional<int> parseLevels(const std::string& text) {
     if (text.empty() || text.size() > 3 ||

@@ -4,6 +4,7 @@
 #include "common/Paths.h"
 #include "common/UserInterface.h"
 #include "output/AsmText.h"
+#include "output/AsmWriter.h"
 #include "output/ConvertedData.h"
 #include "output/ScratchBinaries.h"
 
@@ -37,19 +38,6 @@ std::string indexRecord(const std::string& stem, std::size_t patternLength, int 
     text.raw("\tdb\tPNT_Bank+" +
              hex(static_cast<std::size_t>(firstName / AnimationRun::namePageBytes)) + "\n");
     text.pointer(stem + "_pnt");
-    return text.take();
-}
-
-std::string paletteRecord(const std::string& stem, const ConvertedData& data) {
-    std::vector<std::uint32_t> low, high;
-    for (int i = 0; i < 16; ++i) {
-        low.push_back(data.paletteEntry(i) & 0xFFu);
-        high.push_back(data.paletteEntry(i) >> 8);
-    }
-    AsmText text;
-    text.label(stem + "_pal");
-    text.dataLine(low);
-    text.dataLine(high);
     return text.take();
 }
 
@@ -147,7 +135,7 @@ bool AnimationRun::processFrame(State& state, const std::string& entry) {
         const int firstName = state.nameCount;
         state.nameCount += data.cellCount();
 
-        state.palettes += paletteRecord(stem, data);
+        state.palettes += AsmWriter::paletteTable(data, stem + "_pal", 16);
         state.pattern.resize(std::max(state.pattern.size(), state.patternLength + length),
                              unusedByte);
         std::copy(data.pattern().begin() + static_cast<std::ptrdiff_t>(b),

@@ -90,14 +90,15 @@ std::string AsmWriter::irqTable(const std::string& stem) const {
     return text.take();
 }
 
-std::string AsmWriter::paletteTable(const std::string& stem) const {
+std::string AsmWriter::paletteTable(const ConvertedData& data, const std::string& label,
+                                    int entries) {
     std::vector<std::uint32_t> low, high;
-    for (int i = 0; i < paletteEntriesWritten; ++i) {
-        low.push_back(data_.paletteEntry(i) & 0xFFu);
-        high.push_back(data_.paletteEntry(i) >> 8);
+    for (int i = 0; i < entries; ++i) {
+        low.push_back(data.paletteEntry(i) & 0xFFu);
+        high.push_back(data.paletteEntry(i) >> 8);
     }
     AsmText text;
-    text.label(stem + "_palette");
+    text.label(label);
     text.dataLines(low);
     text.dataLines(high);
     return text.take();
@@ -165,7 +166,7 @@ bool AsmWriter::write(const std::string& pgtPath, const std::string& pntPath,
     std::string pnt = pntHeader(stem) + irqTable(stem);
     ui_.setProgressText("输出Palette...");
     ui_.advanceProgress();
-    pnt += paletteTable(stem);
+    pnt += paletteTable(data_, stem + "_palette", paletteEntriesWritten);
     pnt += choices.sprites ? SpriteTables::text(data_, stem, choices.extendedSprites)
                            : nameTables(stem);
     ui_.setProgressText("输出Attrib...");

@@ -39,8 +39,12 @@ public:
     std::string pgtText(std::span<const std::uint8_t> pgt, const std::string& stem) const;
     std::string pntHeader(const std::string& stem) const;
     std::string irqTable(const std::string& stem) const;
-    std::string paletteTable(const std::string& stem) const;
     std::string nameTables(const std::string& stem) const;
+
+    // The label, then the low bytes of the first `entries` palette codes and then their high
+    // bytes, in data lines of 16.
+    static std::string paletteTable(const ConvertedData& data, const std::string& label,
+                                    int entries);
 
     // The label stem of an output file: its name without folder and extension, upper case.
     static std::string labelStem(const std::string& path);
