@@ -72,8 +72,16 @@ void AnimationRun::placeSpriteBlock(State& state, std::size_t base) {
     state.patternLength = base + reservedBytes;
 }
 
-void AnimationRun::appendNames(State& state, const std::string& stem,
-                               const ConversionResults& results, int tiles) {
+int AnimationRun::appendNames(State& state, const std::string& stem,
+                              const ConversionResults& results, int tiles) {
+    if (state.nameCount != 0 && state.nameCount % nameFileBytes == 0) {
+        state.nameFiles.back() +=
+            "\t\tdph\n\n\n\t\tcharge\t" + nameFileName(state.nameFileNumber + 1) + "\n\n";
+        ++state.nameFileNumber;
+        state.nameFiles.emplace_back(nameFileStart);
+    }
+    if (state.nameCount % namePageBytes == 0 && state.nameCount % nameFileBytes != 0)
+        state.nameFiles.back() += "\t\tdph\n\t\tphs\t$8000\n";
     std::vector<std::uint32_t> names;
     for (int i = 0; i < tiles; ++i)
         names.push_back(results.mapData[2 * static_cast<std::size_t>(i)]);
@@ -84,6 +92,9 @@ void AnimationRun::appendNames(State& state, const std::string& stem,
     if (tiles % 16 == 0)
         text.newline();
     state.nameFiles.back() += text.take();
+    const int first = state.nameCount;
+    state.nameCount += tiles;
+    return first;
 }
 
 bool AnimationRun::processFrame(State& state, const std::string& entry) {
@@ -123,17 +134,7 @@ bool AnimationRun::processFrame(State& state, const std::string& entry) {
             continue;
         }
 
-        if (state.nameCount != 0 && state.nameCount % nameFileBytes == 0) {
-            state.nameFiles.back() +=
-                "\t\tdph\n\n\n\t\tcharge\t" + nameFileName(state.nameFileNumber + 1) + "\n\n";
-            ++state.nameFileNumber;
-            state.nameFiles.emplace_back(nameFileStart);
-        }
-        if (state.nameCount % namePageBytes == 0 && state.nameCount % nameFileBytes != 0)
-            state.nameFiles.back() += "\t\tdph\n\t\tphs\t$8000\n";
-        appendNames(state, stem, doc->results, data.cellCount());
-        const int firstName = state.nameCount;
-        state.nameCount += data.cellCount();
+        const int firstName = appendNames(state, stem, doc->results, data.cellCount());
 
         state.palettes += AsmWriter::paletteTable(data, stem + "_pal", 16);
         state.pattern.resize(std::max(state.pattern.size(), state.patternLength + length),

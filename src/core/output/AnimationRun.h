@@ -62,8 +62,10 @@ private:
 
     bool processFrame(State& state, const std::string& entry);
     void placeSpriteBlock(State& state, std::size_t base);
-    void appendNames(State& state, const std::string& stem, const ConversionResults& results,
-                     int tiles);
+    // Adds a frame's name table to the name files, opening a new file or 8 KB page where one
+    // fills up; gives the number of the frame's first name.
+    int appendNames(State& state, const std::string& stem, const ConversionResults& results,
+                    int tiles);
     bool commit(const State& state);
     bool stop(const std::string& entry, const std::string& reason);
 
