@@ -19,10 +19,13 @@ constexpr Colour rgb(int r, int g, int b) {
 
 // Colour groups; a block mixes at most two neighbouring groups.
 constexpr Colour skyDeep = rgb(16, 16, 64), skyMid = rgb(32, 48, 112), skyLow = rgb(64, 80, 160);
-constexpr Colour star = rgb(240, 240, 240), moon = rgb(240, 224, 128), moonShade = rgb(192, 176, 96);
-constexpr Colour hillDark = rgb(32, 80, 48), hillLight = rgb(64, 128, 64), snow = rgb(224, 240, 240);
+constexpr Colour star = rgb(240, 240, 240), moon = rgb(240, 224, 128),
+                 moonShade = rgb(192, 176, 96);
+constexpr Colour hillDark = rgb(32, 80, 48), hillLight = rgb(64, 128, 64),
+                 snow = rgb(224, 240, 240);
 constexpr Colour brick = rgb(160, 64, 32), mortar = rgb(96, 96, 96), brickLight = rgb(208, 112, 64);
-constexpr Colour water = rgb(32, 64, 160), waterLight = rgb(96, 144, 224), foam = rgb(192, 224, 240);
+constexpr Colour water = rgb(32, 64, 160), waterLight = rgb(96, 144, 224),
+                 foam = rgb(192, 224, 240);
 constexpr Colour banner = rgb(128, 0, 96), letter = rgb(255, 208, 0);
 
 // 5 x 7 letters of the banner text.

@@ -16,7 +16,9 @@ void CliUserInterface::showMessage(std::string_view text, MessageIcon, std::stri
     ++messages_;
 }
 
-bool CliUserInterface::setUpPalettes(std::array<PaletteSlot, 256>&) { return true; }
+bool CliUserInterface::setUpPalettes(std::array<PaletteSlot, 256>&) {
+    return true;
+}
 
 void CliUserInterface::beginProgress(std::string_view text, int low, int high, int step) {
     active_ = true;

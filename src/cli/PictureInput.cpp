@@ -8,7 +8,9 @@
 
 namespace kadro::cli {
 
-bool isKdrPath(const std::string& path) { return paths::lowerExtension(path) == "kdr"; }
+bool isKdrPath(const std::string& path) {
+    return paths::lowerExtension(path) == "kdr";
+}
 
 std::string pictureFormatName(const std::string& path) {
     return std::string(FormatModuleLoader::formatName(FormatModuleLoader::classify(path)));

@@ -18,7 +18,8 @@ inline std::int16_t readI16(std::span<const std::uint8_t> b, std::size_t at) {
 }
 inline std::uint32_t readU32(std::span<const std::uint8_t> b, std::size_t at) {
     return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8 |
-           static_cast<std::uint32_t>(b[at + 2]) << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
+           static_cast<std::uint32_t>(b[at + 2]) << 16 |
+           static_cast<std::uint32_t>(b[at + 3]) << 24;
 }
 inline std::int32_t readI32(std::span<const std::uint8_t> b, std::size_t at) {
     return static_cast<std::int32_t>(readU32(b, at));
@@ -60,9 +61,15 @@ class ByteReader {
 public:
     explicit ByteReader(std::span<const std::uint8_t> b) : data_(b) {}
     bool has(std::size_t n) const { return pos_ <= data_.size() && data_.size() - pos_ >= n; }
-    bool u8(std::uint8_t& v) { return take(1, [&] { v = data_[pos_]; }); }
-    bool u16(std::uint16_t& v) { return take(2, [&] { v = readU16(data_, pos_); }); }
-    bool i32(std::int32_t& v) { return take(4, [&] { v = readI32(data_, pos_); }); }
+    bool u8(std::uint8_t& v) {
+        return take(1, [&] { v = data_[pos_]; });
+    }
+    bool u16(std::uint16_t& v) {
+        return take(2, [&] { v = readU16(data_, pos_); });
+    }
+    bool i32(std::int32_t& v) {
+        return take(4, [&] { v = readI32(data_, pos_); });
+    }
     bool raw(std::size_t n, std::span<const std::uint8_t>& out) {
         return take(n, [&] { out = data_.subspan(pos_, n); });
     }

@@ -32,7 +32,9 @@ inline constexpr const CharGeometry& geometry(int charSize) {
 }
 
 // colourCount: 0 = 16 colours, 1 = 4 colours.
-inline constexpr int coloursPerTile(int colourCount) { return colourCount == 1 ? 4 : 16; }
+inline constexpr int coloursPerTile(int colourCount) {
+    return colourCount == 1 ? 4 : 16;
+}
 inline constexpr int pgtBytesPerChar(int colourCount, int charSize) {
     return colourCount == 1 ? geometry(charSize).pgtBytes4 : geometry(charSize).pgtBytes16;
 }
@@ -42,7 +44,9 @@ inline constexpr int pgtBytesPerName(int colourCount, int charSize) {
 }
 // A bank holds 16384 pixel bytes: 8 KB of PGT with 16 colours, 4 KB with 4.
 inline constexpr int bankPixelBytes = 0x4000;
-inline constexpr int bankStride(int colourCount) { return colourCount == 1 ? 0x1000 : 0x2000; }
+inline constexpr int bankStride(int colourCount) {
+    return colourCount == 1 ? 0x1000 : 0x2000;
+}
 inline constexpr int maxBanks = 16;
 inline constexpr int maxEndAddress = 0x2000;
 inline constexpr int attributeBlock = 16; // pixels: palettes are chosen per 16 x 16 block
@@ -58,8 +62,9 @@ inline constexpr std::array<std::string_view, 3> colourModeNames{
 // Display name of a stored index; a value from an untrusted file may be out of range.
 template <std::size_t N>
 constexpr std::string_view displayName(const std::array<std::string_view, N>& names, int index) {
-    return index >= 0 && static_cast<std::size_t>(index) < N ? names[static_cast<std::size_t>(index)]
-                                                             : std::string_view{};
+    return index >= 0 && static_cast<std::size_t>(index) < N
+               ? names[static_cast<std::size_t>(index)]
+               : std::string_view{};
 }
 
 // Colour modes of the VT03 colour codes.

@@ -65,7 +65,9 @@ void AtomicFile::write(std::span<const std::uint8_t> bytes) {
     buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
 }
 
-void AtomicFile::write(std::string_view bytes) { buffer_.insert(buffer_.end(), bytes.begin(), bytes.end()); }
+void AtomicFile::write(std::string_view bytes) {
+    buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
+}
 
 bool AtomicFile::commit() {
     std::random_device rd;
@@ -75,11 +77,13 @@ bool AtomicFile::commit() {
         error_ = path_ + ": cannot create the file: " + std::strerror(errno);
         return false;
     }
-    bool ok = buffer_.empty() || std::fwrite(buffer_.data(), 1, buffer_.size(), f) == buffer_.size();
+    bool ok =
+        buffer_.empty() || std::fwrite(buffer_.data(), 1, buffer_.size(), f) == buffer_.size();
     int writeErrno = errno;
     ok = (std::fclose(f) == 0) && ok;
     if (!ok) {
-        error_ = path_ + ": cannot write the file: " + std::strerror(writeErrno ? writeErrno : errno);
+        error_ =
+            path_ + ": cannot write the file: " + std::strerror(writeErrno ? writeErrno : errno);
         std::remove(temp.c_str());
         return false;
     }
@@ -105,7 +109,8 @@ bool writeFile(const std::string& path, std::span<const std::uint8_t> bytes, std
 
 bool writeTextFile(const std::string& path, std::string_view text, std::string* error) {
     const std::string crlf = withCrLf(text);
-    return writeFile(path, {reinterpret_cast<const std::uint8_t*>(crlf.data()), crlf.size()}, error);
+    return writeFile(path, {reinterpret_cast<const std::uint8_t*>(crlf.data()), crlf.size()},
+                     error);
 }
 
 } // namespace kadro::fileio

@@ -6,7 +6,9 @@
 namespace kadro::paths {
 
 namespace {
-std::size_t lastSeparator(std::string_view path) { return path.find_last_of("\\/"); }
+std::size_t lastSeparator(std::string_view path) {
+    return path.find_last_of("\\/");
+}
 } // namespace
 
 std::string stem(std::string_view path) {
@@ -19,7 +21,9 @@ std::string extension(std::string_view path) {
     return dot == std::string_view::npos ? std::string{} : std::string(path.substr(dot + 1));
 }
 
-std::string lowerExtension(std::string_view path) { return toLower(extension(path)); }
+std::string lowerExtension(std::string_view path) {
+    return toLower(extension(path));
+}
 
 std::string directory(std::string_view path) {
     auto sep = lastSeparator(path);

@@ -95,7 +95,8 @@ std::optional<DibImage> DibImage::createBlank(int width, int height) {
     const std::int64_t imageSize = dib::stride(24, width) * height;
     if (imageSize > maxPixelBytes)
         return std::nullopt;
-    std::vector<std::uint8_t> block(dib::infoHeaderSize + static_cast<std::size_t>(imageSize), 0xFF);
+    std::vector<std::uint8_t> block(dib::infoHeaderSize + static_cast<std::size_t>(imageSize),
+                                    0xFF);
     fillInfoHeader(block, width, height, imageSize);
     return DibImage(std::move(block));
 }
@@ -158,8 +159,8 @@ std::optional<std::vector<std::uint8_t>> DibImage::bmpFile() const {
         writeU32(header, 20, static_cast<std::uint32_t>(imageSize));
     }
     const std::size_t table = static_cast<std::size_t>(colourTableBytes());
-    const std::size_t body = std::min(block_.size() - dib::infoHeaderSize - table,
-                                      static_cast<std::size_t>(imageSize));
+    const std::size_t body =
+        std::min(block_.size() - dib::infoHeaderSize - table, static_cast<std::size_t>(imageSize));
     ByteWriter out;
     out.u16(0x4D42);
     out.u32(static_cast<std::uint32_t>(14 + dib::infoHeaderSize + table + imageSize));

@@ -50,7 +50,9 @@ public:
 
     std::span<const std::uint8_t> block() const { return block_; }
     std::span<std::uint8_t> pixels() { return std::span(block_).subspan(pixelOffset()); }
-    std::span<const std::uint8_t> pixels() const { return std::span(block_).subspan(pixelOffset()); }
+    std::span<const std::uint8_t> pixels() const {
+        return std::span(block_).subspan(pixelOffset());
+    }
 
     // (x, y) with y = 0 the top row. Outside the picture nothing is touched.
     PixelStatus getPixel(int x, int y, Colour& colour) const;

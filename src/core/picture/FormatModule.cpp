@@ -61,8 +61,7 @@ std::optional<DibImage> toTrueColour(const std::vector<std::uint32_t>& pixels, i
 
 FormatModuleLoader::FormatModuleLoader(const std::string& moduleDirectory) {
     for (std::size_t i = 0; i < formatTable.size(); ++i) {
-        const std::string file =
-            paths::join(moduleDirectory, libraryFileName(formatTable[i].name));
+        const std::string file = paths::join(moduleDirectory, libraryFileName(formatTable[i].name));
         // Never unmapped: a decoder library with worker threads must not vanish under them.
         void* lib = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
         if (!lib)

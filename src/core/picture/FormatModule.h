@@ -20,11 +20,19 @@ struct FormatEntry {
 
 // Picture formats the program knows, each read by a module library named after the entry.
 inline constexpr std::array<FormatEntry, 13> formatTable{{
-    {1, "BMP", {"BMP"}},   {2, "CUR", {"CUR"}},   {3, "ICO", {"ICO"}},
-    {4, "PCX", {"PCX"}},   {5, "DCX", {"DCX"}},   {6, "GIF", {"GIF"}},
-    {7, "PNG", {"PNG"}},   {8, "TGA", {"TGA"}},   {9, "WMF", {"WMF"}},
-    {10, "EMF", {"EMF"}},  {11, "TIFF", {"TIFF", "TIF"}},
-    {12, "JPEG", {"JPEG", "JPG"}}, {13, "PSD", {"PSD"}},
+    {1, "BMP", {"BMP"}},
+    {2, "CUR", {"CUR"}},
+    {3, "ICO", {"ICO"}},
+    {4, "PCX", {"PCX"}},
+    {5, "DCX", {"DCX"}},
+    {6, "GIF", {"GIF"}},
+    {7, "PNG", {"PNG"}},
+    {8, "TGA", {"TGA"}},
+    {9, "WMF", {"WMF"}},
+    {10, "EMF", {"EMF"}},
+    {11, "TIFF", {"TIFF", "TIF"}},
+    {12, "JPEG", {"JPEG", "JPG"}},
+    {13, "PSD", {"PSD"}},
 }};
 
 // Sizes a module may describe; larger claims are refused before anything is allocated.

@@ -46,9 +46,9 @@ KdrReadResult parseKdr(const std::vector<std::uint8_t>& bytes) {
         result.status = KdrStatus::TooShort;
         return result;
     }
-    const auto settings = ConversionSettings::fromBytes(
-        std::span<const std::uint8_t, ConversionSettings::byteSize>(bytes.data(),
-                                                                     ConversionSettings::byteSize));
+    const auto settings =
+        ConversionSettings::fromBytes(std::span<const std::uint8_t, ConversionSettings::byteSize>(
+            bytes.data(), ConversionSettings::byteSize));
     if (!settings.hasKdrMagic()) {
         result.status = KdrStatus::BadMagic;
         return result;
