@@ -139,10 +139,13 @@ private Q_SLOTS:
     void filePromptFiltersBecomeQtFilters() {
         const QStringList filters =
             Prompts::qtFilters(QStringLiteral("Bitmap(*.kdr)|*.kdr|Bitmap(*.bmp)|*.bmp||"));
-        QCOMPARE(filters, (QStringList{QStringLiteral("Bitmap(*.kdr) (*.kdr)"),
-                                       QStringLiteral("Bitmap(*.bmp) (*.bmp)")}));
+        QCOMPARE(filters,
+                 (QStringList{QStringLiteral("Bitmap(*.kdr)"), QStringLiteral("Bitmap(*.bmp)")}));
         QCOMPARE(Prompts::qtFilters(QStringLiteral("A|*.a;*.b;||")).first(),
                  QStringLiteral("A (*.a *.b)"));
+        // A description whose own list differs from the patterns gets the real patterns.
+        QCOMPARE(Prompts::qtFilters(QStringLiteral("PGT(*.bin,*.asm)|*.bin||")).first(),
+                 QStringLiteral("PGT(*.bin,*.asm) (*.bin)"));
     }
 
     void progressShowsAWindowForItsLength() {

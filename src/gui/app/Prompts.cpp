@@ -92,7 +92,10 @@ QStringList Prompts::qtFilters(const QString& filter) {
             break;
         QString patterns = parts[i + 1];
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters << parts[i] + QStringLiteral(" (") + patterns.trimmed() + QLatin1Char(')');
+        const QString suffix = QLatin1Char('(') + patterns.trimmed() + QLatin1Char(')');
+        // A description that already ends with its own patterns is a complete Qt filter; adding
+        // them again would show them twice.
+        filters << (parts[i].endsWith(suffix) ? parts[i] : parts[i] + QLatin1Char(' ') + suffix);
     }
     return filters;
 }
