@@ -50,7 +50,9 @@ private:
         alignas(16) std::array<Colour, 20> colours;
         int count = 0;
     };
-    std::uint8_t numberOf(Block& block, Colour colour);
+    static std::uint8_t add(Block& block, Colour colour);
+    static void numberRun(Block& block, const std::uint8_t* in, std::uint8_t* out, int count,
+                          int wide);
 
     const DibImage& image_;
     Selection area_;

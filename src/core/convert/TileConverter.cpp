@@ -193,8 +193,8 @@ bool TileConverter::allocatePalettes(ConversionSettings& settings, const Convers
     }
     // The area is read once; its blocks' colours serve both the fitting and the cutting.
     BlockIndex index(source.image, source.area);
-    return fitBlocks(settings, index, source.backgroundColour, ui) &&
-           setUpPalettes(source, ui) && cutTiles(settings, index, ui);
+    return fitBlocks(settings, index, source.backgroundColour, ui) && setUpPalettes(source, ui) &&
+           cutTiles(settings, index, ui);
 }
 
 bool TileConverter::fitBlocks(const ConversionSettings& settings, BlockIndex& index,
