@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -14,6 +15,14 @@ namespace kadro {
 namespace {
 
 constexpr const char* librarySuffix = ".so";
+
+// A format's type is its position in the table plus one, so a type names its slot.
+static_assert([] {
+    for (std::size_t i = 0; i < formatTable.size(); ++i)
+        if (formatTable[i].type != static_cast<int>(i + 1))
+            return false;
+    return true;
+}());
 
 struct RequestDeleter {
     void operator()(ImageRequest* r) const {
@@ -59,22 +68,40 @@ std::optional<DibImage> toTrueColour(const std::vector<std::uint32_t>& pixels, i
 
 } // namespace
 
-FormatModuleLoader::FormatModuleLoader(const std::string& moduleDirectory) {
-    for (std::size_t i = 0; i < formatTable.size(); ++i) {
-        const std::string file = paths::join(moduleDirectory, libraryFileName(formatTable[i].name));
-        // Never unmapped: a decoder library with worker threads must not vanish under them.
-        void* lib = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
-        if (!lib)
-            continue;
-        slots_[i].library = lib;
-        slots_[i].entry = reinterpret_cast<FormatModuleEntry>(dlsym(lib, formatModuleEntryName));
-    }
-}
+FormatModuleLoader::FormatModuleLoader(std::string moduleDirectory)
+    : directory_(std::move(moduleDirectory)) {}
 
 FormatModuleLoader::~FormatModuleLoader() {
     for (auto& slot : slots_)
         if (slot.library)
             dlclose(slot.library);
+}
+
+FormatModuleLoader& FormatModuleLoader::shared(const std::string& moduleDirectory) {
+    static std::mutex mutex;
+    // Never destroyed: the modules stay loaded until the process ends, and nothing is left to
+    // do at exit.
+    static auto* loaders = new std::map<std::string, std::unique_ptr<FormatModuleLoader>>;
+    const std::lock_guard lock(mutex);
+    auto& loader = (*loaders)[moduleDirectory];
+    if (!loader)
+        loader = std::make_unique<FormatModuleLoader>(moduleDirectory);
+    return *loader;
+}
+
+FormatModuleLoader::Slot& FormatModuleLoader::slot(int type) {
+    const std::lock_guard lock(mutex_);
+    Slot& s = slots_[static_cast<std::size_t>(type - 1)];
+    if (s.tried)
+        return s;
+    s.tried = true;
+    const std::string file = paths::join(
+        directory_, libraryFileName(formatTable[static_cast<std::size_t>(type - 1)].name));
+    // Never unmapped: a decoder library with worker threads must not vanish under them.
+    s.library = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
+    if (s.library)
+        s.entry = reinterpret_cast<FormatModuleEntry>(dlsym(s.library, formatModuleEntryName));
+    return s;
 }
 
 int FormatModuleLoader::classify(std::string_view path) {
@@ -103,14 +130,15 @@ std::string FormatModuleLoader::libraryFileName(std::string_view formatName) {
     return std::string(formatName) + "MODULE" + librarySuffix;
 }
 
-bool FormatModuleLoader::hasModule(int type) const {
-    return type >= 1 && type <= static_cast<int>(formatTable.size()) &&
-           slots_[static_cast<std::size_t>(type - 1)].entry != nullptr;
+bool FormatModuleLoader::hasModule(int type) {
+    return type >= 1 && type <= static_cast<int>(formatTable.size()) && slot(type).entry;
 }
 
 void FormatModuleLoader::setEntryPoint(int type, FormatModuleEntry entry) {
-    if (type >= 1 && type <= static_cast<int>(formatTable.size()))
-        slots_[static_cast<std::size_t>(type - 1)].entry = entry;
+    if (type < 1 || type > static_cast<int>(formatTable.size()))
+        return;
+    Slot& s = slot(type);
+    s.entry = entry;
 }
 
 std::optional<DibImage> FormatModuleLoader::load(const std::string& path, UserInterface& ui) {
@@ -119,13 +147,9 @@ std::optional<DibImage> FormatModuleLoader::load(const std::string& path, UserIn
         ui.showMessage("无效的文件类型", MessageIcon::Warning, "错误");
         return std::nullopt;
     }
-    FormatModuleEntry entry = nullptr;
-    for (std::size_t i = 0; i < formatTable.size(); ++i)
-        if (formatTable[i].type == type)
-            entry = slots_[i].entry;
-    if (!entry)
+    if (!hasModule(type))
         return std::nullopt;
-    return runRequest(entry, path);
+    return runRequest(slot(type).entry, path);
 }
 
 std::optional<DibImage> FormatModuleLoader::runRequest(FormatModuleEntry entry,
@@ -176,8 +200,7 @@ std::optional<DibImage> FormatModuleLoader::runRequest(FormatModuleEntry entry,
 
 std::optional<DibImage> loadPictureFile(const std::string& moduleDirectory, const std::string& path,
                                         UserInterface& ui) {
-    FormatModuleLoader loader(moduleDirectory);
-    return loader.load(path, ui);
+    return FormatModuleLoader::shared(moduleDirectory).load(path, ui);
 }
 
 } // namespace kadro
