@@ -189,6 +189,15 @@ struct PaletteRows {
 void storeIndexed(const std::uint8_t* in, int width, std::uint32_t* out, void* context) {
     auto& p = *static_cast<PaletteRows*>(context);
     const int depth = p.bitDepth, mask = (1 << depth) - 1;
+    if (depth == 8) {
+        std::uint32_t highest = 0;
+        for (int x = 0; x < width; ++x) {
+            highest = std::max<std::uint32_t>(highest, in[x]);
+            out[x] = p.colours[in[x]];
+        }
+        p.outside |= highest >= p.count;
+        return;
+    }
     for (int x = 0; x < width; ++x) {
         const int bit = x * depth;
         const auto index =
