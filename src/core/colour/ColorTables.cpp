@@ -6,7 +6,10 @@
 #include "common/Paths.h"
 #include "common/UserInterface.h"
 
+#include <bit>
+#include <cstring>
 #include <filesystem>
+#include <map>
 #include <unordered_set>
 
 namespace kadro {
@@ -51,7 +54,13 @@ ColorTables::ColorTables(std::vector<Colour> hslTable,
                          const std::array<Colour, nesPaletteEntries>& nes)
     : hsl_(std::move(hslTable)), nes_(nes) {
     hsl_.resize(hslTableEntries, chip::noColourMark);
-    hslSearch_ = NearestColourSearch(hsl_, CandidateSet{0, false});
+}
+
+const NearestColourSearch& ColorTables::hslSearch() const {
+    std::call_once(hslSearch_->built, [this] {
+        hslSearch_->search = NearestColourSearch(hsl_, CandidateSet{0, false});
+    });
+    return hslSearch_->search;
 }
 
 ColorTables ColorTables::fromData(std::vector<Colour> hslTable,
@@ -67,8 +76,12 @@ std::optional<std::vector<Colour>> ColorTables::readHslTable(const std::string& 
         return std::nullopt;
     }
     std::vector<Colour> table(hslTableEntries);
-    for (std::size_t i = 0; i < table.size(); ++i)
-        table[i] = bytes::readU32(*bytes, i * 4);
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(table.data(), bytes->data(), hslTableBytes);
+    } else {
+        for (std::size_t i = 0; i < table.size(); ++i)
+            table[i] = bytes::readU32(*bytes, i * 4);
+    }
     return table;
 }
 
@@ -98,6 +111,20 @@ std::optional<ColorTables> ColorTables::load(const std::string& programDirectory
     return ColorTables(std::move(*hsl), *nes);
 }
 
+std::shared_ptr<const ColorTables> ColorTables::shared(const std::string& programDirectory,
+                                                       UserInterface& ui) {
+    static std::mutex mutex;
+    // Kept until the process ends; nothing is left to do at exit.
+    static auto* tables = new std::map<std::string, std::shared_ptr<const ColorTables>>;
+    const std::lock_guard lock(mutex);
+    auto& kept = (*tables)[programDirectory];
+    if (!kept) {
+        if (auto loaded = load(programDirectory, ui))
+            kept = std::make_shared<const ColorTables>(std::move(*loaded));
+    }
+    return kept;
+}
+
 std::uint16_t ColorTables::toVt03Code(Colour colour, int colourMode) const {
     switch (colourMode) {
     case chip::RgbMode:
@@ -106,7 +133,7 @@ std::uint16_t ColorTables::toVt03Code(Colour colour, int colourMode) const {
         return static_cast<std::uint16_t>(*scanNearest(nes_, CandidateSet{0, true}, colour));
     default:
         // A table without a single colour has no nearer answer than code 0.
-        return static_cast<std::uint16_t>(hslSearch_.find(colour).value_or(0));
+        return static_cast<std::uint16_t>(hslSearch().find(colour).value_or(0));
     }
 }
 

@@ -17,9 +17,8 @@ namespace {
 // one plane byte, leftmost pixel in bit 7: the multiplier moves bit 8c of the masked word to bit
 // 63 - c and no two of its partial products meet.
 std::uint8_t planeByte(std::uint64_t row, int plane) {
-    return static_cast<std::uint8_t>(((row >> plane) & 0x0101010101010101ull) *
-                                         0x8040201008040201ull >>
-                                     56);
+    return static_cast<std::uint8_t>(
+        ((row >> plane) & 0x0101010101010101ull) * 0x8040201008040201ull >> 56);
 }
 } // namespace
 
@@ -31,8 +30,8 @@ std::vector<std::uint8_t> packPatterns(std::span<const std::uint8_t> pixels, int
     for (std::size_t i = 0; i < pixels.size(); i += 8) {
         const std::size_t tile = i / subTilePixels * tileBytes;
         const std::size_t row = (i % subTilePixels) / 8;
-        if (i + 8 <= pixels.size() && tile + 8 * static_cast<std::size_t>(planes - 1) + row <
-                                          packed.size()) {
+        if (i + 8 <= pixels.size() &&
+            tile + 8 * static_cast<std::size_t>(planes - 1) + row < packed.size()) {
             std::uint64_t word;
             std::memcpy(&word, pixels.data() + i, sizeof word);
             for (int plane = 0; plane < planes; ++plane)

@@ -145,10 +145,10 @@ TileConverter::TileConverter(std::shared_ptr<const ColorTables> tables)
 
 std::unique_ptr<TileConverter> TileConverter::create(const std::string& programDirectory,
                                                      UserInterface& ui) {
-    auto tables = ColorTables::load(programDirectory, ui);
+    auto tables = ColorTables::shared(programDirectory, ui);
     if (!tables)
         return nullptr;
-    return std::make_unique<TileConverter>(std::make_shared<const ColorTables>(std::move(*tables)));
+    return std::make_unique<TileConverter>(std::move(tables));
 }
 
 std::string checkConversion(const ConversionSettings& s, const ConversionSource& source) {
