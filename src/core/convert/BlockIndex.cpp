@@ -66,6 +66,18 @@ void BlockIndex::numberRun(Block& b, const std::uint8_t* in, std::uint8_t* out, 
 #if defined(__SSE2__)
     // The first 16 entries are compared at once: no branch on where a colour sits.
     const auto* entries = reinterpret_cast<const __m128i*>(b.colours.data());
+    // Blocks of at most four colours (4-colour pictures, flat art) need one comparison.
+    for (__m128i g0 = _mm_load_si128(entries); x < count && b.count <= 4; ++x) {
+        const Colour c = x < wide ? wideRead(in + 3 * x) : narrowRead(in + 3 * x);
+        const __m128i equal = _mm_cmpeq_epi32(g0, _mm_set1_epi32(static_cast<int>(c)));
+        const auto mask = static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(equal)));
+        if (mask != 0) {
+            out[x] = static_cast<std::uint8_t>(__builtin_ctz(mask));
+            continue;
+        }
+        out[x] = add(b, c);
+        g0 = _mm_load_si128(entries);
+    }
     __m128i g0 = _mm_load_si128(entries), g1 = _mm_load_si128(entries + 1),
             g2 = _mm_load_si128(entries + 2), g3 = _mm_load_si128(entries + 3);
     for (; x < count; ++x) {
