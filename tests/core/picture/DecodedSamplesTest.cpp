@@ -17,8 +17,12 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <sstream>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace kadro;
 namespace fs = std::filesystem;
@@ -85,5 +89,46 @@ TEST(DecodedSamples, CutCopiesAreRefusedOrWhole) {
             EXPECT_TRUE(got == "refused" || got == whole)
                 << path.filename() << " cut to " << keep << " bytes gave a different picture";
         }
+    }
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+#define KADRO_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define KADRO_ADDRESS_SANITIZER 1
+#endif
+#endif
+
+// A PNG read must take no more than a small multiple of the file's own size. Each file is read
+// in a child process whose address space is held to 64 MB above what it already has: a 240-byte
+// file whose text chunk claims 1.9 GB is refused without reaching for them, and a 100 KB file
+// whose compressed text would inflate to 100 MB still gives its picture, the text unread.
+TEST(DecodedSamples, ChunksThatClaimHugeSizesTakeNoMemory) {
+#ifdef KADRO_ADDRESS_SANITIZER
+    GTEST_SKIP() << "the address sanitizer reserves more address space than any such cap";
+#endif
+    const fs::path limits = fs::path(KADRO_TEST_DATA_DIR) / "limits";
+    for (const auto& [name, readable] :
+         {std::pair{"huge-text.png", false}, std::pair{"text-bomb.png", true}}) {
+        const std::string path = (limits / name).string();
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            long pages = 0;
+            std::ifstream("/proc/self/statm") >> pages;
+            const auto cap =
+                static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) +
+                (64u << 20);
+            const rlimit limit{cap, cap};
+            setrlimit(RLIMIT_AS, &limit);
+            test::RecordingUserInterface ui;
+            const auto image = loadPictureFile(KADRO_BIN_DIR, path, ui);
+            _exit(image && image->width() == 4 && image->height() == 4 ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status)) << name << " ended the reading process";
+        EXPECT_EQ(WEXITSTATUS(status), readable ? 0 : 1) << name;
     }
 }
