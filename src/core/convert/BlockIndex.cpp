@@ -24,7 +24,8 @@ BlockIndex::BlockIndex(const DibImage& image, Selection area)
     : image_(image), area_(area), width_(area.width()), height_(area.height()),
       blocksAcross_(blocksOver(width_)), blocksDown_(blocksOver(height_)),
       blocks_(static_cast<std::size_t>(blocksAcross_) * static_cast<std::size_t>(blocksDown_)),
-      numbers_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_)) {
+      numbers_(std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(width_) *
+                                                              static_cast<std::size_t>(height_))) {
     for (auto& b : blocks_)
         b.colours.fill(noPixel);
 }
@@ -122,7 +123,7 @@ void BlockIndex::readBlockRow(int row) {
         const int stored = lastRow - (area_.top + y);
         const std::uint8_t* in = pixels + static_cast<std::ptrdiff_t>(stored) * stride +
                                  3 * static_cast<std::ptrdiff_t>(area_.left);
-        std::uint8_t* out = numbers_.data() + static_cast<std::size_t>(y) * width_;
+        std::uint8_t* out = numbers_.get() + static_cast<std::size_t>(y) * width_;
         const int wideEnd = rowEndsAtImageEdge && stored == lastRow ? width_ - 1 : width_;
         for (int x0 = 0, bx = 0; x0 < width_; x0 += block, ++bx) {
             const int count = std::min(block, width_ - x0);

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -40,7 +41,7 @@ public:
     }
     // The colour numbers of the pixels of area row y, from column x on.
     const std::uint8_t* numbers(int x, int y) const {
-        return numbers_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+        return numbers_.get() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
                static_cast<std::size_t>(x);
     }
 
@@ -60,7 +61,8 @@ private:
     int blocksAcross_, blocksDown_;
     int rowsRead_ = 0;
     std::vector<Block> blocks_;
-    std::vector<std::uint8_t> numbers_;
+    // Every byte is written when its row of blocks is read, so none is cleared first.
+    std::unique_ptr<std::uint8_t[]> numbers_;
 };
 
 } // namespace kadro

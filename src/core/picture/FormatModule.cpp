@@ -47,16 +47,9 @@ void fillPixelHeader(ImageRequest& r, int width, int height) {
 }
 
 // Rows stay in storage order; each 32-bit pixel keeps its three low bytes (blue, green, red).
-std::optional<DibImage> toTrueColour(const std::vector<std::uint32_t>& pixels, int width,
-                                     int height) {
-    auto image = DibImage::createBlank(width, height);
-    if (!image)
-        return std::nullopt;
-    const std::size_t stride = static_cast<std::size_t>(image->stride());
-    std::uint8_t* out = image->pixels().data();
-    for (int row = 0; row < height; ++row) {
-        std::uint8_t* line = out + static_cast<std::size_t>(row) * stride;
-        const std::uint32_t* in = pixels.data() + static_cast<std::size_t>(row) * width;
+std::optional<DibImage> toTrueColour(const std::uint32_t* pixels, int width, int height) {
+    return DibImage::fromStoredRows(width, height, [&](int row, std::uint8_t* line) {
+        const std::uint32_t* in = pixels + static_cast<std::size_t>(row) * width;
         int x = 0;
         if constexpr (std::endian::native == std::endian::little) {
             // Four pixels make three whole words: no byte-by-byte stores.
@@ -73,9 +66,9 @@ std::optional<DibImage> toTrueColour(const std::vector<std::uint32_t>& pixels, i
             line[3 * x + 1] = static_cast<std::uint8_t>(in[x] >> 8);
             line[3 * x + 2] = static_cast<std::uint8_t>(in[x] >> 16);
         }
-        std::memset(line + 3 * width, 0, stride - 3 * static_cast<std::size_t>(width));
-    }
-    return image;
+        // The padding after the pixels: the first byte zero, the others as well.
+        std::memset(line + 3 * width, 0, static_cast<std::size_t>(width % 4));
+    });
 }
 
 } // namespace
@@ -189,12 +182,18 @@ std::optional<DibImage> FormatModuleLoader::runRequest(FormatModuleEntry entry,
         return std::nullopt;
 
     fillPixelHeader(r, width, height);
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height, 0);
+    // Zero-filled as the protocol promises; fresh pages from calloc are zero already.
+    const std::unique_ptr<std::uint32_t[], decltype(&std::free)> pixels(
+        static_cast<std::uint32_t*>(
+            std::calloc(static_cast<std::size_t>(width) * height, sizeof(std::uint32_t))),
+        &std::free);
+    if (!pixels)
+        return std::nullopt;
     std::vector<std::uint32_t*> rows(static_cast<std::size_t>(height));
     for (int row = 0; row < height; ++row)
         rows[static_cast<std::size_t>(row)] =
-            pixels.data() + static_cast<std::size_t>(height - row - 1) * width;
-    r.pixels = pixels.data();
+            pixels.get() + static_cast<std::size_t>(height - row - 1) * width;
+    r.pixels = pixels.get();
     r.rowTable = rows.data();
     // A module that already delivered everything while describing is not asked again.
     int ok = 1;
@@ -207,7 +206,7 @@ std::optional<DibImage> FormatModuleLoader::runRequest(FormatModuleEntry entry,
     r.rowTable = nullptr;
     if (ok == 0)
         return std::nullopt;
-    return toTrueColour(pixels, width, height);
+    return toTrueColour(pixels.get(), width, height);
 }
 
 std::optional<DibImage> loadPictureFile(const std::string& moduleDirectory, const std::string& path,
