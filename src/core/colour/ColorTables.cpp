@@ -7,6 +7,7 @@
 #include "common/UserInterface.h"
 
 #include <bit>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <map>
@@ -31,6 +32,26 @@ std::optional<std::vector<std::uint8_t>> readTableFile(const std::string& direct
     if (!bytes || bytes->size() < size)
         return std::nullopt;
     return bytes;
+}
+
+// The table's first bytes straight into their final place: the HSL table is read at every
+// start, and a second copy of it would cost as much as the reading.
+bool readTableInto(const std::string& directory, std::string_view name,
+                   std::span<std::uint8_t> into) {
+    std::string path = paths::join(directory, name);
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) {
+        auto found = fileio::findCaseInsensitive(directory, name);
+        if (!found)
+            return false;
+        path = *found;
+        f = std::fopen(path.c_str(), "rb");
+        if (!f)
+            return false;
+    }
+    const bool whole = std::fread(into.data(), 1, into.size(), f) == into.size();
+    std::fclose(f);
+    return whole;
 }
 
 std::uint16_t rgb4kCode(Colour colour) {
@@ -70,17 +91,18 @@ ColorTables ColorTables::fromData(std::vector<Colour> hslTable,
 
 std::optional<std::vector<Colour>> ColorTables::readHslTable(const std::string& programDirectory,
                                                              UserInterface& ui) {
-    const auto bytes = readTableFile(programDirectory, hslTableFileName, hslTableBytes);
-    if (!bytes) {
+    std::vector<Colour> table(hslTableEntries);
+    if (!readTableInto(programDirectory, hslTableFileName,
+                       {reinterpret_cast<std::uint8_t*>(table.data()), hslTableBytes})) {
         ui.showMessage(hslTableErrorMessage, MessageIcon::Warning);
         return std::nullopt;
     }
-    std::vector<Colour> table(hslTableEntries);
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(table.data(), bytes->data(), hslTableBytes);
-    } else {
+    if constexpr (std::endian::native != std::endian::little) {
+        const std::vector<Colour> stored = table;
+        const std::span<const std::uint8_t> bytes(
+            reinterpret_cast<const std::uint8_t*>(stored.data()), hslTableBytes);
         for (std::size_t i = 0; i < table.size(); ++i)
-            table[i] = bytes::readU32(*bytes, i * 4);
+            table[i] = bytes::readU32(bytes, i * 4);
     }
     return table;
 }
