@@ -8,6 +8,7 @@
 #include "palette/SelectColorDialog.h"
 #include "project/PntAttribDialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -292,6 +293,18 @@ private Q_SLOTS:
         QVERIFY(link->visited());
         QCOMPARE(link->textColour(), QColor(0x00, 0x80, 0x80)); // focused after the click
         QTest::keyClick(link, Qt::Key_Space);
+        QCOMPARE(catcher.opened.size(), 2);
+
+        // A fresh box gives the focus to Ok: Space closes it and opens nothing.
+        AboutDialog fresh;
+        fresh.show();
+        QApplication::setActiveWindow(&fresh);
+        QVERIFY(QTest::qWaitForWindowActive(&fresh));
+        QCOMPARE(fresh.focusWidget(), child<QPushButton>(fresh, "ok"));
+        QVERIFY(child<QPushButton>(fresh, "ok")->isDefault());
+        QTest::keyClick(fresh.focusWidget(), Qt::Key_Space);
+        QCOMPARE(fresh.result(), int{QDialog::Accepted});
+        QVERIFY(fresh.isHidden());
         QCOMPARE(catcher.opened.size(), 2);
         QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
     }

@@ -17,6 +17,7 @@ AboutDialog::AboutDialog(QWidget* parent)
     auto* icon = new QLabel(this);
     icon->setPixmap(artwork::applicationIcon().pixmap(32, 32));
     auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+    ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     contact_->setObjectName(QStringLiteral("contact"));
@@ -29,6 +30,10 @@ AboutDialog::AboutDialog(QWidget* parent)
     grid->addWidget(contact_, 2, 1);
     grid->addWidget(ok, 0, 2, Qt::AlignTop);
     grid->setSizeConstraint(QLayout::SetFixedSize);
+    // Ok comes first in the tab order and takes the focus, so Enter and Space close the box
+    // instead of opening the mail link.
+    setTabOrder(ok, contact_);
+    ok->setFocus();
 }
 
 } // namespace kadro::gui
