@@ -278,6 +278,39 @@ private Q_SLOTS:
         QCOMPARE(levels, 2);
     }
 
+    void paletteToolRefusesLevelsOutOfRangeAndStaysOpen() {
+        int writes = 0;
+        int levels = 0;
+        PaletteToolDialog dialog([&](const QString&, Colour, int l) {
+            ++writes;
+            levels = l;
+        });
+        child<QLineEdit>(dialog, "path")->setText(QStringLiteral("/p/fade.pal"));
+        dialog.show();
+        auto* spin = child<QSpinBox>(dialog, "levels");
+        auto* field = spin->findChild<QLineEdit*>();
+        for (const char* typed : {"0", "300", ""}) {
+            messages_.clear();
+            retype(field, QString::fromLatin1(typed));
+            QCOMPARE(field->text(), QString::fromLatin1(typed)); // nothing cut while typing
+            button(dialog, QStringLiteral("OK"))->click();
+            QCOMPARE(messages_, QStringList{PaletteToolDialog::levelRangeMessage});
+            QVERIFY2(dialog.isVisible(), typed);
+            QCOMPARE(field->selectedText(), QString::fromLatin1(typed));
+        }
+        QCOMPARE(writes, 0);
+        QCOMPARE(PaletteToolDialog::levelRangeMessage,
+                 QStringLiteral("Please enter an integer between 1 and 255."));
+
+        retype(field, QStringLiteral("255"));
+        QTest::keyClick(spin, Qt::Key_Up); // the arrows stop at the top of the range
+        QCOMPARE(field->text(), QStringLiteral("255"));
+        button(dialog, QStringLiteral("OK"))->click();
+        QCOMPARE(writes, 1);
+        QCOMPARE(levels, 255);
+        QVERIFY(!dialog.isVisible());
+    }
+
     void aboutLinkOpensOnReleaseAndWithTheSpaceBar() {
         LinkCatcher catcher;
         QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
