@@ -118,17 +118,66 @@ private Q_SLOTS:
     void transformationReadsHexAddresses() {
         QFETCH(QString, text);
         QFETCH(int, address);
-        std::optional<ConversionChoice> chosen;
-        auto* dialog = new TransformationDialog(start(), used_, [&](const ConversionChoice& c) {
-            chosen = c;
-            return true;
-        });
-        retype(child<QLineEdit>(*dialog, "startAddress"), text);
+        TransformationDialog dialog(start(), used_, {});
+        retype(child<QLineEdit>(dialog, "startAddress"), text);
+        const ConversionChoice chosen = dialog.choice();
+        QCOMPARE(int{chosen.startAddress}, address);
+        QCOMPARE(int{chosen.endAddress}, 0x2000);
+        QCOMPARE(chosen.area, (Selection{0, 0, 256, 240}));
+    }
+
+    // Refused addresses keep the dialog and every choice, with the field to mend selected.
+    void transformationRefusesAddressesAndSelectsTheField() {
+        int nexts = 0;
+        QPointer<TransformationDialog> dialog =
+            new TransformationDialog(start(), used_, [&](const ConversionChoice&) {
+                ++nexts;
+                return true;
+            });
+        dialog->show();
+        QApplication::setActiveWindow(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        child<QComboBox>(*dialog, "colourMode")->setCurrentIndex(2);
+        const std::pair<const char*, const char*> cases[] = {
+            {"endAddress", "1G00"}, {"endAddress", "12345"}, {"startAddress", "10"}};
+        for (const auto& [name, text] : cases) {
+            messages_.clear();
+            auto* field = child<QLineEdit>(*dialog, name);
+            retype(field, QString::fromLatin1(text));
+            QTest::mouseClick(button(*dialog, QStringLiteral("Next")), Qt::LeftButton);
+            QCOMPARE(messages_.size(), 1);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY2(!dialog.isNull() && dialog->isVisible(), text);
+            QCOMPARE(dialog->focusWidget(), field);
+            QCOMPARE(field->selectedText(), QString::fromLatin1(text));
+            retype(field, QString::fromLatin1(name == std::string("endAddress") ? "2000" : "0"));
+        }
+        QCOMPARE(messages_, QStringList{QStringLiteral(
+                                "Start address 0x10 is not a multiple of 0x20, so 8*8 characters "
+                                "could not be named from it.")});
+        QCOMPARE(nexts, 0);
+        QCOMPARE(dialog->choice().colourMode, 2);
         QTest::mouseClick(button(*dialog, QStringLiteral("Next")), Qt::LeftButton);
-        QVERIFY(chosen);
-        QCOMPARE(int{chosen->startAddress}, address);
-        QCOMPARE(int{chosen->endAddress}, 0x2000);
-        QCOMPARE(chosen->area, (Selection{0, 0, 256, 240}));
+        QCOMPARE(nexts, 1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(dialog.isNull());
+    }
+
+    void transformationOpensBesideThePicture() {
+        const QRect screen(0, 0, 1280, 720);
+        const QSize window(400, 300);
+        // Room to the right of the picture: beside it, level with its top.
+        QCOMPARE(TransformationDialog::placeBeside({200, 100, 256, 240}, window, screen),
+                 QPoint(464, 100));
+        // A picture near the right edge: to its left.
+        QCOMPARE(TransformationDialog::placeBeside({800, 100, 256, 240}, window, screen),
+                 QPoint(392, 100));
+        // A wide picture: below it, kept on the screen.
+        QCOMPARE(TransformationDialog::placeBeside({100, 50, 1000, 200}, window, screen),
+                 QPoint(100, 258));
+        // No room at all: against the right edge of the screen.
+        QCOMPARE(TransformationDialog::placeBeside({0, 0, 1280, 720}, window, screen),
+                 QPoint(880, 0));
     }
 
     void transformationRefusesAnAreaOfPartTiles() {
@@ -144,9 +193,11 @@ private Q_SLOTS:
 
         retype(child<QLineEdit>(*dialog, "width"), QStringLiteral("100"));
         QCOMPARE(edits.back(), (AreaRect{0, 0, 100, 240}));
+        dialog->show();
         QTest::mouseClick(button(*dialog, QStringLiteral("Next")), Qt::LeftButton);
         QCOMPARE(messages_, QStringList{TransformationDialog::mismatchMessage});
         QCOMPARE(nexts, 0);
+        QCOMPARE(dialog->focusWidget(), child<QLineEdit>(*dialog, "width"));
 
         retype(child<QLineEdit>(*dialog, "width"), QStringLiteral("96"));
         QTest::mouseClick(button(*dialog, QStringLiteral("Next")), Qt::LeftButton);

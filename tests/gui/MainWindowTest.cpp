@@ -533,6 +533,19 @@ private Q_SLOTS:
         QVERIFY(app_->picture().settings.toBytes() == before);
     }
 
+    void transformationOpensBesideThePicture() {
+        QVERIFY(start({copyOfSample()}));
+        frame().move(0, 0);
+        trigger(cmd::transform);
+        TransformationDialog* dialog = doc().transformationDialog();
+        QVERIFY(dialog);
+        const QRect picture = view().pictureOnScreen();
+        QCOMPARE(picture.size(), QSize(256, 240));
+        // Centred over the window it would cover the picture; the screen has room below it.
+        QVERIFY(!dialog->frameGeometry().intersects(picture));
+        dialog->close();
+    }
+
     void convertOutputSaveAndReopen() {
         QVERIFY(start({copyOfSample()}));
         screenshot("main");

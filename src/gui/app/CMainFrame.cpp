@@ -65,7 +65,11 @@ CMainFrame::CMainFrame(CKadroApp& app, CKadroDoc& document, Picture& picture)
     updateCommands();
 }
 
-CMainFrame::~CMainFrame() = default;
+// A Transformation dialog still open dies with the window and tells the document so; by then
+// the window's parts must no longer hear the document.
+CMainFrame::~CMainFrame() {
+    disconnect(&document_, nullptr, this, nullptr);
+}
 
 QAction* CMainFrame::frameAction(int id) {
     QAction* a = CommandTable::makeAction(id, this);
@@ -306,6 +310,8 @@ void CMainFrame::connectDocument() {
         setWindowTitle(document_.title() + QStringLiteral(" - ") + applicationTitle);
     });
     connect(&document_, &CKadroDoc::recentFileAdded, &app_, &CKadroApp::addRecentFile);
+    connect(&document_, &CKadroDoc::transformationOpening, this,
+            [this](TransformationDialog* dialog) { dialog->moveBeside(view_->pictureOnScreen()); });
     // Posted, so the conversion starts once the Transformation dialog's handler has returned.
     connect(&document_, &CKadroDoc::conversionRequested, this, [this] {
         QCoreApplication::postEvent(view_, new ViewMessageEvent(ViewMessage::ConversionDone));

@@ -287,6 +287,7 @@ void CKadroDoc::transform() {
         window());
     connect(transform_, &TransformationDialog::areaEdited, this, &CKadroDoc::conversionAreaChanged);
     connect(transform_, &QObject::destroyed, this, &CKadroDoc::refreshView);
+    Q_EMIT transformationOpening(transform_);
     transform_->show();
     Q_EMIT refreshView();
 }

@@ -79,6 +79,8 @@ Q_SIGNALS:
     void recentFileAdded(const QString& path);
     // The Transformation dialog confirmed: the view is to run the conversion (message 1030).
     void conversionRequested();
+    // A Transformation dialog is made and about to show: the window places it.
+    void transformationOpening(kadro::gui::TransformationDialog* dialog);
 
 private:
     void createActions();
