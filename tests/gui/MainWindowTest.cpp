@@ -99,6 +99,7 @@ class MainWindowTest : public QObject {
         app_ = std::make_unique<CKadroApp>(QStringLiteral(KADRO_BIN_DIR));
         const bool started = app_->initInstance(arguments);
         if (started) {
+            QCoreApplication::sendPostedEvents(&frame().projectPane(), QEvent::MetaCall);
             QApplication::setActiveWindow(&frame());
             frame().updateCommands();
         }
@@ -162,6 +163,27 @@ private Q_SLOTS:
         QCOMPARE(CKadroApp::ppuMode(), 2);
         QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("KADRO"))
             .setValue(QStringLiteral("PPUMode"), 0);
+    }
+
+    // A remembered project that has gone is reported over the window, once it shows.
+    void aLostProjectIsReportedOverTheShownWindow() {
+        const QString gone = dir_.filePath(QStringLiteral("gone.prg"));
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("KADRO"))
+            .setValue(QStringLiteral("PRGPath"), gone);
+        QStringList shownOver;
+        Prompts::setMessageHandler([&](const QString& text, PromptIcon) {
+            messages_ << text;
+            shownOver << (app_->frame() && app_->frame()->isVisible() ? QStringLiteral("window")
+                                                                      : QStringLiteral("nothing"));
+        });
+        QVERIFY(start({}));
+        Prompts::setMessageHandler([this](const QString& text, PromptIcon) { messages_ << text; });
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("KADRO"))
+            .remove(QStringLiteral("PRGPath"));
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY2(messages_.first().contains(QStringLiteral("gone.prg")), qPrintable(messages_[0]));
+        QCOMPARE(shownOver, QStringList{QStringLiteral("window")});
+        QCOMPARE(frame().projectPane().topLevelItemCount(), 1); // the root alone
     }
 
     void aPathThatCannotBeOpenedEndsStartUp() {

@@ -164,6 +164,7 @@ private Q_SLOTS:
         view_ = std::make_unique<CPRGTreeView>(ui_, host_);
         view_->resize(300, 600);
         view_->show();
+        QCoreApplication::sendPostedEvents(view_.get(), QEvent::MetaCall); // the start-up
     }
     void cleanup() { view_.reset(); }
 
@@ -414,6 +415,7 @@ private Q_SLOTS:
 
         view_ = std::make_unique<CPRGTreeView>(ui_, host_);
         view_->show();
+        QCoreApplication::sendPostedEvents(view_.get(), QEvent::MetaCall); // the start-up
         QVERIFY(messages_.isEmpty());
         QCOMPARE(root()->text(0), project);
         QVERIFY(!root()->isExpanded());

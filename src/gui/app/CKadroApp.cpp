@@ -144,7 +144,6 @@ bool CKadroApp::initInstance(const QStringList& arguments) {
     } else if (!document_->onOpenDocument(arguments.first())) {
         return false;
     }
-    frame_->projectPane().startUp();
     frame_->show();
     return true;
 }

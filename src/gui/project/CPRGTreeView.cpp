@@ -295,10 +295,18 @@ void CPRGTreeView::startUp() {
 
 // --- Gestures
 
+// Queued, so a message about the remembered project (a file gone since the last run) shows over
+// the window once it is up rather than on an empty screen before it.
 void CPRGTreeView::showEvent(QShowEvent* event) {
     QTreeWidget::showEvent(event);
     if (!startedUp_)
-        startUp();
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!startedUp_)
+                    startUp();
+            },
+            Qt::QueuedConnection);
 }
 
 // Escape gives up a drag without moving anything.

@@ -69,8 +69,10 @@ public:
     void save();
     void saveAs();
     void newProject();
-    // The first display: a root, then the project remembered from the last run.
+    // The first display: a root, then the project remembered from the last run. Runs by
+    // itself just after the view is first shown.
     void startUp();
+    bool hasStartedUp() const { return startedUp_; }
 
     // Dragging, as the mouse drives it: begin over an entry, move (viewport coordinates),
     // release. A drag never starts from the root.
