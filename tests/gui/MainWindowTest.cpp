@@ -26,6 +26,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -134,7 +135,12 @@ private Q_SLOTS:
         Prompts::setMessageHandler([this](const QString& text, PromptIcon) { messages_ << text; });
     }
 
-    void init() { messages_.clear(); }
+    void init() {
+        messages_.clear();
+        // Every test starts as a first start does, whatever window the last one left.
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("KADRO"))
+            .remove(QStringLiteral("Layout"));
+    }
     void cleanup() { app_.reset(); }
 
     void startsWithAnEmptyPictureAndFirstSettings() {
@@ -399,10 +405,19 @@ private Q_SLOTS:
         Prompts::setFileHandler({});
         QVERIFY(QFileInfo(prg).size() > 0);
         QVERIFY(messages_.isEmpty());
-        // The project comes back at the next start, from the remembered path.
+        QCOMPARE(frame().findChild<QSplitter*>()->sizes().first(), 130); // the first start
+        frame().findChild<QSplitter*>()->setSizes({260, 500});
+        // The project comes back at the next start, from the remembered path, in a pane as wide
+        // as it was left, collapsed but with its expander and its whole path as a tool tip.
         app_.reset();
         QVERIFY(start({}));
-        QCOMPARE(frame().projectPane().model().tree.size(), std::size_t{3});
+        CPRGTreeView& again = frame().projectPane();
+        QCOMPARE(again.model().tree.size(), std::size_t{3});
+        QCOMPARE(frame().findChild<QSplitter*>()->sizes().first(), 260);
+        QTreeWidgetItem* root = again.topLevelItem(0);
+        QVERIFY(!root->isExpanded());
+        QVERIFY(again.rootIsDecorated());
+        QCOMPARE(root->toolTip(0), QDir::toNativeSeparators(prg));
     }
 
     void increaseDialogBrowsesForItemsAndKeepsKinds() {

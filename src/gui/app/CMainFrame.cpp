@@ -18,15 +18,21 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace kadro::gui {
 
 namespace {
 const QString readyText = QStringLiteral("就绪");
 const QString applicationTitle = QStringLiteral("Kadro");
+const QString layoutGroup = QStringLiteral("Layout");
+const QString windowKey = QStringLiteral("Window");
+const QString panesKey = QStringLiteral("Panes");
 } // namespace
 
 CMainFrame::CMainFrame(CKadroApp& app, CKadroDoc& document, Picture& picture)
@@ -55,7 +61,7 @@ CMainFrame::CMainFrame(CKadroApp& app, CKadroDoc& document, Picture& picture)
     createToolBox();
     connectDocument();
 
-    resize(1024, 768);
+    restoreLayout();
     setWindowTitle(document_.title() + QStringLiteral(" - ") + applicationTitle);
     connect(&idle_, &QTimer::timeout, this, [this] {
         updateCommands();
@@ -69,6 +75,26 @@ CMainFrame::CMainFrame(CKadroApp& app, CKadroDoc& document, Picture& picture)
 // the window's parts must no longer hear the document.
 CMainFrame::~CMainFrame() {
     disconnect(&document_, nullptr, this, nullptr);
+    saveLayout();
+}
+
+// The window's size and the width of the project pane, as the person left them last time.
+void CMainFrame::restoreLayout() {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, CKadroApp::settingsName);
+    settings.beginGroup(layoutGroup);
+    if (!restoreGeometry(settings.value(windowKey).toByteArray())) {
+        // The first start: 1024 x 768 where the screen has room for it and a title bar.
+        const QRect screen = QApplication::primaryScreen()->availableGeometry();
+        resize(std::min(1024, screen.width() * 9 / 10), std::min(768, screen.height() * 9 / 10));
+    }
+    splitter_->restoreState(settings.value(panesKey).toByteArray());
+}
+
+void CMainFrame::saveLayout() const {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, CKadroApp::settingsName);
+    settings.beginGroup(layoutGroup);
+    settings.setValue(windowKey, saveGeometry());
+    settings.setValue(panesKey, splitter_->saveState());
 }
 
 QAction* CMainFrame::frameAction(int id) {

@@ -64,6 +64,8 @@ private:
     void connectDocument();
     void rebuildRecentFiles();
     void switchPane(bool forward);
+    void restoreLayout();
+    void saveLayout() const;
     QAction* frameAction(int id);
     QMenu* menu(const QString& title);
 

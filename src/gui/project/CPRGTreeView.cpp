@@ -44,7 +44,10 @@ CPRGTreeView::CPRGTreeView(UserInterface& ui, ProjectTreeHost& host, QWidget* pa
     setHeaderHidden(true);
     setColumnCount(1);
     setMinimumWidth(60);
-    setRootIsDecorated(false);
+    // The root starts collapsed after a restart; its expander shows that the project is there.
+    setRootIsDecorated(true);
+    // A narrow pane keeps the project file's name, the end of the root's label, in sight.
+    setTextElideMode(Qt::ElideMiddle);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragDropMode(QAbstractItemView::NoDragDrop);
@@ -157,6 +160,13 @@ void CPRGTreeView::addItems(QTreeWidgetItem* parent, EntryId id) {
     item->setIcon(0, entryPicture(static_cast<EntryKind>(entry.picture)));
     item->setData(0, entryRole, id);
     item->setData(0, itemDataRole, entry.itemData);
+    // The whole path, which the pane is often too narrow to show: the project's for the root,
+    // the picture document's for an item.
+    if (id == model_.tree.root()) {
+        item->setToolTip(0, QDir::toNativeSeparators(QString::fromStdString(entry.label)));
+    } else if (const auto record = model_.recordOf(id); record && !record->path.empty()) {
+        item->setToolTip(0, QDir::toNativeSeparators(QString::fromStdString(record->path)));
+    }
     for (EntryId child : entry.children)
         addItems(item, child);
     if (expanded_.count(id) != 0)
