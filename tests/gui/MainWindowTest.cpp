@@ -18,6 +18,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -27,6 +28,7 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -313,6 +315,36 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(dir_.filePath(QStringLiteral("PALStep.asm"))).size() > 0);
     }
 
+    // Loads `list` into the batch dialog, processes it and closes the dialog; gives the
+    // dialog's status line.
+    QString runBatch(const QString& list, QStringList* shown = nullptr) {
+        Prompts::setFileHandler([&](const FilePrompt& p) {
+            return std::optional<FileAnswer>(
+                FileAnswer{p.defaultSuffix == QLatin1String("lst") ? list : QString(), 1});
+        });
+        QString status;
+        answerModal([&](QWidget* modal) {
+            QPushButton* process = button(modal, QStringLiteral("Process"));
+            QVERIFY(!process->isEnabled()); // nothing to process before a list
+            button(modal, QStringLiteral("Load"))->click();
+            auto* entries = modal->findChild<QListWidget*>(QStringLiteral("frames"));
+            for (int i = 0; shown && i < entries->count(); ++i)
+                *shown << entries->item(i)->text();
+            process->click();
+            status = modal->findChild<QLabel*>(QStringLiteral("status"))->text();
+            button(modal, QStringLiteral("Cancel"))->click();
+        });
+        trigger(cmd::batchProcess);
+        Prompts::setFileHandler({});
+        return status;
+    }
+
+    static void writeFile(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
     void batchProcessWritesTheAnimationBesideTheList() {
         QVERIFY(start({}));
         QDir frames(dir_.filePath(QStringLiteral("frames")));
@@ -320,36 +352,41 @@ private Q_SLOTS:
         for (const char* name : {"walk2.bmp", "Walk1.bmp"})
             QVERIFY(QFile::copy(QStringLiteral(KADRO_SAMPLES_DIR "/sample.bmp"),
                                 frames.filePath(QString::fromLatin1(name))));
-        QFile sprites(frames.filePath(QStringLiteral("Sprite_pgt.bin")));
-        QVERIFY(sprites.open(QIODevice::WriteOnly));
-        sprites.write(QByteArray(2048, 0x5A));
-        sprites.close();
-        QFile list(frames.filePath(QStringLiteral("anim.lst")));
-        QVERIFY(list.open(QIODevice::WriteOnly));
-        list.write("walk2.bmp\nWalk1.bmp\n");
-        list.close();
+        writeFile(frames.filePath(QStringLiteral("Sprite_pgt.bin")), QByteArray(2048, 0x5A));
+        const QString list = frames.filePath(QStringLiteral("anim.lst"));
+        writeFile(list, "walk2.bmp\nWalk1.bmp\n");
 
-        Prompts::setFileHandler([&](const FilePrompt& p) {
-            return std::optional<FileAnswer>(FileAnswer{
-                p.defaultSuffix == QLatin1String("lst") ? list.fileName() : QString(), 1});
-        });
         QStringList shown;
-        answerModal([&shown](QWidget* modal) {
-            button(modal, QStringLiteral("Load"))->click();
-            auto* entries = modal->findChild<QListWidget*>(QStringLiteral("frames"));
-            for (int i = 0; i < entries->count(); ++i)
-                shown << entries->item(i)->text();
-            button(modal, QStringLiteral("Process"))->click();
-            button(modal, QStringLiteral("Cancel"))->click();
-        });
-        trigger(cmd::batchProcess);
-        Prompts::setFileHandler({});
+        const QString status = runBatch(list, &shown);
         QCOMPARE(shown, (QStringList{QStringLiteral("Walk1.bmp"), QStringLiteral("walk2.bmp")}));
         QVERIFY(messages_.isEmpty());
+        const QString written = QStringLiteral("Batch process finished: 5 files written in %1.")
+                                    .arg(QDir::toNativeSeparators(frames.absolutePath()));
+        QCOMPARE(status, written);
+        QCOMPARE(frame().statusBar()->currentMessage(), written);
         for (const char* name :
              {"ANI.asm", "ANIINDEX.asm", "ANIPNT00.asm", "ANIPAL.asm", "ANIPGT.BIN"})
             QVERIFY2(QFile::exists(frames.filePath(QString::fromLatin1(name))), name);
-        QVERIFY(!app_->picture().values.animationMode); // the picture on screen is untouched
+
+        // The batch converts pictures of its own: the one on screen keeps its Transform dialog.
+        QVERIFY(!app_->picture().values.animationMode);
+        QVERIFY(doc().onOpenDocument(frames.filePath(QStringLiteral("Walk1.bmp"))));
+        trigger(cmd::transform);
+        QVERIFY(doc().transformationDialog());
+        doc().transformationDialog()->close();
+
+        // An empty list writes the sprite block and the reserved space, as the command line does.
+        writeFile(list, "");
+        QVERIFY(runBatch(list).startsWith(QStringLiteral("Batch process finished: 5 files")));
+        QCOMPARE(QFileInfo(frames.filePath(QStringLiteral("ANIPGT.BIN"))).size(), 16384);
+
+        // A missing frame is named as missing, and nothing claims success.
+        writeFile(list, "Walk1.bmp walk3.bmp");
+        frame().statusBar()->clearMessage();
+        QCOMPARE(runBatch(list), QStringLiteral("The batch process stopped."));
+        QCOMPARE(messages_,
+                 QStringList{QStringLiteral("walk3.bmp: not found; the batch run stops")});
+        QVERIFY(!frame().statusBar()->currentMessage().startsWith(QStringLiteral("Batch")));
     }
 
     void projectTreeIsBuiltWithTheProjectCommands() {

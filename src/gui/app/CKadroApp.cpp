@@ -50,6 +50,8 @@ CKadroApp::CKadroApp(QString programDirectory)
     connect(batch, &QAction::triggered, this, [this] {
         BatchDialog dialog(this->programDirectory(), ui_, mainWindow());
         dialog.exec();
+        if (!dialog.writtenFiles().empty() && frame_)
+            frame_->statusBar()->showMessage(dialog.outcome(), 10000);
     });
     actions_ = {about, batch, paletteTool};
 }
