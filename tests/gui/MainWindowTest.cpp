@@ -18,6 +18,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -570,6 +571,10 @@ private Q_SLOTS:
         trigger(cmd::fileNew);
         QCOMPARE(app_->picture().width(), 256);
         QCOMPARE(pixel(app_->picture(), 10, 10), Colour{0xFFFFFF});
+        // A blank has nothing a document could hold: Save is not offered, Save As (a bitmap) is.
+        frame().updateCommands();
+        QVERIFY(!frame().commandAction(cmd::fileSave)->isEnabled());
+        QVERIFY(frame().commandAction(cmd::fileSaveAs)->isEnabled());
 
         FilePrompt seen;
         Prompts::setFileHandler([&](const FilePrompt& p) {
@@ -583,6 +588,18 @@ private Q_SLOTS:
 
         doc().refresh(); // nothing opened yet: fails without a word
         QVERIFY(messages_.isEmpty());
+        // Save would empty a PNG it cannot write, so it is not offered; a bitmap it rewrites.
+        const QString png = dir_.filePath(QStringLiteral("photo.png"));
+        QVERIFY(QImage(QStringLiteral(KADRO_SAMPLES_DIR "/sample.bmp")).save(png));
+        const qint64 pngSize = QFileInfo(png).size();
+        QVERIFY(doc().openAndShow(png));
+        frame().updateCommands();
+        QVERIFY(!frame().commandAction(cmd::fileSave)->isEnabled());
+        doc().fileSave();
+        QCOMPARE(QFileInfo(png).size(), pngSize);
+        QVERIFY(doc().openAndShow(copyOfSample()));
+        frame().updateCommands();
+        QVERIFY(frame().commandAction(cmd::fileSave)->isEnabled());
     }
 
     void dragSetsTheConversionAreaInWholeCells() {

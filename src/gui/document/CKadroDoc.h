@@ -50,6 +50,8 @@ public:
     void setModified(bool modified) { modified_ = modified; }
     bool outputReady() const { return outputReady_; }
     bool pictureLoaded() const { return pictureLoaded_; }
+    // Whether Save would write the picture or the document rather than an empty file.
+    bool canSave() const;
     QString information() const { return information_; }
 
     // The conversion: the Transformation dialog while it is open, the area the view drags.
