@@ -10,16 +10,27 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QTreeView>
 #include <QUrl>
+
+#include <functional>
 
 using namespace kadro;
 using namespace kadro::gui;
@@ -60,6 +71,7 @@ void retype(QLineEdit* field, const QString& text) {
 
 class DialogTest : public QObject {
     Q_OBJECT
+    QTemporaryDir settings_;
     QStringList messages_;
     std::vector<Colour> used_{0x000000, 0xFFFFFF};
 
@@ -73,6 +85,11 @@ class DialogTest : public QObject {
     }
 
 private Q_SLOTS:
+    // Qt's file dialog keeps its own settings: here, not in the home folder.
+    void initTestCase() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+    }
+
     void init() {
         messages_.clear();
         Prompts::setMessageHandler([this](const QString& text, PromptIcon) { messages_ << text; });
@@ -161,6 +178,77 @@ private Q_SLOTS:
         QCOMPARE(nexts, 1);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(dialog.isNull());
+    }
+
+    void transformationCountsLookReadOnly() {
+        TransformationDialog dialog(start(), used_, {});
+        for (const char* name : {"used", "available"}) {
+            auto* count = child<QLineEdit>(dialog, name);
+            QVERIFY(count->isReadOnly());
+            QCOMPARE(count->focusPolicy(), Qt::NoFocus); // Tab passes them by
+            QCOMPARE(count->palette().color(QPalette::Base),
+                     dialog.palette().color(QPalette::Window));
+            QVERIFY(count->palette().color(QPalette::Base) !=
+                    child<QLineEdit>(dialog, "width")->palette().color(QPalette::Base));
+        }
+    }
+
+    // Qt's colour chooser and the used-colour grid are told apart by their titles.
+    void colourChooserHasATitleOfItsOwn() {
+        Prompts::setColourHandler({});
+        QString title;
+        QTimer::singleShot(0, this, [&] {
+            auto* chooser = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            QVERIFY(chooser);
+            title = chooser->windowTitle();
+            chooser->reject();
+        });
+        QVERIFY(!Prompts::colour(nullptr, Qt::red));
+        QCOMPARE(title, QStringLiteral("Color"));
+        QCOMPARE(SelectColorDialog(used_, 0).windowTitle(), QStringLiteral("Select Color"));
+    }
+
+    // Qt's own file dialog opens wide enough for its size, type and date columns.
+    void fileDialogShowsItsColumnsWhole() {
+        QTemporaryDir folder;
+        QFile picture(folder.filePath(QStringLiteral("a long picture name.bmp")));
+        QVERIFY(picture.open(QIODevice::WriteOnly));
+        picture.write(QByteArray(185000, 'x'));
+        picture.close();
+        Prompts::setFileHandler({});
+        FilePrompt prompt;
+        prompt.filter = QStringLiteral("Bitmap(*.bmp)|*.bmp||");
+        prompt.initialPath = folder.filePath(QStringLiteral("x.bmp"));
+        QStringList cut;
+        int polls = 0;
+        // The folder is read and the columns sized in the background: look again until they
+        // fit, and report what is cut if they never do.
+        std::function<void()> poll = [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            auto* view =
+                dialog ? dialog->findChild<QTreeView*>(QStringLiteral("treeView")) : nullptr;
+            cut.clear();
+            const QAbstractItemModel* model = view ? view->model() : nullptr;
+            for (int row = 0; model && row < model->rowCount(view->rootIndex()); ++row)
+                for (int column = 0; column < view->header()->count(); ++column) {
+                    const QString text =
+                        model->index(row, column, view->rootIndex()).data().toString();
+                    // The name's icon and the cells' margins take some room besides.
+                    const int room = column == 0 ? 30 : 6;
+                    if (view->columnWidth(column) <
+                        view->fontMetrics().horizontalAdvance(text) + room)
+                        cut << text;
+                }
+            if (++polls < 400 &&
+                (!model || model->rowCount(view->rootIndex()) == 0 || !cut.isEmpty())) {
+                QTimer::singleShot(5, this, poll);
+                return;
+            }
+            dialog->reject();
+        };
+        QTimer::singleShot(0, this, poll);
+        QVERIFY(!Prompts::file(nullptr, prompt));
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char(','))));
     }
 
     void transformationOpensBesideThePicture() {
@@ -264,6 +352,16 @@ private Q_SLOTS:
         QCOMPARE(c.pgtWidth, 1);
         QCOMPARE(c.pntContent, 1);
         QCOMPARE(c.spriteFormat, 0);
+
+        // Each pair sits in a box that says what it chooses.
+        QStringList titles;
+        for (const QGroupBox* box : dialog.findChildren<QGroupBox*>())
+            titles << box->title() + QLatin1Char(':') + box->findChild<QRadioButton*>()->text();
+        titles.sort();
+        QCOMPARE(
+            titles,
+            (QStringList{QStringLiteral("PGT format:BIN"), QStringLiteral("PGT width:8bit"),
+                         QStringLiteral("PNT content:TXT"), QStringLiteral("Sprite format:NOR")}));
     }
 
     void fileOutputBrowseTakesTheChosenPath() {

@@ -1,8 +1,12 @@
 #include "app/ToolBox.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace kadro::gui {
 
@@ -13,7 +17,6 @@ ToolBox::ToolBox(const std::vector<QAction*>& tools, QWidget* parent)
     setWindowTitle(QStringLiteral("绘图工具"));
     grid_->setContentsMargins(5, 5, 5, 5);
     grid_->setSpacing(1);
-    grid_->setSizeConstraint(QLayout::SetFixedSize);
     for (QAction* tool : tools) {
         auto* button = new QToolButton(this);
         button->setDefaultAction(tool);
@@ -21,6 +24,7 @@ ToolBox::ToolBox(const std::vector<QAction*>& tools, QWidget* parent)
         button->setIconSize(QSize(16, 15));
         buttons_.push_back(button);
     }
+    grid_->setAlignment(Qt::AlignHCenter);
     setColumns(1);
 }
 
@@ -32,7 +36,13 @@ void ToolBox::setColumns(int columns) {
         const int index = static_cast<int>(i);
         grid_->addWidget(buttons_[i], index / columns_, index % columns_);
     }
-    adjustSize();
+    // Two columns of buttons are narrower than the title bar needs for the title and its
+    // buttons; the buttons stay centred in the wider box.
+    const QFontMetrics title(QApplication::font("QMdiSubWindowTitleBar"));
+    const QSize buttons = grid_->sizeHint();
+    setFixedSize(
+        std::max(buttons.width(), title.horizontalAdvance(windowTitle()) + 5 * title.height()),
+        buttons.height());
 }
 
 QPoint ToolBox::buttonCell(int index) const {

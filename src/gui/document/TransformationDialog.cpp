@@ -60,8 +60,14 @@ TransformationDialog::TransformationDialog(const TransformStart& start,
     setAttribute(Qt::WA_DeleteOnClose);
     startAddress_->setObjectName(QStringLiteral("startAddress"));
     endAddress_->setObjectName(QStringLiteral("endAddress"));
-    used_->setReadOnly(true);
-    available_->setReadOnly(true);
+    for (QLineEdit* count : {used_, available_}) {
+        // Shown on the dialog's own colour and out of the Tab order, as counts one cannot edit.
+        count->setReadOnly(true);
+        count->setFocusPolicy(Qt::NoFocus);
+        QPalette look = count->palette();
+        look.setColor(QPalette::Base, look.color(QPalette::Window));
+        count->setPalette(look);
+    }
     swatch_->setObjectName(QStringLiteral("background"));
     swatch_->setFixedSize(60, 24);
     swatch_->setColour(background_);

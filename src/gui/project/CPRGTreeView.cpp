@@ -452,19 +452,22 @@ void CPRGTreeView::dragMoveTo(const QPoint& viewportPos) {
     }
 }
 
-// The drop target is shown as a selected entry would be.
+// The drop target gets a light tint of the selection colour, so it cannot be mistaken for the
+// dragged entry, which stays selected.
 void CPRGTreeView::setDropTarget(EntryId target) {
     if (target == target_)
         return;
-    if (QTreeWidgetItem* old = itemOf(target_)) {
+    if (QTreeWidgetItem* old = itemOf(target_))
         old->setData(0, Qt::BackgroundRole, QVariant());
-        old->setData(0, Qt::ForegroundRole, QVariant());
-    }
     target_ = target;
-    if (QTreeWidgetItem* item = itemOf(target_)) {
-        item->setBackground(0, palette().highlight());
-        item->setForeground(0, palette().highlightedText());
-    }
+    if (QTreeWidgetItem* item = itemOf(target_))
+        item->setBackground(0, dropTargetColour());
+}
+
+QColor CPRGTreeView::dropTargetColour() const {
+    QColor tint = palette().color(QPalette::Highlight);
+    tint.setAlpha(70);
+    return tint;
 }
 
 // While the cursor is above or below the tree, the tree scrolls a line per tick.

@@ -81,6 +81,7 @@ public:
     void finishDrag();
     bool isDragging() const { return dragging_; }
     QTreeWidgetItem* dropTarget() const { return itemOf(target_); }
+    QColor dropTargetColour() const;
 
 Q_SIGNALS:
     // A drop the tree does not allow; the view beeps as well.
