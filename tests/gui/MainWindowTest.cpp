@@ -7,6 +7,7 @@
 #include "app/ToolBox.h"
 #include "app/ViewMessage.h"
 #include "document/CKadroDoc.h"
+#include "document/InformationText.h"
 #include "document/TransformationDialog.h"
 #include "palette/PalSetupDialog.h"
 #include "palette/PaletteFile.h"
@@ -24,7 +25,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSpinBox>
@@ -557,12 +560,68 @@ private Q_SLOTS:
 
         // Where the two swatches overlap, the front one (the primary colour) is edited.
         const QPoint overlap =
-            InfoBar::primarySwatchRect().intersected(InfoBar::secondarySwatchRect()).center();
+            bar.primarySwatchRect().intersected(bar.secondarySwatchRect()).center();
         Prompts::setPickerHandler([](const QColor&) { return std::optional<QColor>(Qt::blue); });
         QTest::mouseClick(&bar, Qt::LeftButton, {}, overlap);
         Prompts::setPickerHandler({});
         QCOMPARE(bar.primaryColour(), Colour{0xFF0000});
         QCOMPARE(bar.secondaryColour(), Colour{0xFFFFFF});
+    }
+
+    // Every line of every information text shows whole in a window that fits a 1280 x 720
+    // screen with its title bar, at the default font and at one a quarter larger.
+    void informationShowsWholeInASmallWindow_data() {
+        QTest::addColumn<qreal>("scale");
+        QTest::newRow("default font") << 1.0;
+        QTest::newRow("larger font") << 1.25;
+    }
+    void informationShowsWholeInASmallWindow() {
+        QFETCH(qreal, scale);
+        const QFont original = QApplication::font();
+        QFont font = original;
+        font.setPointSizeF(original.pointSizeF() * scale);
+        QApplication::setFont(font);
+        const auto restore = qScopeGuard([&] { QApplication::setFont(original); });
+        QVERIFY(start({copyOfSample()}));
+        const QSize screen(1280, 720 - 30); // what a title bar leaves
+        const QSize least = frame().minimumSizeHint();
+        QVERIFY2(least.width() <= screen.width() && least.height() <= screen.height(),
+                 qPrintable(QStringLiteral("%1 x %2").arg(least.width()).arg(least.height())));
+        frame().resize(screen);
+
+        ConversionSettings s; // the longest values each line can show
+        s.width = s.height = 65535;
+        s.compressMode = 1;
+        s.colourCount = 1;
+        s.charSize = 1;
+        s.patternBytes = 0x7FFFFFFF;
+        s.startAddress = s.endAddress = 0xFFFF;
+        s.paletteFirst = s.paletteUsed = 0xFF;
+        s.pntAttributeMode = 2;
+        InfoBar& bar = frame().infoBar();
+        const QLabel& panel = bar.informationPanel();
+        const auto* viewport =
+            frame().findChild<QScrollArea*>(QStringLiteral("infoScroller"))->viewport();
+        for (const std::string& text : {information::forImage(65535, 65535), information::forKdr(s),
+                                        information::forConversion(s)}) {
+            const QString shown = QString::fromStdString(text);
+            bar.setInformation(shown);
+            const QStringList lines = shown.trimmed().split(QLatin1Char('\n'));
+            const QFontMetrics metrics(panel.font());
+            const QRect box = panel.parentWidget()->contentsRect();
+            const auto whole = [&] {
+                const QRect inBar(panel.mapTo(&bar, QPoint(0, 0)), panel.size());
+                const QRect inView(panel.mapTo(viewport, QPoint(0, 0)), panel.size());
+                bool fits = viewport->rect().contains(inView) && bar.rect().contains(inBar) &&
+                            box.contains(panel.geometry()) &&
+                            static_cast<int>(lines.size()) * metrics.lineSpacing() <=
+                                panel.contentsRect().height();
+                for (const QString& line : lines)
+                    fits = fits && metrics.horizontalAdvance(line) <= panel.contentsRect().width();
+                return fits;
+            };
+            QTRY_VERIFY2(whole(), qPrintable(shown));
+        }
     }
 
     void newAskesForTheSizeAndSaveAsOffersBitmaps() {
@@ -630,7 +689,7 @@ private Q_SLOTS:
 
     void transformationOpensBesideThePicture() {
         QVERIFY(start({copyOfSample()}));
-        frame().move(0, 0);
+        frame().setGeometry(0, 0, 1000, 700);
         trigger(cmd::transform);
         TransformationDialog* dialog = doc().transformationDialog();
         QVERIFY(dialog);

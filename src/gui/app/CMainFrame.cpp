@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -314,24 +316,41 @@ void CMainFrame::createInfoBar() {
     infoBar_->setObjectName(QStringLiteral("infoBar"));
     infoDock_ = new QDockWidget(this);
     infoDock_->setObjectName(QStringLiteral("infoDock"));
-    infoDock_->setWidget(infoBar_);
+    // The bar scrolls when the window is too short for it, so the window fits small screens.
+    auto* scroller = new QScrollArea(infoDock_);
+    scroller->setObjectName(QStringLiteral("infoScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setWidget(infoBar_);
+    infoDock_->setWidget(scroller);
     infoDock_->setTitleBarWidget(new QWidget(infoDock_));
     infoDock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
-    infoBar_->setMinimumSize(infoBar_->sizeHint());
     addDockWidget(Qt::RightDockWidgetArea, infoDock_);
+    fitInfoBarWidth();
+}
+
+// The bar keeps the width its contents need, with room for the scroll bar a short window gives.
+void CMainFrame::fitInfoBarWidth() {
+    auto* scroller = static_cast<QScrollArea*>(infoDock_->widget());
+    scroller->setFixedWidth(infoBar_->minimumSizeHint().width() +
+                            scroller->verticalScrollBar()->sizeHint().width());
 }
 
 void CMainFrame::connectDocument() {
     connect(&document_, &CKadroDoc::pictureChanged, this, [this] {
         view_->pictureChanged();
-        infoBar_->update();
+        infoBar_->usedColoursChanged();
     });
     connect(&document_, &CKadroDoc::refreshView, this, [this] {
         view_->refreshPicture();
-        infoBar_->update();
+        infoBar_->usedColoursChanged();
     });
     connect(&document_, &CKadroDoc::zoomReset, this, [this] { view_->applyZoom(cmd::zoomNormal); });
-    connect(&document_, &CKadroDoc::informationChanged, infoBar_, &InfoBar::setInformation);
+    connect(&document_, &CKadroDoc::informationChanged, this, [this](const QString& text) {
+        infoBar_->setInformation(text);
+        fitInfoBarWidth();
+    });
     connect(&document_, &CKadroDoc::titleChanged, this, [this] {
         setWindowTitle(document_.title() + QStringLiteral(" - ") + applicationTitle);
     });

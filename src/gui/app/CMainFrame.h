@@ -61,6 +61,7 @@ private:
     void createStatusBar();
     void createToolBox();
     void createInfoBar();
+    void fitInfoBarWidth();
     void connectDocument();
     void rebuildRecentFiles();
     void switchPane(bool forward);
