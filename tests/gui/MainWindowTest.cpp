@@ -257,7 +257,9 @@ private Q_SLOTS:
         QVERIFY(frame().commandAction(cmd::viewToolBox)->isChecked());
         QCOMPARE(frame().toolBox().buttonCell(11), QPoint(1, 5)); // six rows of two
         // Wide enough for its title beside the title bar's buttons.
-        const QFontMetrics title(QApplication::font("QMdiSubWindowTitleBar"));
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        const QFontMetrics title(bold);
         QVERIFY(frame().toolBox().width() >=
                 title.horizontalAdvance(frame().toolBox().windowTitle()) + 4 * title.height());
         trigger(cmd::viewToolBox);

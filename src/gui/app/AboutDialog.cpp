@@ -14,6 +14,9 @@ const QString AboutDialog::contactAddress = QStringLiteral("kadro@example.org");
 AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent), contact_(new CHyperLink(contactAddress, this)) {
     setWindowTitle(QStringLiteral("About Kadro"));
+    // A title and a close button only: a dialog is neither minimised nor maximised.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     auto* icon = new QLabel(this);
     icon->setPixmap(artwork::applicationIcon().pixmap(32, 32));
     auto* ok = new QPushButton(QStringLiteral("Ok"), this);

@@ -22,9 +22,9 @@ ToolBox::ToolBox(const std::vector<QAction*>& tools, QWidget* parent)
         button->setDefaultAction(tool);
         button->setAutoRaise(true);
         button->setIconSize(QSize(16, 15));
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
         buttons_.push_back(button);
     }
-    grid_->setAlignment(Qt::AlignHCenter);
     setColumns(1);
 }
 
@@ -36,12 +36,14 @@ void ToolBox::setColumns(int columns) {
         const int index = static_cast<int>(i);
         grid_->addWidget(buttons_[i], index / columns_, index % columns_);
     }
-    // Two columns of buttons are narrower than the title bar needs for the title and its
-    // buttons; the buttons stay centred in the wider box.
-    const QFontMetrics title(QApplication::font("QMdiSubWindowTitleBar"));
+    // Two columns of buttons are narrower than a title bar needs for its icon, the title (often
+    // drawn bold) and its buttons; the buttons share the wider box.
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const QFontMetrics title(titleFont);
     const QSize buttons = grid_->sizeHint();
     setFixedSize(
-        std::max(buttons.width(), title.horizontalAdvance(windowTitle()) + 5 * title.height()),
+        std::max(buttons.width(), title.horizontalAdvance(windowTitle()) + 8 * title.height() + 16),
         buttons.height());
 }
 

@@ -57,6 +57,9 @@ TransformationDialog::TransformationDialog(const TransformStart& start,
       startAddress_(new QLineEdit(QStringLiteral("0"), this)),
       endAddress_(new QLineEdit(QStringLiteral("2000"), this)), swatch_(new ColourSwatch(this)) {
     setWindowTitle(QStringLiteral("VT03 Transformation"));
+    // A title and a close button only: a dialog is neither minimised nor maximised.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     startAddress_->setObjectName(QStringLiteral("startAddress"));
     endAddress_->setObjectName(QStringLiteral("endAddress"));
