@@ -77,10 +77,14 @@ InfoBar::InfoBar(const std::vector<Colour>& usedColours, QObject* pictureView, Q
     applySizes();
 
     flashTimer_.setInterval(flashPeriodMs);
-    connect(&flashTimer_, &QTimer::timeout, this, [this] {
-        ViewMessageEvent toggle(ViewMessage::FlashToggle);
-        QCoreApplication::sendEvent(view_, &toggle);
-    });
+    connect(&flashTimer_, &QTimer::timeout, this, &InfoBar::flashTick);
+}
+
+void InfoBar::flashTick() {
+    if (!flashing())
+        return;
+    ViewMessageEvent toggle(ViewMessage::FlashToggle);
+    QCoreApplication::sendEvent(view_, &toggle);
 }
 
 QWidget* InfoBar::placeholder() {

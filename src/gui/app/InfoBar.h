@@ -43,6 +43,8 @@ public:
     void setPrimaryColour(Colour colour);
     void setSecondaryColour(Colour colour);
     bool flashing() const { return flashTimer_.isActive(); }
+    // One tick of the flash timer: the flashing pixels turn to the other colour.
+    void flashTick();
 
     void setInformation(const QString& text);
     QString information() const;
