@@ -5,6 +5,7 @@
 // palette limit at all. Then the time one reduction without dithering took.
 //   reduce_quality CORPUS_DIRECTORY [hsl|rgb|nes] [16|4]
 
+#include "CorpusPictures.h"
 #include "colour/ColorTables.h"
 #include "common/UserInterface.h"
 #include "reduce/ModeColours.h"
@@ -16,23 +17,10 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 using namespace kadro;
 
 namespace {
-
-std::optional<DibImage> readBmp(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::vector<std::uint8_t> bytes(std::istreambuf_iterator<char>(in), {});
-    if (bytes.size() < 14)
-        return std::nullopt;
-    auto image = DibImage::fromBlock({bytes.begin() + 14, bytes.end()});
-    if (!image || image->bitCount() != 24)
-        return std::nullopt;
-    return image;
-}
 
 Selection whole(const DibImage& image) {
     return Selection::fromSize(0, 0, image.width(), image.height());
@@ -45,9 +33,9 @@ double reduced(const DibImage& original, const ReduceSettings& settings, const C
     const auto start = std::chrono::steady_clock::now();
     const auto result = reducePicture(copy, whole(copy), settings, tables, ui);
     if (milliseconds)
-        *milliseconds = std::chrono::duration<double, std::milli>(
-                            std::chrono::steady_clock::now() - start)
-                            .count();
+        *milliseconds =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count();
     return result ? peakSignalToNoise(original, copy, whole(copy)) : 0;
 }
 
@@ -74,8 +62,8 @@ double globalPalette(const DibImage& original, const ModeColours& mode, int colo
             return squaredDistance(area.pixels[i], mode.lab(a)) <
                    squaredDistance(area.pixels[i], mode.lab(b));
         });
-        copy.setPixel(static_cast<int>(i) % original.width(), static_cast<int>(i) / original.width(),
-                      mode.colour(nearest));
+        copy.setPixel(static_cast<int>(i) % original.width(),
+                      static_cast<int>(i) / original.width(), mode.colour(nearest));
     }
     return peakSignalToNoise(original, copy, whole(copy));
 }
@@ -134,7 +122,7 @@ int main(int argc, char** argv) {
     double sums[5] = {}, totalMs = 0;
     int n = 0;
     for (const auto& path : pictures) {
-        const auto image = readBmp(path);
+        const auto image = bench::readBmp(path);
         if (!image)
             continue;
         double ms = 0;

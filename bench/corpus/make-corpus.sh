@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds the reducer's picture corpus: eight photos and paintings that ship with Debian's
 # mate-backgrounds package (made by others, under its own licences), cut to the middle and
-# scaled to 256 x 240 as 24-bit BMP files. The originals are not kept in the repository.
+# scaled to 256 x 240 as 24-bit BMP files (and one of them at two more sizes). The originals are not kept in the repository.
 #   make-corpus.sh OUTPUT_DIRECTORY
 set -eu
 out=${1:?usage: make-corpus.sh OUTPUT_DIRECTORY}
@@ -22,5 +22,11 @@ for picture in nature/Aqua nature/Dune abstract/Elephants nature/FreshFlower nat
     name=$(basename "$picture")
     convert "$source/$picture.jpg" -resize '256x240^' -gravity center -extent 256x240 +repage \
         -type TrueColor "BMP3:$out/$name.bmp"
+done
+# One picture at a quarter and at four times the pixels, for the time per pixel.
+mkdir -p "$out/sizes"
+for size in 128x120 512x480; do
+    convert "$source/nature/Dune.jpg" -resize "$size^" -gravity center -extent "$size" +repage \
+        -type TrueColor "BMP3:$out/sizes/Dune-$size.bmp"
 done
 echo "corpus in $out"
