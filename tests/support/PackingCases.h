@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/TileConverter.h"
 #include "reduce/PalettePacker.h"
 
 #include <algorithm>
@@ -51,5 +52,23 @@ inline PackingCase packableCase(std::mt19937& random, int blocks, int room, int 
     }
     return c;
 }
+
+// The conversion's first-fit rule, run by the converter itself over the blocks in order.
+struct FirstFit {
+    TileConverter converter{std::make_shared<const ColorTables>(
+        ColorTables::fromData(std::vector<Colour>(hslTableEntries, 0xFFFFFFFF), {}))};
+    bool packed = true;
+
+    FirstFit(const std::vector<BlockColourSet>& blocks, Colour background, int slots) {
+        auto& table = converter.paletteTable();
+        for (int p = 0; p < chip::palettes; ++p)
+            table[static_cast<std::size_t>(p * chip::slotsPerPalette)] = {background, 1};
+        for (const auto& block : blocks)
+            if (!converter.fitColours(chip::palettes, slots, block)) {
+                packed = false;
+                return;
+            }
+    }
+};
 
 } // namespace kadro::test

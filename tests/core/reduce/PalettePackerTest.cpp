@@ -1,6 +1,5 @@
 #include "reduce/PalettePacker.h"
 
-#include "ConvertTestSupport.h"
 #include "PackingCases.h"
 #include "convert/TileConverter.h"
 
@@ -9,23 +8,6 @@
 using namespace kadro;
 
 namespace {
-
-// The conversion's first-fit rule, run by the converter itself over the blocks in order.
-struct FirstFit {
-    TileConverter converter{test::rgbTables()};
-    bool packed = true;
-
-    FirstFit(const std::vector<BlockColourSet>& blocks, Colour background, int slots) {
-        auto& table = converter.paletteTable();
-        for (int p = 0; p < chip::palettes; ++p)
-            table[static_cast<std::size_t>(p * chip::slotsPerPalette)] = {background, 1};
-        for (const auto& block : blocks)
-            if (!converter.fitColours(chip::palettes, slots, block)) {
-                packed = false;
-                return;
-            }
-    }
-};
 
 // Every block's colours lie in one palette of at most slots - 1 colours besides the background.
 void expectHoldsEveryBlock(const Packing& packing, const std::vector<BlockColourSet>& blocks,
@@ -97,7 +79,7 @@ TEST(PalettePacker, RefusesWhenNoPackingExists) {
                     set.push_back(pool[static_cast<std::size_t>(i)]);
             blocks.push_back(set);
         }
-        EXPECT_FALSE(FirstFit(blocks, 0, 16).packed);
+        EXPECT_FALSE(test::FirstFit(blocks, 0, 16).packed);
         EXPECT_FALSE(packPalettes(blocks, 0, 16).packed);
     }
 }
@@ -112,7 +94,7 @@ TEST(PalettePacker, NeverWorseThanFirstFitAndTheSameWhereFirstFitPacks) {
         const int pool = room * (2 + static_cast<int>(random() % 12));
         const auto cse = test::packableCase(random, 20 + static_cast<int>(random() % 220), room,
                                             chip::palettes, pool, 1, room);
-        const FirstFit first(cse.blocks, cse.background, slots);
+        const test::FirstFit first(cse.blocks, cse.background, slots);
         const auto best = packPalettes(cse.blocks, cse.background, slots);
         if (first.packed) {
             ++firstFitPacked;
@@ -138,7 +120,7 @@ TEST(PalettePacker, PacksAlmostEveryConstructedCaseThatFirstFitRefuses) {
         const auto cse = test::packableCase(random, 240, room, chip::palettes,
                                             room * (3 + static_cast<int>(random() % 10)),
                                             std::max(1, room / 3), room);
-        if (FirstFit(cse.blocks, cse.background, room + 1).packed)
+        if (test::FirstFit(cse.blocks, cse.background, room + 1).packed)
             continue;
         ++refusedByFirstFit;
         const auto best = packPalettes(cse.blocks, cse.background, room + 1);
