@@ -3,7 +3,6 @@
 #include "ConvertTestSupport.h"
 #include "RecordingUserInterface.h"
 #include "TableFiles.h"
-#include "convert/CellReader.h"
 #include "convert/TileConverter.h"
 #include "reduce/ModeColours.h"
 #include "reduce/PalettePacker.h"
@@ -43,14 +42,20 @@ Selection whole(const DibImage& image) {
     return Selection::fromSize(0, 0, image.width(), image.height());
 }
 
+// Each 16 x 16 block's distinct colours in reading order, blocks from the area's corner.
 std::vector<BlockColourSet> blockSets(const DibImage& image, Selection area) {
-    const CellReader reader(image, area);
     std::vector<BlockColourSet> sets;
     for (int top = area.top; top < area.bottom; top += chip::attributeBlock)
         for (int left = area.left; left < area.right; left += chip::attributeBlock) {
-            CellReader::BlockColours colours;
-            const int n = reader.blockColours(left, top, colours);
-            sets.emplace_back(colours.begin(), colours.begin() + n);
+            BlockColourSet set;
+            for (int y = top; y < std::min(top + chip::attributeBlock, area.bottom); ++y)
+                for (int x = left; x < std::min(left + chip::attributeBlock, area.right); ++x) {
+                    Colour c = 0;
+                    image.getPixel(x, y, c);
+                    if (std::find(set.begin(), set.end(), c) == set.end())
+                        set.push_back(c);
+                }
+            sets.push_back(std::move(set));
         }
     return sets;
 }
