@@ -32,31 +32,17 @@ Colour pixelOf(const DibImage& image, int x, int y) {
     return c;
 }
 
-// The area in Oklab twice: row by row for the mapping, block by block for the clustering.
-struct AreaPixels {
-    std::vector<Colour> original;
-    std::vector<Lab> rows;
-    BlockPixels blocks;
-};
-
-AreaPixels readArea(const DibImage& image, Selection area) {
-    AreaPixels out;
-    const int w = area.width(), h = area.height();
-    out.original.reserve(static_cast<std::size_t>(w * h));
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            out.original.push_back(pixelOf(image, x, y));
-    out.rows.reserve(out.original.size());
-    for (Colour c : out.original)
-        out.rows.push_back(toOklab(c));
+// The area's blocks (laid from its corner, clipped to it), pixel by pixel, for the clustering.
+BlockPixels blocksOf(std::span<const Lab> rows, int w, int h) {
+    BlockPixels out;
     const int block = chip::attributeBlock;
-    out.blocks.start.push_back(0);
+    out.start.push_back(0);
     for (int top = 0; top < h; top += block)
         for (int left = 0; left < w; left += block) {
             for (int y = top; y < std::min(top + block, h); ++y)
                 for (int x = left; x < std::min(left + block, w); ++x)
-                    out.blocks.pixels.push_back(out.rows[static_cast<std::size_t>(y * w + x)]);
-            out.blocks.start.push_back(out.blocks.pixels.size());
+                    out.pixels.push_back(rows[static_cast<std::size_t>(y * w + x)]);
+            out.start.push_back(out.pixels.size());
         }
     return out;
 }
@@ -81,9 +67,9 @@ double squaredError(Colour a, Colour b) {
 
 } // namespace
 
-std::optional<Reduction> reducePicture(DibImage& image, Selection area,
-                                       const ReduceSettings& settings, const ColorTables& tables,
-                                       UserInterface& ui) {
+std::optional<ReductionPlan> ReductionPlan::plan(const DibImage& image, Selection area,
+                                                 const ReduceSettings& settings,
+                                                 const ColorTables& tables, UserInterface& ui) {
     if (auto problem = areaProblem(image, area); !problem.empty()) {
         ui.showMessage(problem, MessageIcon::Warning);
         return std::nullopt;
@@ -94,49 +80,69 @@ std::optional<Reduction> reducePicture(DibImage& image, Selection area,
                        MessageIcon::Warning);
         return std::nullopt;
     }
-    ProgressScope progress(ui, reducingText, 0, clusteringRounds + 1, 1);
+    ProgressScope progress(ui, reducingText, 0, clusteringRounds, 1);
+    ReductionPlan plan;
+    plan.area_ = area;
+    plan.defaultBackground_ = !settings.background;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            plan.original_.push_back(pixelOf(image, x, y));
+    for (Colour c : plan.original_)
+        plan.labs_.push_back(toOklab(c));
+
     // The background as the console shows the colour put into slot 0.
     const Colour wanted = settings.background.value_or(pixelOf(image, 0, 0));
     const Colour shown =
         tables.fromVt03Code(tables.toVt03Code(wanted, settings.colourMode), settings.colourMode);
     const std::size_t background = indexOf(mode, shown);
-
-    const AreaPixels pixels = readArea(image, area);
     const ClusteringRules rules{chip::palettes, chip::coloursPerTile(settings.colourCount) - 1,
                                 background};
-    const auto clustering =
-        clusterBlocks(pixels.blocks, mode, rules, [&] { ui.advanceProgress(); });
-
-    Reduction result;
-    result.background = mode.colour(background);
-    std::vector<MappingPalette> palettes;
+    const auto clustering = clusterBlocks(blocksOf(plan.labs_, area.width(), area.height()), mode,
+                                          rules, [&] { ui.advanceProgress(); });
     for (const auto& indices : clustering.palettes) {
         MappingPalette p{{mode.colour(background)}, {mode.lab(background)}};
-        std::vector<Colour> colours;
         for (std::size_t i : indices) {
             p.colours.push_back(mode.colour(i));
             p.labs.push_back(mode.lab(i));
-            colours.push_back(mode.colour(i));
         }
-        palettes.push_back(std::move(p));
-        result.palettes.push_back(std::move(colours));
+        plan.palettes_.push_back(std::move(p));
     }
-    const MappingArea mapping{area.width(), area.height(), pixels.rows, palettes,
-                              clustering.paletteOfBlock};
-    auto out = mapPixels(mapping, settings.dither, std::clamp(settings.strength, 0.0f, 1.0f));
-    if (!settings.background && area.left == 0 && area.top == 0)
-        out[0] = result.background;
-    ui.advanceProgress();
+    plan.paletteOfBlock_ = clustering.paletteOfBlock;
+    return plan;
+}
 
+std::vector<Colour> ReductionPlan::map(Dither dither, float strength, Reduction& reduction) const {
+    const MappingArea mapping{area_.width(), area_.height(), labs_, palettes_, paletteOfBlock_};
+    auto out = mapPixels(mapping, dither, std::clamp(strength, 0.0f, 1.0f));
+    reduction = {};
+    reduction.background = palettes_.empty() ? 0 : palettes_[0].colours[0];
+    if (defaultBackground_ && area_.left == 0 && area_.top == 0 && !out.empty())
+        out[0] = reduction.background;
+    for (const auto& p : palettes_)
+        reduction.palettes.emplace_back(p.colours.begin() + 1, p.colours.end());
     double error = 0;
+    for (std::size_t i = 0; i < out.size(); ++i)
+        error += squaredError(original_[i], out[i]);
+    reduction.psnr = psnrOf(error, 3 * out.size());
+    return out;
+}
+
+void ReductionPlan::apply(std::span<const Colour> pixels, DibImage& image) const {
     std::size_t i = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x, ++i) {
-            error += squaredError(pixels.original[i], out[i]);
-            image.setPixel(x, y, out[i]);
-        }
-    result.psnr = psnrOf(error, 3 * out.size());
-    return result;
+    for (int y = area_.top; y < area_.bottom; ++y)
+        for (int x = area_.left; x < area_.right && i < pixels.size(); ++x)
+            image.setPixel(x, y, pixels[i++]);
+}
+
+std::optional<Reduction> reducePicture(DibImage& image, Selection area,
+                                       const ReduceSettings& settings, const ColorTables& tables,
+                                       UserInterface& ui) {
+    const auto plan = ReductionPlan::plan(image, area, settings, tables, ui);
+    if (!plan)
+        return std::nullopt;
+    Reduction reduction;
+    plan->apply(plan->map(settings.dither, settings.strength, reduction), image);
+    return reduction;
 }
 
 double peakSignalToNoise(const DibImage& a, const DibImage& b, Selection area) {

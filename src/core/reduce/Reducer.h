@@ -31,13 +31,40 @@ struct Reduction {
 
 inline constexpr const char* reducingText = "Reducing colours...";
 
-// Reduces an area of a 24-bit picture, in place, to what the console can show: every 16 x 16
-// attribute block (laid from the area's corner) takes one of at most 16 palettes of 16 (or 4)
-// colours whose slot 0 is the background, and every colour is one the colour mode shows exactly.
-// The result therefore converts as it is, with best-fit palette packing. When the background
-// is the default one, the pixel at (0, 0) keeps it, so that the conversion's own default finds
-// it again. Pixels outside the area stay as they are. Nothing, with the person told why, when
-// the picture is not 24-bit or the area does not lie inside it.
+// The reduction of one area in two steps, so that a preview can try the dithers without
+// choosing the palettes again: plan chooses the background, up to 16 palettes and the palette
+// of every 16 x 16 attribute block (laid from the area's corner); map gives every pixel a colour
+// of its block's palette. Every colour is one the colour mode shows exactly, so the result
+// converts as it is, with best-fit palette packing.
+class ReductionPlan {
+public:
+    // Nothing, with the person told why, when the picture is not 24-bit, the area does not lie
+    // inside it or the colour mode has no colours.
+    static std::optional<ReductionPlan> plan(const DibImage& image, Selection area,
+                                             const ReduceSettings& settings,
+                                             const ColorTables& tables, UserInterface& ui);
+
+    // The area's new pixels, row by row, and the palettes with the PSNR they give. When the
+    // background is the default one, the pixel at (0, 0) keeps it, so that the conversion's
+    // own default finds it again.
+    std::vector<Colour> map(Dither dither, float strength, Reduction& reduction) const;
+    // Writes mapped pixels into the area of a picture of the planned size.
+    void apply(std::span<const Colour> pixels, DibImage& image) const;
+
+    const Selection& area() const { return area_; }
+
+private:
+    ReductionPlan() = default;
+
+    Selection area_;
+    bool defaultBackground_ = true;
+    std::vector<Colour> original_;
+    std::vector<Lab> labs_;
+    std::vector<MappingPalette> palettes_; // the background first in each
+    std::vector<int> paletteOfBlock_;
+};
+
+// Plans and maps in one go and writes the result into the picture; pixels outside the area stay.
 std::optional<Reduction> reducePicture(DibImage& image, Selection area,
                                        const ReduceSettings& settings, const ColorTables& tables,
                                        UserInterface& ui);
