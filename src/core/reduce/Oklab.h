@@ -21,6 +21,7 @@ struct Lab {
     friend Lab operator+(Lab x, const Lab& y) { return x += y; }
     friend Lab operator-(const Lab& x, const Lab& y) { return {x.l - y.l, x.a - y.a, x.b - y.b}; }
     friend Lab operator*(const Lab& x, float k) { return {x.l * k, x.a * k, x.b * k}; }
+    friend bool operator==(const Lab&, const Lab&) = default;
 };
 
 // The two colour axes count 1.5 times as much as lightness (2.25 squared). Plain Oklab spends

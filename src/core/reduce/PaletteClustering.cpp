@@ -14,6 +14,8 @@ namespace {
 constexpr int lloydSteps = 3;
 // Steps of the k-means that groups the blocks at the start.
 constexpr int seedSteps = 12;
+// Draws of a new palette colour that may land on one already there before the palette stays short.
+constexpr int reseedMisses = 64;
 
 constexpr float infinity = std::numeric_limits<float>::max();
 
@@ -163,25 +165,39 @@ void Clusterer::groupBlocks() {
     }
 }
 
-// Adds centres up to k, each at the pixel farthest from the background and the centres so far.
+// Adds centres up to k by k-means++ sampling: a pixel is drawn with a chance that grows with its
+// squared distance from the background and the centres so far, and the mode colour nearest to
+// it becomes a centre. A draw whose colour is there already only rules that pixel out, so a mode
+// of few colours does not make the search go round.
 void Clusterer::reseed(std::vector<const Lab*>& pixels, std::vector<Lab>& centres, std::size_t k) {
     std::vector<float> nearest(pixels.size());
-    while (centres.size() < k) {
-        double total = 0;
-        for (std::size_t i = 0; i < pixels.size(); ++i) {
-            float d = squaredDistance(*pixels[i], background_);
-            for (const Lab& c : centres)
-                d = std::min(d, squaredDistance(*pixels[i], c));
-            nearest[i] = d;
-            total += d;
-        }
-        if (total <= 0)
-            break;
+    double total = 0;
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        float d = squaredDistance(*pixels[i], background_);
+        for (const Lab& c : centres)
+            d = std::min(d, squaredDistance(*pixels[i], c));
+        nearest[i] = d;
+        total += d;
+    }
+    for (int misses = 0; centres.size() < k && total > 0 && misses < reseedMisses;) {
         double pick = std::uniform_real_distribution<double>(0, total)(random_);
         std::size_t chosen = 0;
         for (; chosen + 1 < pixels.size() && pick >= nearest[chosen]; ++chosen)
             pick -= nearest[chosen];
-        centres.push_back(mode_.lab(mode_.nearest(*pixels[chosen])));
+        const Lab candidate = mode_.lab(mode_.nearest(*pixels[chosen]));
+        if (candidate == background_ ||
+            std::find(centres.begin(), centres.end(), candidate) != centres.end()) {
+            total -= nearest[chosen];
+            nearest[chosen] = 0;
+            ++misses;
+            continue;
+        }
+        centres.push_back(candidate);
+        total = 0;
+        for (std::size_t i = 0; i < pixels.size(); ++i) {
+            nearest[i] = std::min(nearest[i], squaredDistance(*pixels[i], candidate));
+            total += nearest[i];
+        }
     }
 }
 
