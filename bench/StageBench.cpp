@@ -2,7 +2,7 @@
 // other converters uses: screen-sized with reused tiles (256 x 240), all tiles unique
 // (512 x 512) and 16 full banks (2048 x 1024, 4096 unique tiles repeated). Items are pixels.
 
-#include "CorpusPictures.h"
+#include "SeededPictures.h"
 
 #include "common/FileIo.h"
 #include "common/UserInterface.h"
@@ -14,6 +14,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <filesystem>
 
 using namespace kadro;
@@ -203,5 +204,46 @@ void BM_AsmWriter(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(bytes));
 }
 BENCHMARK(BM_AsmWriter)->Unit(benchmark::kMillisecond);
+
+// The whole conversion as the picture grows to the largest the modules accept (64M pixels):
+// tiles drawn from 100 shapes of four inks, so that they fit one bank at every size. Items per
+// second stay level when the cost is linear in pixels.
+void BM_ConvertScaling(benchmark::State& state) {
+    const int width = static_cast<int>(state.range(0)), height = static_cast<int>(state.range(1));
+    test::Sequence seq(11);
+    std::vector<std::array<std::uint8_t, 64>> shapes(100);
+    for (auto& shape : shapes)
+        for (auto& p : shape)
+            p = static_cast<std::uint8_t>(seq.below(4));
+    constexpr Colour inks[4] = {0x000000, 0x2040E0, 0x30A030, 0xF0F0F0};
+    auto img = DibImage::createBlank(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const auto& shape = shapes[static_cast<std::size_t>((x / 8 * 7 + y / 8 * 13) % 100)];
+            img->setPixel(x, y, inks[shape[static_cast<std::size_t>(y % 8 * 8 + x % 8)]]);
+        }
+    SilentUserInterface ui;
+    auto converter = TileConverter::create(KADRO_BIN_DIR, ui);
+    if (!converter) {
+        state.SkipWithError("no colour tables beside the program");
+        return;
+    }
+    ConversionSettings s = settingsFor(*img);
+    s.colourMode = 1;
+    const ConversionSource source{*img, Selection::fromSize(0, 0, width, height)};
+    for (auto _ : state) {
+        ConversionSettings run = s;
+        if (!converter->allocatePalettes(run, source, ui))
+            state.SkipWithError("conversion failed");
+    }
+    pixels(state, *img);
+}
+BENCHMARK(BM_ConvertScaling)
+    ->Args({1024, 1024})
+    ->Args({4096, 2048})
+    ->Args({8192, 4096})
+    ->Args({16384, 4096})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
 
 } // namespace

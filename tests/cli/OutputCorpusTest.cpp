@@ -5,8 +5,8 @@
 // digests, and say in the commit which outputs changed and why. KADRO_KEEP_CORPUS=DIR keeps a
 // copy of every picture and output there for a closer look.
 
-#include "CorpusPictures.h"
 #include "RunCli.h"
+#include "SeededPictures.h"
 #include "Sha256.h"
 #include "TempDir.h"
 
