@@ -48,13 +48,48 @@ void pixels(benchmark::State& state, const DibImage& img) {
     state.SetItemsProcessed(state.iterations() * img.width() * img.height());
 }
 
+// The whole picture in the 4K RGB mode, whose codes need no table search.
 ConversionSettings settingsFor(const DibImage& img) {
     ConversionSettings s;
     s.pictureType = 3;
     s.width = img.width();
     s.height = img.height();
     s.endAddress = 0x2000;
+    s.colourMode = 1;
     return s;
+}
+
+// A converter with the program's colour tables, or nothing with the benchmark skipped.
+std::unique_ptr<TileConverter> converterFor(benchmark::State& state) {
+    SilentUserInterface ui;
+    auto converter = TileConverter::create(KADRO_BIN_DIR, ui);
+    if (!converter)
+        state.SkipWithError("no colour tables beside the program");
+    return converter;
+}
+
+// Times the whole conversion of the picture, or with cutOnly stage 3 alone on palettes fitted
+// beforehand, once per iteration.
+void convertEach(benchmark::State& state, const DibImage& img, bool cutOnly = false) {
+    auto converter = converterFor(state);
+    if (!converter)
+        return;
+    SilentUserInterface ui;
+    const ConversionSettings s = settingsFor(img);
+    const ConversionSource source{img, Selection::fromSize(0, 0, s.width, s.height)};
+    if (cutOnly) {
+        ConversionSettings fitted = s;
+        converter->allocatePalettes(fitted, source, ui);
+    }
+    for (auto _ : state) {
+        ConversionSettings run = s;
+        const bool done = cutOnly ? converter->convertTiles(run, source, ui)
+                                  : converter->allocatePalettes(run, source, ui);
+        if (!done)
+            state.SkipWithError("conversion failed");
+        benchmark::DoNotOptimize(converter->results().patternData.data());
+    }
+    pixels(state, img);
 }
 
 // Reading the picture file through its module: the file read, the decoding and the 24-bit copy.
@@ -121,47 +156,14 @@ BENCHMARK(BM_FitPalettes)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 // The whole conversion of a picture in memory (numbers, stage 1, cutting, packing), in the 4K RGB
 // mode whose codes need no table.
 void BM_Convert(benchmark::State& state) {
-    const DibImage& img = image(static_cast<int>(state.range(0)));
-    SilentUserInterface ui;
-    auto converter = TileConverter::create(KADRO_BIN_DIR, ui);
-    if (!converter) {
-        state.SkipWithError("no colour tables beside the program");
-        return;
-    }
-    ConversionSettings s = settingsFor(img);
-    s.colourMode = 1;
-    const ConversionSource source{img, Selection::fromSize(0, 0, s.width, s.height)};
-    for (auto _ : state) {
-        ConversionSettings run = s;
-        if (!converter->allocatePalettes(run, source, ui))
-            state.SkipWithError("conversion failed");
-        benchmark::DoNotOptimize(converter->results().patternData.data());
-    }
-    pixels(state, img);
+    convertEach(state, image(static_cast<int>(state.range(0))));
 }
 BENCHMARK(BM_Convert)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 // Stage 3 alone on the fitted palettes: the cut of every cell, the tile store and the packing,
 // less the numbering of the area it repeats (BM_ColourNumbers).
 void BM_CutTiles(benchmark::State& state) {
-    const DibImage& img = image(static_cast<int>(state.range(0)));
-    SilentUserInterface ui;
-    auto converter = TileConverter::create(KADRO_BIN_DIR, ui);
-    if (!converter) {
-        state.SkipWithError("no colour tables beside the program");
-        return;
-    }
-    ConversionSettings s = settingsFor(img);
-    s.colourMode = 1;
-    const ConversionSource source{img, Selection::fromSize(0, 0, s.width, s.height)};
-    ConversionSettings fitted = s;
-    converter->allocatePalettes(fitted, source, ui);
-    for (auto _ : state) {
-        ConversionSettings run = s;
-        if (!converter->convertTiles(run, source, ui))
-            state.SkipWithError("conversion failed");
-    }
-    pixels(state, img);
+    convertEach(state, image(static_cast<int>(state.range(0))), true);
 }
 BENCHMARK(BM_CutTiles)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
@@ -180,14 +182,11 @@ BENCHMARK(BM_PackPatterns)->Unit(benchmark::kMicrosecond);
 // The assembler texts of the 16-bank picture: its PGT by bank and its name tables.
 void BM_AsmWriter(benchmark::State& state) {
     const DibImage& img = image(2);
-    SilentUserInterface ui;
-    auto converter = TileConverter::create(KADRO_BIN_DIR, ui);
-    if (!converter) {
-        state.SkipWithError("no colour tables beside the program");
+    auto converter = converterFor(state);
+    if (!converter)
         return;
-    }
+    SilentUserInterface ui;
     ConversionSettings s = settingsFor(img);
-    s.colourMode = 1;
     if (!converter->allocatePalettes(s, {img, Selection::fromSize(0, 0, s.width, s.height)}, ui)) {
         state.SkipWithError("conversion failed");
         return;
@@ -222,21 +221,7 @@ void BM_ConvertScaling(benchmark::State& state) {
             const auto& shape = shapes[static_cast<std::size_t>((x / 8 * 7 + y / 8 * 13) % 100)];
             img->setPixel(x, y, inks[shape[static_cast<std::size_t>(y % 8 * 8 + x % 8)]]);
         }
-    SilentUserInterface ui;
-    auto converter = TileConverter::create(KADRO_BIN_DIR, ui);
-    if (!converter) {
-        state.SkipWithError("no colour tables beside the program");
-        return;
-    }
-    ConversionSettings s = settingsFor(*img);
-    s.colourMode = 1;
-    const ConversionSource source{*img, Selection::fromSize(0, 0, width, height)};
-    for (auto _ : state) {
-        ConversionSettings run = s;
-        if (!converter->allocatePalettes(run, source, ui))
-            state.SkipWithError("conversion failed");
-    }
-    pixels(state, *img);
+    convertEach(state, *img);
 }
 BENCHMARK(BM_ConvertScaling)
     ->Args({1024, 1024})
