@@ -8,7 +8,7 @@ BUILD_DIR=${KADRO_BUILD_DIR:-$ROOT_DIR/build}
 PACKAGES=(
     build-essential cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    libmagickwand-6.q16-dev libmagickcore-6.q16-6-extra
+    libmagickwand-6.q16-dev libmagickcore-6.q16-6-extra libspng-dev
     cc65 mame xvfb xauth imagemagick
     qt6-base-dev fonts-wqy-microhei
 )

@@ -31,7 +31,7 @@ std::optional<DibImage> loadPictureOrExplain(Context& context, const std::string
         fail(path + ": cannot read the file");
         return std::nullopt;
     }
-    FormatModuleLoader loader(context.programDirectory);
+    auto& loader = FormatModuleLoader::shared(context.programDirectory);
     const std::string format(FormatModuleLoader::formatName(type));
     if (!loader.hasModule(type)) {
         fail(path + ": no " + format + " module (" + FormatModuleLoader::libraryFileName(format) +
