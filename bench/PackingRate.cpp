@@ -17,10 +17,11 @@ using namespace kadro;
 int main(int argc, char** argv) {
     const int perRow = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100;
     struct Row {
-        int smallest, largest, poolFactor;
+        int smallest, largest, poolFactor, room = 15;
     };
-    const Row rows[] = {{5, 15, 3}, {5, 15, 6},  {5, 15, 12}, {3, 10, 4},
-                        {3, 10, 8}, {3, 10, 16}, {2, 6, 4},   {2, 6, 16}};
+    const Row rows[] = {{5, 15, 3},   {5, 15, 6},   {5, 15, 12},  {3, 10, 4},
+                        {3, 10, 8},   {3, 10, 16},  {2, 6, 4},    {2, 6, 16},
+                        {1, 3, 3, 3}, {2, 3, 3, 3}, {2, 3, 6, 3}, {2, 3, 12, 3}};
     std::printf("%-14s %6s %9s %7s %8s %9s\n", "block colours", "pool", "refused", "packed",
                 "mean ms", "worst ms");
     for (const Row& row : rows) {
@@ -28,13 +29,13 @@ int main(int argc, char** argv) {
         int refused = 0, packed = 0;
         double total = 0, worst = 0;
         for (int attempt = 0; refused < perRow && attempt < 50 * perRow; ++attempt) {
-            const auto c = test::packableCase(random, 240, 15, 16, 15 * row.poolFactor,
+            const auto c = test::packableCase(random, 240, row.room, 16, row.room * row.poolFactor,
                                               row.smallest, row.largest);
-            if (test::FirstFit(c.blocks, c.background, 16).packed)
+            if (test::FirstFit(c.blocks, c.background, row.room + 1).packed)
                 continue;
             ++refused;
             const auto start = std::chrono::steady_clock::now();
-            packed += packPalettes(c.blocks, c.background, 16).packed;
+            packed += packPalettes(c.blocks, c.background, row.room + 1).packed;
             const double ms =
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                     .count();
@@ -42,9 +43,9 @@ int main(int argc, char** argv) {
             worst = std::max(worst, ms);
         }
         char blocks[16];
-        std::snprintf(blocks, sizeof blocks, "%d-%d of 15", row.smallest, row.largest);
-        std::printf("%-14s %6d %9d %6.1f%% %8.1f %9.1f\n", blocks, 15 * row.poolFactor, refused,
-                    refused ? 100.0 * packed / refused : 0.0, refused ? total / refused : 0.0,
-                    worst);
+        std::snprintf(blocks, sizeof blocks, "%d-%d of %d", row.smallest, row.largest, row.room);
+        std::printf("%-14s %6d %9d %6.1f%% %8.1f %9.1f\n", blocks, row.room * row.poolFactor,
+                    refused, refused ? 100.0 * packed / refused : 0.0,
+                    refused ? total / refused : 0.0, worst);
     }
 }

@@ -16,10 +16,9 @@ struct PackingProblem {
     int count = 16;
 };
 
-// A palette number per set, or nothing when no packing was found. Runs a greedy merge of the
-// sets with the most colours in common, then for small problems an exact search (which may also
-// prove that no packing exists), then simulated annealing over the palette of each set.
-// Deterministic.
+// A palette number per set, or nothing when no packing was found. Runs a local search over the
+// palettes' colours, then, when that fails on a small problem, an exact search that either finds
+// a packing or proves there is none. Deterministic.
 std::optional<std::vector<int>> searchPacking(const PackingProblem& problem);
 
 } // namespace kadro

@@ -25,11 +25,10 @@ struct Packing {
 // Best-fit palette packing: finds up to `count` palettes of `slots` slots (slot 0 the
 // background) such that each block's colours all lie in one palette. The blocks are packed
 // with the conversion's own first-fit rule first, so whatever that rule packs comes out exactly
-// as it would; only when it refuses do the stronger searches run (a merge of the blocks'
-// colour sets, an exact search for small cases, and a local search that moves sets between
-// palettes until none is overloaded). When nothing is found, the refusal names the block the
-// first-fit rule stopped at, as the conversion names it today. `hints` are palettes to try before
-// any search, for callers that already know a packing (the reducer does).
+// as it would; only when it refuses do the stronger searches run (a local search over the
+// palettes' colours, and an exact search for small cases). When nothing is found, the refusal
+// names the block the first-fit rule stopped at, as the conversion names it today. `hints` are
+// palettes to try before any search, for callers that already know a packing (the reducer does).
 Packing packPalettes(std::span<const BlockColourSet> blocks, Colour background, int slots,
                      int count = chip::palettes, std::span<const std::vector<Colour>> hints = {});
 
