@@ -6,7 +6,7 @@
 #include "convert/Preview.h"
 #include "convert/TileCutter.h"
 #include "convert/TileStore.h"
-#include "picture/ConversionChoice.h"
+#include "reduce/PalettePacker.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -22,13 +22,22 @@ template <typename... Args> std::string formatText(const char* pattern, Args... 
 }
 
 // Conversion messages name the character cell (or block corner) as left, top, right, bottom.
+std::string noPaletteText(int x, int y, const chip::CharGeometry& g) {
+    return formatText("没有可用的调色板匹配(%d,%d,%d,%d),转换终止!", x, y, x + g.width,
+                      y + g.height);
+}
+
+std::string blockColoursText(int x, int y, const chip::CharGeometry& g, int limit) {
+    return formatText("(%d,%d,%d,%d)内颜色超过%d种,转换终止!", x, y, x + g.width, y + g.height,
+                      limit);
+}
+
 std::string cellMessage(TileCutter::Result result, int x, int y, const chip::CharGeometry& g,
                         int limit) {
     if (result == TileCutter::Result::TooManyColours)
         return formatText("(%d,%d,%d,%d)范围内颜色超过%d种,转换终止!", x, y, x + g.width,
                           y + g.height, limit);
-    return formatText("没有可用的调色板匹配(%d,%d,%d,%d),转换终止!", x, y, x + g.width,
-                      y + g.height);
+    return noPaletteText(x, y, g);
 }
 
 // What the two passes produce before packing.
@@ -181,8 +190,10 @@ bool TileConverter::allocatePalettes(ConversionSettings& settings, const Convers
     }
     // The area is read once; its blocks' colours serve both the fitting and the cutting.
     BlockIndex index(source.image, source.area);
-    return fitBlocks(settings, index, source.backgroundColour, ui) && setUpPalettes(source, ui) &&
-           cutTiles(settings, index, ui);
+    const bool fitted = source.paletteFit == PaletteFit::Best
+                            ? fitBlocksBest(settings, index, source, ui)
+                            : fitBlocks(settings, index, source.backgroundColour, ui);
+    return fitted && setUpPalettes(source, ui) && cutTiles(settings, index, ui);
 }
 
 bool TileConverter::fitBlocks(const ConversionSettings& settings, BlockIndex& index,
@@ -201,19 +212,50 @@ bool TileConverter::fitBlocks(const ConversionSettings& settings, BlockIndex& in
             const int top = a.top + by * chip::attributeBlock;
             const auto colours = index.colours(bx, by);
             if (static_cast<int>(colours.size()) > limit) {
-                ui.showMessage(formatText("(%d,%d,%d,%d)内颜色超过%d种,转换终止!", left, top,
-                                          left + g.width, top + g.height, limit),
-                               MessageIcon::Warning);
+                ui.showMessage(blockColoursText(left, top, g, limit), MessageIcon::Warning);
                 return false;
             }
             if (!fitColours(chip::palettes, limit, colours)) {
-                ui.showMessage(formatText("没有可用的调色板匹配(%d,%d,%d,%d),转换终止!", left, top,
-                                          left + g.width, top + g.height),
-                               MessageIcon::Warning);
+                ui.showMessage(noPaletteText(left, top, g), MessageIcon::Warning);
                 return false;
             }
         }
     }
+    return true;
+}
+
+bool TileConverter::fitBlocksBest(const ConversionSettings& settings, BlockIndex& index,
+                                  const ConversionSource& source, UserInterface& ui) {
+    const int limit = chip::coloursPerTile(settings.colourCount);
+    const auto& g = settings.geometry();
+    const Selection& a = index.area();
+    // The packer needs every block at once; a block over the limit fails whatever the packing.
+    std::vector<BlockColourSet> blocks;
+    blocks.reserve(static_cast<std::size_t>(index.blocksAcross() * index.blocksDown()));
+    for (int by = 0; by < index.blocksDown(); ++by) {
+        index.readBlockRow(by);
+        for (int bx = 0; bx < index.blocksAcross(); ++bx) {
+            const auto colours = index.colours(bx, by);
+            if (static_cast<int>(colours.size()) > limit) {
+                ui.showMessage(blockColoursText(a.left + bx * chip::attributeBlock,
+                                                a.top + by * chip::attributeBlock, g, limit),
+                               MessageIcon::Warning);
+                return false;
+            }
+            blocks.emplace_back(colours.begin(), colours.end());
+        }
+    }
+    const Packing packing =
+        packPalettes(blocks, source.backgroundColour, limit, chip::palettes, source.paletteHints);
+    if (!packing.packed) {
+        const int block = static_cast<int>(packing.refusedBlock);
+        ui.showMessage(noPaletteText(a.left + block % index.blocksAcross() * chip::attributeBlock,
+                                     a.top + block / index.blocksAcross() * chip::attributeBlock,
+                                     g),
+                       MessageIcon::Warning);
+        return false;
+    }
+    paletteTable_ = paletteTableOf(packing, source.backgroundColour);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "colour/ColorTables.h"
 #include "common/UserInterface.h"
 #include "palette/PaletteFile.h"
+#include "picture/ConversionChoice.h"
 #include "picture/ConversionSettings.h"
 #include "picture/DibImage.h"
 #include "picture/KdrFile.h"
@@ -23,6 +24,8 @@ struct ConversionSource {
     Colour backgroundColour = 0; // put into slot 0 of every palette
     bool animationMode = false;  // palettes come from animationPalettePath, nobody is asked
     std::string animationPalettePath = "ani.pal";
+    PaletteFit paletteFit = PaletteFit::First;
+    std::span<const std::vector<Colour>> paletteHints = {}; // tried first by best fit
 };
 
 inline constexpr const char* convertingText = "转换中...";
@@ -67,6 +70,8 @@ public:
 private:
     bool fitBlocks(const ConversionSettings& settings, BlockIndex& index, Colour backgroundColour,
                    UserInterface& ui);
+    bool fitBlocksBest(const ConversionSettings& settings, BlockIndex& index,
+                       const ConversionSource& source, UserInterface& ui);
     bool cutTiles(ConversionSettings& settings, const BlockIndex& index, UserInterface& ui);
     bool setUpPalettes(const ConversionSource& source, UserInterface& ui);
 

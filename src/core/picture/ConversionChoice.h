@@ -6,8 +6,14 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kadro {
+
+// How the blocks' colours are fitted into the 16 palettes. First is the conversion's own rule,
+// block by block in reading order; Best searches for palettes that hold every block whenever
+// there are any, and gives what First gives wherever First succeeds.
+enum class PaletteFit { First, Best };
 
 // What the person chooses for one conversion: the area and the settings of the Transformation
 // dialog (its initial values are the defaults here), plus the background colour of every palette.
@@ -20,6 +26,10 @@ struct ConversionChoice {
     std::uint16_t startAddress = 0;
     std::uint16_t endAddress = 0x2000;
     Colour backgroundColour = 0;
+    PaletteFit paletteFit = PaletteFit::First;
+    // Palettes (colours besides the background) that best fit tries before searching, such as
+    // those a reduction chose; ignored when they do not hold every block.
+    std::vector<std::vector<Colour>> paletteHints;
 };
 
 // Reads an address field as the dialog does: hexadecimal digits from the right, up to the first

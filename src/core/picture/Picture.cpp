@@ -206,8 +206,13 @@ bool Picture::convert() {
     transformed_ = false;
     auto converter = std::move(pendingConverter_);
     ConversionSettings s = pendingSettings_;
-    const ConversionSource source{*current(), pendingChoice_.area, pendingChoice_.backgroundColour,
-                                  values.animationMode, animationPalettePath};
+    const ConversionSource source{*current(),
+                                  pendingChoice_.area,
+                                  pendingChoice_.backgroundColour,
+                                  values.animationMode,
+                                  animationPalettePath,
+                                  pendingChoice_.paletteFit,
+                                  pendingChoice_.paletteHints};
     if (!converter->allocatePalettes(s, source, ui_))
         return false;
     settings = s;

@@ -1,5 +1,6 @@
 #include "picture/Picture.h"
 
+#include "PackingCases.h"
 #include "RecordingUserInterface.h"
 #include "TempDir.h"
 #include "common/ByteIo.h"
@@ -128,6 +129,40 @@ TEST(Picture, FailedLoadsAndConversionsLeaveThePictureAsItWas) {
     EXPECT_EQ(other.width(), 16);
     EXPECT_TRUE(other.save(program.dir.file("x.kdr")));
     EXPECT_EQ(fileSize(program.dir.file("x.kdr")), 0u) << "nothing converted, nothing to save";
+}
+
+TEST(Picture, EachConversionChoosesItsPaletteFit) {
+    // 4-colour blocks that first-fit packs wrongly: c joins a and b, so {a, b, f} finds no room
+    // once fourteen more triples have filled the other palettes.
+    const auto& exact = test::rgbExactColours();
+    test::PackingCase cse;
+    const auto colour = [&](std::size_t i) { return exact[i + 1]; };
+    cse.blocks = {{colour(0), colour(1)},
+                  {colour(2)},
+                  {colour(3), colour(4)},
+                  {colour(2), colour(3), colour(4)}};
+    for (std::size_t i = 0; i < 14; ++i)
+        cse.blocks.push_back({colour(6 + 3 * i), colour(7 + 3 * i), colour(8 + 3 * i)});
+    cse.blocks.push_back({colour(0), colour(1), colour(5)});
+    std::mt19937 random(11);
+    const DibImage original = test::paintBlocks(cse, 19, random);
+
+    ProgramFolder program;
+    test::RecordingUserInterface ui;
+    Picture picture(program.dir.path().string(), ui);
+    picture.attach(original);
+    auto choice = rgbChoice(picture);
+    choice.colourCount = 1;
+    choice.backgroundColour = 0;
+    ASSERT_TRUE(picture.transform(choice));
+    EXPECT_FALSE(picture.convert());
+    EXPECT_EQ(ui.messages.at(0), "没有可用的调色板匹配(288,0,296,8),转换终止!");
+
+    choice.paletteFit = PaletteFit::Best;
+    ASSERT_TRUE(picture.transform(choice));
+    ASSERT_TRUE(picture.convert()) << ui.messages.back();
+    picture.refresh();
+    EXPECT_TRUE(std::ranges::equal(picture.image()->pixels(), original.pixels()));
 }
 
 TEST(Picture, TransformRefusesPartialCharacters) {
