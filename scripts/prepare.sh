@@ -11,6 +11,7 @@ PACKAGES=(
     libmagickwand-6.q16-dev libmagickcore-6.q16-6-extra
     cc65 mame xvfb xauth imagemagick
     qt6-base-dev fonts-wqy-microhei
+    libcli11-dev libpng-dev nlohmann-json3-dev
 )
 
 install_missing() {
