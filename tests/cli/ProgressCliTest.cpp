@@ -1,8 +1,10 @@
+#include "ConvertedDocument.h"
 #include "RunCli.h"
 #include "TempDir.h"
 
 #include "common/FileIo.h"
 #include "picture/DibImage.h"
+#include "picture/KdrFile.h"
 
 #include <gtest/gtest.h>
 
@@ -98,4 +100,19 @@ TEST(ProgressCli, OnlyLargeConversionsShowTheirProgress) {
     const auto quiet =
         runOnTerminal({"convert", "512.bmp", "-o", "512.kdr", "-q"}, dir.path().string());
     EXPECT_EQ(quiet.out.find("转换中..."), std::string::npos) << quiet.out;
+}
+
+TEST(ProgressCli, ProjectOutputShowsItsStage) {
+    kadro::test::TempDir dir;
+    ASSERT_TRUE(kadro::fileio::writeFile(
+        dir.file("logo.kdr"), kadro::kdrBytes(kadro::test::convertedDocument(64, 32, {0}, {100})),
+        nullptr));
+    for (const auto& args : {std::vector<std::string>{"project", "new", "g.prg"},
+                             {"project", "add", "g.prg", "--section", "S"},
+                             {"project", "add", "g.prg", "--under", "1", "--item", "logo.kdr"}})
+        ASSERT_EQ(runCli(args, dir.path().string()).exitCode, 0);
+    const auto run = runOnTerminal({"project-output", "g.prg"}, dir.path().string());
+    ASSERT_EQ(run.exitCode, 0) << run.out;
+    EXPECT_NE(run.out.find("\rProject output ["), std::string::npos) << run.out;
+    EXPECT_EQ(runCli({"project-output", "g.prg"}, dir.path().string()).err, "");
 }
