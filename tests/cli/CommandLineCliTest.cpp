@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
 using kadro::test::runCli;
 
@@ -19,6 +20,33 @@ const std::vector<std::string> commandNames{"info",    "adapt",          "conver
 
 std::string firstLine(const std::string& text) {
     return text.substr(0, text.find('\n'));
+}
+
+// The option names a command's help lists: "--colour-mode", "-o", ...
+std::vector<std::string> helpOptions(const std::string& command) {
+    std::vector<std::string> names;
+    std::istringstream help(runCli({command, "--help"}).out);
+    for (std::string line; std::getline(help, line);) {
+        if (!line.starts_with("  -"))
+            continue;
+        std::istringstream words(line);
+        for (std::string word; words >> word && word.starts_with("-");)
+            names.push_back(word.substr(0, word.find(',')));
+    }
+    return names;
+}
+
+// What the bash completion offers for the words typed so far.
+std::string completions(const std::vector<std::string>& words) {
+    std::string script = "source " +
+                         kadro::test::shellQuote(std::string(KADRO_SOURCE_DIR) +
+                                                 "/resources/completion/kadro-cli.bash") +
+                         "; COMP_WORDS=(" + kadro::test::shellQuote(KADRO_BIN_DIR "/kadro-cli");
+    for (const auto& w : words)
+        script += " " + kadro::test::shellQuote(w);
+    script += "); COMP_CWORD=" + std::to_string(words.size()) +
+              "; _kadro_cli; printf '%s\\n' \"${COMPREPLY[@]}\"";
+    return kadro::test::runProgram("/bin/bash", {"-c", script}).out;
 }
 
 // The help with each meaning on one line again.
@@ -161,4 +189,26 @@ TEST(CommandLineCli, ChoicesIgnoreCaseAndTheLastOptionWins) {
     // "--" ends the options, so a file may start with a dash.
     std::filesystem::copy_file(sample, dir.file("-dash.bmp"));
     EXPECT_EQ(runCli({"info", "--", "-dash.bmp"}, dir.path().string()).exitCode, 0);
+}
+
+TEST(CommandLineCli, ManualPageAndCompletionKnowEveryOption) {
+    const std::string manual =
+        kadro::test::slurp(std::string(KADRO_SOURCE_DIR) + "/docs/man/kadro-cli.1");
+    ASSERT_FALSE(manual.empty());
+    for (const auto& command : commandNames) {
+        const auto options = helpOptions(command);
+        ASSERT_FALSE(options.empty()) << command;
+        const std::string offered = completions({command, "-"});
+        for (const auto& option : options) {
+            std::string escaped;
+            for (char c : option)
+                escaped += c == '-' ? std::string("\\-") : std::string(1, c);
+            EXPECT_NE(manual.find(escaped), std::string::npos) << command << " " << option;
+            EXPECT_NE(offered.find(option + "\n"), std::string::npos) << command << " " << option;
+        }
+    }
+    EXPECT_EQ(completions({"con"}), "convert\n");
+    EXPECT_EQ(completions({"convert", "a.bmp", "--char", "16"}), "16x8\n16x16\n");
+    EXPECT_EQ(completions({"output", "a.kdr", "--pnt-content", ""}), "txt\nspr\n");
+    EXPECT_EQ(completions({"project", "s"}), "show\n");
 }
