@@ -12,6 +12,7 @@ PACKAGES=(
     cc65 mame xvfb xauth imagemagick
     qt6-base-dev fonts-wqy-microhei
     libcli11-dev libpng-dev nlohmann-json3-dev
+    dpkg-dev file lintian desktop-file-utils appstream
 )
 
 install_missing() {

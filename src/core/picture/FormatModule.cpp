@@ -1,6 +1,7 @@
 #include "picture/FormatModule.h"
 
 #include "common/Paths.h"
+#include "common/ProgramFiles.h"
 #include "common/UserInterface.h"
 
 #include <cstdlib>
@@ -61,7 +62,8 @@ std::optional<DibImage> toTrueColour(const std::vector<std::uint32_t>& pixels, i
 
 FormatModuleLoader::FormatModuleLoader(const std::string& moduleDirectory) {
     for (std::size_t i = 0; i < formatTable.size(); ++i) {
-        const std::string file = paths::join(moduleDirectory, libraryFileName(formatTable[i].name));
+        const std::string file = programfiles::locate(
+            moduleDirectory, libraryFileName(formatTable[i].name), programfiles::Room::Library);
         // Never unmapped: a decoder library with worker threads must not vanish under them.
         void* lib = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
         if (!lib)
