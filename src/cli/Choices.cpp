@@ -29,7 +29,8 @@ std::string choiceWords(ChoiceTable table) {
 std::string choiceList(ChoiceTable table) {
     std::string list(table.front().word);
     for (std::size_t i = 1; i < table.size(); ++i)
-        list = tr(i + 1 == table.size() ? "%1 or %2" : "%1, %2", {list, table[i].word});
+        list = i + 1 == table.size() ? tr("%1 or %2", {list, table[i].word})
+                                     : tr("%1, %2", {list, table[i].word});
     return list;
 }
 

@@ -1,25 +1,29 @@
 #include "Text.h"
 
+#include "BuiltInTranslations.h"
+
+#include <optional>
 #include <vector>
 
 namespace kadro::cli {
 
 namespace {
 
-std::string substitute(std::string_view text, std::initializer_list<std::string_view> arguments) {
-    const std::vector<std::string_view> args(arguments);
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
-        if (text[i] == '%' && next >= '1' && next <= '9' &&
-            static_cast<std::size_t>(next - '1') < args.size()) {
-            out += args[static_cast<std::size_t>(next - '1')];
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
+using namespace kadro::translation;
+
+constexpr std::string_view ownContext = "kadro-cli";
+constexpr std::string_view coreContext = "core";
+
+// Made on first use: under the C locale there is nothing to look up, and a command that shows
+// no text never reads the table.
+const Catalog* catalog() {
+    static const std::optional<Catalog> made = []() -> std::optional<Catalog> {
+        const Language language = languageOfEnvironment();
+        if (language == Language::Original)
+            return std::nullopt;
+        return Catalog(builtInEntries(language));
+    }();
+    return made ? &*made : nullptr;
 }
 
 // Columns on a terminal: East Asian characters (three-byte UTF-8) take two.
@@ -31,6 +35,20 @@ std::size_t columns(std::string_view text) {
 }
 
 } // namespace
+
+std::string tr(std::string_view text) {
+    const Catalog* c = catalog();
+    return std::string(c ? c->text(ownContext, text) : text);
+}
+
+std::string tr(std::string_view text, std::initializer_list<std::string_view> arguments) {
+    return fill(tr(text), std::vector<std::string_view>(arguments));
+}
+
+std::string trMessage(std::string_view message) {
+    const Catalog* c = catalog();
+    return c ? c->message(coreContext, message) : std::string(message);
+}
 
 std::string wrapText(std::string_view text, std::size_t indent, std::size_t width) {
     std::string out;
@@ -51,18 +69,6 @@ std::string wrapText(std::string_view text, std::size_t indent, std::size_t widt
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
     }
     return out;
-}
-
-std::string tr(std::string_view text) {
-    return std::string(text);
-}
-
-std::string tr(std::string_view text, std::initializer_list<std::string_view> arguments) {
-    return substitute(text, arguments);
-}
-
-std::string trMessage(std::string_view message) {
-    return std::string(message);
 }
 
 } // namespace kadro::cli

@@ -8,6 +8,11 @@
 // terminal goes through here: file contents and the report lines scripts read stay as they are.
 namespace kadro::cli {
 
+// Marks a text that is translated where it is shown, such as a command's summary in a table.
+constexpr std::string_view trNoop(std::string_view text) {
+    return text;
+}
+
 // The command line's own text, translated; the text itself under the C locale.
 std::string tr(std::string_view text);
 // The same with %1, %2, ... replaced by the arguments after translation.

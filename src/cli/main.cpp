@@ -40,7 +40,7 @@ int unknownCommand(const std::string& word) {
         names.emplace_back(c.name);
     const bool option = word.starts_with("-");
     std::cerr << "kadro-cli: "
-              << tr(option ? "unknown option '%1'" : "unknown command '%1'", {word});
+              << (option ? tr("unknown option '%1'", {word}) : tr("unknown command '%1'", {word}));
     if (const auto near = closestWord(word, names))
         std::cerr << tr(" (did you mean '%1'?)", {*near});
     std::cerr << '\n' << tr("'kadro-cli --help' lists the commands.") << '\n';
