@@ -18,7 +18,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://kadro.io/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# WMF pictures need ImageMagick's extra coders, which nothing links; Chinese texts need a font.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libmagickcore-6.q16-6-extra, fonts-wqy-microhei")
+# WMF pictures need ImageMagick's extra coders, which nothing links; Chinese texts need a font,
+# and Qt's own buttons and dialogs its translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "libmagickcore-6.q16-6-extra, fonts-wqy-microhei, qt6-translations-l10n")
 set(CPACK_GENERATOR DEB)
 include(CPack)

@@ -363,6 +363,94 @@
         <source>This permanently removes the selected group and all sub-groups under it.  Are you sure?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>width:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>height:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>compress mode:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>color mode:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block mode:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PGT size:$%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>begin address:$%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>end address:$%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PAL begin:$%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>color:$%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>compress:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>color:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blockmode:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PGTsize:$%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Compress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour table of this colour mode holds no colour.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reducing colours...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kadro-cli</name>

@@ -363,6 +363,94 @@
         <source>This permanently removes the selected group and all sub-groups under it.  Are you sure?</source>
         <translation>这会永久删除所选的组及其下的所有子组。确定吗?</translation>
     </message>
+    <message>
+        <source>width:%1</source>
+        <translation>宽:%1</translation>
+    </message>
+    <message>
+        <source>height:%1</source>
+        <translation>高:%1</translation>
+    </message>
+    <message>
+        <source>compress mode:%1</source>
+        <translation>压缩模式:%1</translation>
+    </message>
+    <message>
+        <source>color mode:%1</source>
+        <translation>颜色模式:%1</translation>
+    </message>
+    <message>
+        <source>block mode:%1</source>
+        <translation>块模式:%1</translation>
+    </message>
+    <message>
+        <source>block:%1</source>
+        <translation>块数:%1</translation>
+    </message>
+    <message>
+        <source>PGT size:$%1</source>
+        <translation>PGT 大小:$%1</translation>
+    </message>
+    <message>
+        <source>begin address:$%1</source>
+        <translation>起始地址:$%1</translation>
+    </message>
+    <message>
+        <source>end address:$%1</source>
+        <translation>结束地址:$%1</translation>
+    </message>
+    <message>
+        <source>PAL begin:$%1</source>
+        <translation>调色板起点:$%1</translation>
+    </message>
+    <message>
+        <source>color:$%1</source>
+        <translation>颜色:$%1</translation>
+    </message>
+    <message>
+        <source>Address:%1</source>
+        <translation>地址:%1</translation>
+    </message>
+    <message>
+        <source>compress:%1</source>
+        <translation>压缩:%1</translation>
+    </message>
+    <message>
+        <source>color:%1</source>
+        <translation>颜色:%1</translation>
+    </message>
+    <message>
+        <source>blockmode:%1</source>
+        <translation>块模式:%1</translation>
+    </message>
+    <message>
+        <source>PGTsize:$%1</source>
+        <translation>PGT 大小:$%1</translation>
+    </message>
+    <message>
+        <source>Compress</source>
+        <translation>压缩</translation>
+    </message>
+    <message>
+        <source>No Compress</source>
+        <translation>不压缩</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>找不到</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>无法读取</translation>
+    </message>
+    <message>
+        <source>The colour table of this colour mode holds no colour.</source>
+        <translation>该颜色模式的颜色表中没有颜色。</translation>
+    </message>
+    <message>
+        <source>Reducing colours...</source>
+        <translation>正在减少颜色...</translation>
+    </message>
 </context>
 <context>
     <name>kadro-cli</name>
