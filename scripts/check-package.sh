@@ -32,7 +32,7 @@ mv "$BUILD_DIR" "$away"
 mv "$away" "$BUILD_DIR"
 
 echo "== apt install"
-$sudo apt-get install -y -qq "$deb" >/dev/null
+$sudo apt-get install -y -qq --no-install-recommends "$deb" >/dev/null
 /usr/bin/kadro-cli --version
 (cd "$WORK" && /usr/bin/kadro-cli convert "$SAMPLE" -o installed.kdr)
 
