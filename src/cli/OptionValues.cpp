@@ -49,43 +49,42 @@ std::optional<Selection> parseArea(const std::string& text) {
     return Selection::fromSize((*v)[0], (*v)[1], (*v)[2], (*v)[3]);
 }
 
-CLI::Validator colourValidator() {
+namespace {
+
+// "$400", "0x400" or "400": up to four hexadecimal digits, as a pattern address is written.
+bool isAddress(std::string_view text) {
+    if (text.starts_with("$"))
+        text.remove_prefix(1);
+    else if (text.starts_with("0x") || text.starts_with("0X"))
+        text.remove_prefix(2);
+    return !text.empty() && text.size() <= 4 &&
+           text.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos;
+}
+
+} // namespace
+
+CLI::Validator valueCheck(std::function<bool(const std::string&)> fits, std::string_view message) {
     return CLI::Validator(
-        [](std::string& value) {
-            return parseColour(value) ? std::string()
-                                      : tr("takes a colour as #RRGGBB, not '%1'", {value});
+        [fits = std::move(fits), message](std::string& value) {
+            return fits(value) ? std::string() : tr(message, {value});
         },
         std::string());
+}
+
+CLI::Validator colourValidator() {
+    return valueCheck([](const std::string& v) { return parseColour(v).has_value(); },
+                      trNoop("takes a colour as #RRGGBB, not '%1'"));
 }
 
 CLI::Validator areaValidator() {
-    return CLI::Validator(
-        [](std::string& value) {
-            return parseArea(value) ? std::string()
-                                    : tr("takes X,Y,W,H with a positive width and height, not "
-                                         "'%1'",
-                                         {value});
-        },
-        std::string());
+    return valueCheck([](const std::string& v) { return parseArea(v).has_value(); },
+                      trNoop("takes X,Y,W,H with a positive width and height, not '%1'"));
 }
 
 CLI::Validator addressValidator() {
-    return CLI::Validator(
-        [](std::string& value) {
-            std::string_view digits = value;
-            if (digits.starts_with("$"))
-                digits.remove_prefix(1);
-            else if (digits.starts_with("0x") || digits.starts_with("0X"))
-                digits.remove_prefix(2);
-            const bool hex =
-                !digits.empty() && digits.size() <= 4 &&
-                digits.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos;
-            return hex ? std::string()
-                       : tr("takes a hexadecimal address of up to four digits, such as 400 or "
-                            "1FFF, not '%1'",
-                            {value});
-        },
-        std::string());
+    return valueCheck(
+        isAddress,
+        trNoop("takes a hexadecimal address of up to four digits, such as 400 or 1FFF, not '%1'"));
 }
 
 } // namespace kadro::cli

@@ -5,6 +5,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -19,6 +20,8 @@ std::optional<Selection> parseArea(const std::string& text);
 // Whole numbers separated by commas, exactly count of them.
 std::optional<std::vector<int>> parseNumbers(const std::string& text, std::size_t count);
 
+// A value check: fits tells a good value, message (its %1 the value) refuses the others.
+CLI::Validator valueCheck(std::function<bool(const std::string&)> fits, std::string_view message);
 CLI::Validator colourValidator();
 CLI::Validator areaValidator();
 // A pattern address in hexadecimal: up to four digits, with or without "$" or "0x" before.

@@ -1,5 +1,6 @@
 #include "Command.h"
 #include "DocumentInput.h"
+#include "OptionValues.h"
 #include "Text.h"
 
 #include "common/FileIo.h"
@@ -27,17 +28,6 @@ std::optional<int> panelIndex(const std::string& text) {
     return std::nullopt;
 }
 
-CLI::Validator panelValidator() {
-    return CLI::Validator(
-        [](std::string& value) {
-            return panelIndex(value) ? std::string()
-                                     : tr("takes an index from 0 to 29 or one of the panel "
-                                          "codes, not '%1'",
-                                          {value});
-        },
-        std::string());
-}
-
 } // namespace
 
 int runRom(Context& context, CommandLine& line) {
@@ -45,7 +35,9 @@ int runRom(Context& context, CommandLine& line) {
     line.argument("DOC.kdr", path, tr("the converted document"));
     line.option("--panel", panel, "INDEX|CODE", tr("the TV panel, by index (0-29) or code"),
                 std::string(TestRom::panelCodes[0]))
-        ->check(panelValidator());
+        ->check(valueCheck([](const std::string& v) { return panelIndex(v).has_value(); },
+                           trNoop("takes an index from 0 to 29 or one of the panel codes, not "
+                                  "'%1'")));
     line.option("-o", extra, "FILE", tr("also save the ROM image here"));
     if (auto exit = line.parse())
         return *exit;
