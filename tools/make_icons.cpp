@@ -7,7 +7,7 @@
 //
 // writes OUTPUT_FOLDER/NAME.svg and OUTPUT_FOLDER/NAME-SIZE.png for every icon and size.
 
-#include <png.h>
+#include <spng.h>
 
 #include <array>
 #include <cstdint>
@@ -117,23 +117,17 @@ bool writePng(const std::vector<std::uint8_t>& pixels, int size, const std::stri
     FILE* file = std::fopen(path.c_str(), "wb");
     if (!file)
         return false;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        std::fclose(file);
-        return false;
-    }
-    png_init_io(png, file);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(size), static_cast<png_uint_32>(size), 8,
-                 PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    for (int y = 0; y < size; ++y)
-        png_write_row(png, pixels.data() + static_cast<std::size_t>(y * size) * 4);
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return std::fclose(file) == 0;
+    spng_ctx* ctx = spng_ctx_new(SPNG_CTX_ENCODER);
+    spng_ihdr header{};
+    header.width = header.height = static_cast<std::uint32_t>(size);
+    header.bit_depth = 8;
+    header.color_type = SPNG_COLOR_TYPE_TRUECOLOR_ALPHA;
+    const bool encoded =
+        ctx && spng_set_png_file(ctx, file) == 0 && spng_set_ihdr(ctx, &header) == 0 &&
+        spng_encode_image(ctx, pixels.data(), pixels.size(), SPNG_FMT_PNG, SPNG_ENCODE_FINALIZE) ==
+            0;
+    spng_ctx_free(ctx);
+    return std::fclose(file) == 0 && encoded;
 }
 
 } // namespace

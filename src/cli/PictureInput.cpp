@@ -33,7 +33,7 @@ std::optional<DibImage> loadPictureOrExplain(Context& context, const std::string
         fail(tr("%1: cannot read the file", {path}));
         return std::nullopt;
     }
-    FormatModuleLoader loader(context.programDirectory);
+    auto& loader = FormatModuleLoader::shared(context.programDirectory);
     const std::string format(FormatModuleLoader::formatName(type));
     if (!loader.hasModule(type)) {
         fail(tr("%1: no %2 module (%3) beside the program",

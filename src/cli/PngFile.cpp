@@ -5,72 +5,71 @@
 #include "common/FileIo.h"
 #include "common/Paths.h"
 
-#include <png.h>
+#include <spng.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <vector>
 
 namespace kadro::cli {
 
 namespace {
 
-void appendBytes(png_structp png, png_bytep data, png_size_t length) {
-    auto* out = static_cast<std::vector<std::uint8_t>*>(png_get_io_ptr(png));
-    out->insert(out->end(), data, data + length);
+// The picture's rows top to bottom as 8-bit RGB.
+std::vector<std::uint8_t> rgbRows(const DibImage& image) {
+    std::vector<std::uint8_t> rows(static_cast<std::size_t>(image.width()) *
+                                   static_cast<std::size_t>(image.height()) * 3);
+    std::size_t at = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            Colour c = 0;
+            image.getPixel(x, y, c);
+            rows[at++] = static_cast<std::uint8_t>(redOf(c));
+            rows[at++] = static_cast<std::uint8_t>(greenOf(c));
+            rows[at++] = static_cast<std::uint8_t>(blueOf(c));
+        }
+    return rows;
 }
 
-void flushNothing(png_structp) {}
-
-void fillRgbRow(const DibImage& image, int y, std::vector<std::uint8_t>& row) {
-    for (int x = 0; x < image.width(); ++x) {
-        Colour c = 0;
-        image.getPixel(x, y, c);
-        const auto at = static_cast<std::size_t>(x) * 3;
-        row[at] = static_cast<std::uint8_t>(redOf(c));
-        row[at + 1] = static_cast<std::uint8_t>(greenOf(c));
-        row[at + 2] = static_cast<std::uint8_t>(blueOf(c));
-    }
-}
-
-// The whole file in memory. libpng reports its failures by a long jump back here, so nothing
-// that owns memory is made after the jump point.
-bool encode(const DibImage& image, std::vector<std::uint8_t>& out) {
-    std::vector<std::uint8_t> row(static_cast<std::size_t>(image.width()) * 3);
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    if (!info) {
-        png_destroy_write_struct(&png, nullptr);
-        return false;
-    }
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        return false;
-    }
-    png_set_write_fn(png, &out, appendBytes, flushNothing);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(image.width()),
-                 static_cast<png_uint_32>(image.height()), 8, PNG_COLOR_TYPE_RGB,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    for (int y = 0; y < image.height(); ++y) {
-        fillRgbRow(image, y, row);
-        png_write_row(png, row.data());
-    }
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return true;
+// The whole file in memory, from the same PNG library the PNG module reads with.
+std::optional<std::vector<std::uint8_t>> encode(const DibImage& image) {
+    const std::unique_ptr<spng_ctx, decltype(&spng_ctx_free)> ctx(spng_ctx_new(SPNG_CTX_ENCODER),
+                                                                  spng_ctx_free);
+    if (!ctx || spng_set_option(ctx.get(), SPNG_ENCODE_TO_BUFFER, 1) != 0)
+        return std::nullopt;
+    spng_ihdr header{};
+    header.width = static_cast<std::uint32_t>(image.width());
+    header.height = static_cast<std::uint32_t>(image.height());
+    header.bit_depth = 8;
+    header.color_type = SPNG_COLOR_TYPE_TRUECOLOR;
+    const std::vector<std::uint8_t> rows = rgbRows(image);
+    if (spng_set_ihdr(ctx.get(), &header) != 0 ||
+        spng_encode_image(ctx.get(), rows.data(), rows.size(), SPNG_FMT_PNG,
+                          SPNG_ENCODE_FINALIZE) != 0)
+        return std::nullopt;
+    std::size_t length = 0;
+    int error = 0;
+    const std::unique_ptr<void, decltype(&std::free)> buffer(
+        spng_get_png_buffer(ctx.get(), &length, &error), std::free);
+    if (!buffer || error != 0)
+        return std::nullopt;
+    const auto* bytes = static_cast<const std::uint8_t*>(buffer.get());
+    return std::vector<std::uint8_t>(bytes, bytes + length);
 }
 
 } // namespace
 
 bool writePng(const DibImage& image, const std::string& path, std::string* error) {
-    std::vector<std::uint8_t> bytes;
-    if (image.bitCount() != 24 || image.width() <= 0 || image.height() <= 0 ||
-        !encode(image, bytes)) {
+    const auto bytes = image.bitCount() == 24 && image.width() > 0 && image.height() > 0
+                           ? encode(image)
+                           : std::nullopt;
+    if (!bytes) {
         if (error)
             *error = tr("%1: the picture cannot be encoded as PNG", {path});
         return false;
     }
-    return fileio::writeFile(path, bytes, error);
+    return fileio::writeFile(path, *bytes, error);
 }
 
 bool isPictureOutputName(const std::string& path) {

@@ -129,8 +129,6 @@ bool AnimationRun::processFrame(State& state, const std::string& entry) {
             return stop(entry, "its tiles need more than one 8 KB pattern bank");
         if (data.cellCount() == 0)
             return stop(entry, "the picture has no tiles");
-        if (!ScratchBinaries::from(data).write(directory_, ui_))
-            return false;
 
         int lo = 0xFF, hi = 0;
         for (int cell = 0; cell < data.cellCount(); ++cell) {
@@ -162,6 +160,7 @@ bool AnimationRun::processFrame(State& state, const std::string& entry) {
         state.index += indexRecord(stem, state.patternLength, firstName);
         state.frames += "\tdw\t" + stem + "_BG\n";
         state.patternLength += length;
+        state.lastFrame = std::move(*doc);
         return true;
     }
 }
@@ -208,6 +207,11 @@ bool AnimationRun::run(const std::vector<std::string>& frames) {
             return false;
         ui_.advanceProgress();
     }
+    // Each frame's scratch files would replace the previous frame's: only the last ones are kept.
+    if (state.lastFrame &&
+        !ScratchBinaries::from(ConvertedData(state.lastFrame->settings, state.lastFrame->results))
+             .write(directory_, ui_))
+        return false;
     return commit(state);
 }
 
