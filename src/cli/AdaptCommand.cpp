@@ -38,7 +38,7 @@ int runAdapt(Context& context, CommandLine& line) {
     std::string path, out, mode = "hsl";
     line.argument("PICTURE", path, tr("the picture to adapt"));
     line.option("-o", out, "OUT.bmp|OUT.png", tr("the adapted picture, written as BMP or PNG"))
-        ->required();
+        .required();
     line.choice("--mode", mode, adaptationChoices,
                 tr("the colour adaptation: %1", {choiceDisplays(adaptationChoices)}));
     if (auto exit = line.parse())

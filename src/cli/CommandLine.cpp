@@ -3,6 +3,8 @@
 #include "Command.h"
 #include "Text.h"
 
+#include <CLI/CLI.hpp>
+
 #include <algorithm>
 #include <charconv>
 #include <iostream>
@@ -70,26 +72,49 @@ std::optional<std::string> closestWord(std::string_view word,
 
 CommandLine::CommandLine(const Command& command, std::span<const std::string> args)
     : command_(command), args_(args.rbegin(), args.rend()),
-      app_(tr(command.summary), "kadro-cli " + std::string(command.name)) {
-    app_.set_help_flag("-h,--help", tr("show this help and exit"));
-    app_.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+      app_(std::make_unique<CLI::App>(tr(command.summary),
+                                      "kadro-cli " + std::string(command.name))) {
+    app_->set_help_flag("-h,--help", tr("show this help and exit"));
+    app_->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 }
 
 void CommandLine::argument(const std::string& name, std::string& into, const std::string& meaning) {
-    app_.add_option(name, into, meaning)->required();
+    app_->add_option(name, into, meaning)->required();
 }
 
-CLI::Option* CommandLine::option(const std::string& names, std::string& into,
-                                 const std::string& typeName, const std::string& meaning,
-                                 const std::string& defaultText) {
-    CLI::Option* option = app_.add_option(names, into, meaning)->type_name(typeName);
+CommandLine::~CommandLine() = default;
+
+OptionRef OptionRef::required() {
+    option_->required();
+    return *this;
+}
+
+OptionRef OptionRef::check(ValueCheck check) {
+    option_->check(CLI::Validator(
+        [check](std::string& value) {
+            return check.fits(value) ? std::string() : tr(check.message, {value});
+        },
+        std::string()));
+    return *this;
+}
+
+CLI::Option* CommandLine::addOption(const std::string& names, std::string& into,
+                                    const std::string& typeName, const std::string& meaning,
+                                    const std::string& defaultText) {
+    CLI::Option* option = app_->add_option(names, into, meaning)->type_name(typeName);
     if (!defaultText.empty())
         defaults_[option] = defaultText;
     return option;
 }
 
-CLI::Option* CommandLine::choice(const std::string& names, std::string& into, ChoiceTable table,
-                                 const std::string& meaning) {
+OptionRef CommandLine::option(const std::string& names, std::string& into,
+                              const std::string& typeName, const std::string& meaning,
+                              const std::string& defaultText) {
+    return OptionRef(addOption(names, into, typeName, meaning, defaultText));
+}
+
+void CommandLine::choice(const std::string& names, std::string& into, ChoiceTable table,
+                         const std::string& meaning) {
     auto check = [table](std::string& value) -> std::string {
         const Choice* choice = findChoice(table, value);
         if (!choice)
@@ -97,13 +122,13 @@ CLI::Option* CommandLine::choice(const std::string& names, std::string& into, Ch
         value = std::string(choice->word);
         return {};
     };
-    return option(names, into, choiceWords(table), meaning, into)
+    addOption(names, into, choiceWords(table), meaning, into)
         ->transform(CLI::Validator(check, std::string()));
 }
 
-CLI::Option* CommandLine::number(const std::string& names, std::string& into, int low, int high,
-                                 const std::string& typeName, const std::string& meaning,
-                                 const std::string& defaultText) {
+OptionRef CommandLine::number(const std::string& names, std::string& into, int low, int high,
+                              const std::string& typeName, const std::string& meaning,
+                              const std::string& defaultText) {
     auto check = [low, high](std::string& value) -> std::string {
         int number = 0;
         const auto [end, error] =
@@ -114,12 +139,12 @@ CLI::Option* CommandLine::number(const std::string& names, std::string& into, in
                       {std::to_string(low), std::to_string(high), value});
         return {};
     };
-    return option(names, into, typeName, meaning, defaultText)
-        ->check(CLI::Validator(check, std::string()));
+    return OptionRef(addOption(names, into, typeName, meaning, defaultText)
+                         ->check(CLI::Validator(check, std::string())));
 }
 
-CLI::Option* CommandLine::flag(const std::string& names, bool& into, const std::string& meaning) {
-    return app_.add_flag(names, into, meaning)->disable_flag_override();
+void CommandLine::flag(const std::string& names, bool& into, const std::string& meaning) {
+    app_->add_flag(names, into, meaning)->disable_flag_override();
 }
 
 void CommandLine::quietFlag(bool& into) {
@@ -133,7 +158,7 @@ std::optional<int> CommandLine::parse() {
             return std::cout << help(), exitOk;
     try {
         // CLI11 takes the words last to first.
-        app_.parse(args_);
+        app_->parse(args_);
     } catch (const CLI::CallForHelp&) {
         std::cout << help();
         return exitOk;
@@ -144,7 +169,7 @@ std::optional<int> CommandLine::parse() {
 }
 
 bool CommandLine::given(const std::string& name) const {
-    return app_.count(name) > 0;
+    return app_->count(name) > 0;
 }
 
 int CommandLine::usageError(std::string_view reason) const {
@@ -156,7 +181,7 @@ int CommandLine::usageError(std::string_view reason) const {
 
 std::string CommandLine::explain(const CLI::ParseError& error) const {
     // Words nobody took explain more than a missing one: "--ouput x" leaves -o missing.
-    const auto extras = app_.remaining();
+    const auto extras = app_->remaining();
     if (!extras.empty())
         return unknownArgument(extras.front());
     if (dynamic_cast<const CLI::RequiredError*>(&error))
@@ -166,7 +191,7 @@ std::string CommandLine::explain(const CLI::ParseError& error) const {
         const std::string what = error.what();
         const std::string name = what.substr(0, what.find_first_of(": "));
         for (const std::string& candidate : {name, "--" + name, "-" + name})
-            if (const CLI::Option* option = app_.get_option_no_throw(candidate))
+            if (const CLI::Option* option = app_->get_option_no_throw(candidate))
                 return option->get_expected_max() == 0
                            ? tr("option %1 takes no value", {optionNames(*option)})
                            : tr("option %1 needs a value", {optionNames(*option)});
@@ -178,7 +203,7 @@ std::string CommandLine::unknownArgument(const std::string& argument) const {
     if (argument.size() < 2 || argument[0] != '-' || argument == "--")
         return tr("unexpected argument '%1'", {argument});
     std::vector<std::string> names;
-    for (const CLI::Option* option : app_.get_options()) {
+    for (const CLI::Option* option : app_->get_options()) {
         for (const auto& l : option->get_lnames())
             names.push_back("--" + l);
         for (const auto& s : option->get_snames())
@@ -191,7 +216,7 @@ std::string CommandLine::unknownArgument(const std::string& argument) const {
 }
 
 std::string CommandLine::missingArgument() const {
-    for (const CLI::Option* option : app_.get_options()) {
+    for (const CLI::Option* option : app_->get_options()) {
         if (!option->get_required() || option->count() > 0)
             continue;
         if (option->get_positional())
@@ -205,15 +230,15 @@ std::string CommandLine::help() const {
     std::ostringstream out;
     out << tr("Usage: kadro-cli %1", {command_.usage}) << '\n' << tr(command_.summary) << '\n';
     const auto positionals =
-        app_.get_options([](const CLI::Option* o) { return o->get_positional(); });
+        app_->get_options([](const CLI::Option* o) { return o->get_positional(); });
     if (!positionals.empty()) {
         out << '\n' << tr("Arguments:") << '\n';
         for (const CLI::Option* option : positionals)
             helpLine(out, option->get_name(), option->get_description());
     }
     out << '\n' << tr("Options:") << '\n';
-    for (const CLI::Option* option : app_.get_options()) {
-        if (option->get_positional() || option == app_.get_help_ptr())
+    for (const CLI::Option* option : app_->get_options()) {
+        if (option->get_positional() || option == app_->get_help_ptr())
             continue;
         std::string left = optionNames(*option);
         if (option->get_expected_max() != 0)
@@ -223,7 +248,7 @@ std::string CommandLine::help() const {
             meaning += " " + tr("(default: %1)", {d->second});
         helpLine(out, left, meaning);
     }
-    helpLine(out, optionNames(*app_.get_help_ptr()), app_.get_help_ptr()->get_description());
+    helpLine(out, optionNames(*app_->get_help_ptr()), app_->get_help_ptr()->get_description());
     return out.str();
 }
 

@@ -39,10 +39,10 @@ struct ConvertArguments {
 
 void defineOptions(CommandLine& line, ConvertArguments& a) {
     line.argument("PICTURE", a.input, tr("the picture, or a .kdr document to convert again"));
-    line.option("-o", a.out, "OUT.kdr", tr("the document to write"))->required();
+    line.option("-o", a.out, "OUT.kdr", tr("the document to write")).required();
     line.option("--area", a.area, "X,Y,W,H",
                 tr("the area to convert, a whole number of characters"), tr("the whole picture"))
-        ->check(areaValidator());
+        .check(areaCheck());
     line.choice("--colour-mode", a.colourMode, colourModeChoices,
                 tr("the colour mode: %1", {choiceDisplays(colourModeChoices)}));
     line.choice("--colours", a.colours, colourCountChoices, tr("colours per character"));
@@ -50,12 +50,12 @@ void defineOptions(CommandLine& line, ConvertArguments& a) {
     line.flag("--no-compress", a.noCompress,
               tr("keep duplicate tiles (they are removed by default)"));
     line.option("--start", a.start, "HEX", tr("the first pattern address"), "0")
-        ->check(addressValidator());
+        .check(addressCheck());
     line.option("--end", a.end, "HEX", tr("the pattern address the data ends before"), "2000")
-        ->check(addressValidator());
+        .check(addressCheck());
     line.option("--background", a.background, "#RRGGBB", tr("slot 0 of every palette"),
                 tr("the colour of pixel (0, 0)"))
-        ->check(colourValidator());
+        .check(colourCheck());
     line.option("--palette", a.palette, "FILE.pal",
                 tr("lay the used slots of a palette file over the fitted palettes"));
     line.option("--save-palette", a.savePalette, "FILE.pal",

@@ -63,28 +63,20 @@ bool isAddress(std::string_view text) {
 
 } // namespace
 
-CLI::Validator valueCheck(std::function<bool(const std::string&)> fits, std::string_view message) {
-    return CLI::Validator(
-        [fits = std::move(fits), message](std::string& value) {
-            return fits(value) ? std::string() : tr(message, {value});
-        },
-        std::string());
+ValueCheck colourCheck() {
+    return {[](const std::string& v) { return parseColour(v).has_value(); },
+            trNoop("takes a colour as #RRGGBB, not '%1'")};
 }
 
-CLI::Validator colourValidator() {
-    return valueCheck([](const std::string& v) { return parseColour(v).has_value(); },
-                      trNoop("takes a colour as #RRGGBB, not '%1'"));
+ValueCheck areaCheck() {
+    return {[](const std::string& v) { return parseArea(v).has_value(); },
+            trNoop("takes X,Y,W,H with a positive width and height, not '%1'")};
 }
 
-CLI::Validator areaValidator() {
-    return valueCheck([](const std::string& v) { return parseArea(v).has_value(); },
-                      trNoop("takes X,Y,W,H with a positive width and height, not '%1'"));
-}
-
-CLI::Validator addressValidator() {
-    return valueCheck(
-        isAddress,
-        trNoop("takes a hexadecimal address of up to four digits, such as 400 or 1FFF, not '%1'"));
+ValueCheck addressCheck() {
+    return {
+        [](const std::string& v) { return isAddress(v); },
+        trNoop("takes a hexadecimal address of up to four digits, such as 400 or 1FFF, not '%1'")};
 }
 
 } // namespace kadro::cli

@@ -3,7 +3,7 @@
 #include "common/Colour.h"
 #include "picture/Selection.h"
 
-#include <CLI/CLI.hpp>
+#include "CommandLine.h"
 
 #include <functional>
 #include <optional>
@@ -20,11 +20,9 @@ std::optional<Selection> parseArea(const std::string& text);
 // Whole numbers separated by commas, exactly count of them.
 std::optional<std::vector<int>> parseNumbers(const std::string& text, std::size_t count);
 
-// A value check: fits tells a good value, message (its %1 the value) refuses the others.
-CLI::Validator valueCheck(std::function<bool(const std::string&)> fits, std::string_view message);
-CLI::Validator colourValidator();
-CLI::Validator areaValidator();
+ValueCheck colourCheck();
+ValueCheck areaCheck();
 // A pattern address in hexadecimal: up to four digits, with or without "$" or "0x" before.
-CLI::Validator addressValidator();
+ValueCheck addressCheck();
 
 } // namespace kadro::cli

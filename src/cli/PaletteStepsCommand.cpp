@@ -13,9 +13,9 @@ int runPaletteSteps(Context& context, CommandLine& line) {
     std::string palette, to, levels, mode = "hsl";
     line.argument("FILE.pal", palette, tr("the palette file whose first 64 colours fade"));
     line.option("--to", to, "#RRGGBB", tr("the colour the palette fades toward"))
-        ->required()
-        ->check(colourValidator());
-    line.number("--levels", levels, 1, 255, "N", tr("the number of steps"))->required();
+        .required()
+        .check(colourCheck());
+    line.number("--levels", levels, 1, 255, "N", tr("the number of steps")).required();
     line.choice(
         "--colour-mode", mode, colourModeChoices,
         tr("the colour mode of the written codes: %1", {choiceDisplays(colourModeChoices)}));

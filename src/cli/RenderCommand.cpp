@@ -13,8 +13,7 @@ namespace kadro::cli {
 int runRender(Context& context, CommandLine& line) {
     std::string path, out;
     line.argument("DOC.kdr", path, tr("the converted document"));
-    line.option("-o", out, "OUT.bmp|OUT.png", tr("the picture to write, as BMP or PNG"))
-        ->required();
+    line.option("-o", out, "OUT.bmp|OUT.png", tr("the picture to write, as BMP or PNG")).required();
     if (auto exit = line.parse())
         return *exit;
     if (!isPictureOutputName(out))

@@ -1,6 +1,5 @@
 #include "Command.h"
 #include "DocumentInput.h"
-#include "OptionValues.h"
 #include "Text.h"
 
 #include "common/FileIo.h"
@@ -35,9 +34,8 @@ int runRom(Context& context, CommandLine& line) {
     line.argument("DOC.kdr", path, tr("the converted document"));
     line.option("--panel", panel, "INDEX|CODE", tr("the TV panel, by index (0-29) or code"),
                 std::string(TestRom::panelCodes[0]))
-        ->check(valueCheck([](const std::string& v) { return panelIndex(v).has_value(); },
-                           trNoop("takes an index from 0 to 29 or one of the panel codes, not "
-                                  "'%1'")));
+        .check({[](const std::string& v) { return panelIndex(v).has_value(); },
+                trNoop("takes an index from 0 to 29 or one of the panel codes, not '%1'")});
     line.option("-o", extra, "FILE", tr("also save the ROM image here"));
     if (auto exit = line.parse())
         return *exit;
