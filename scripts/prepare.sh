@@ -10,7 +10,9 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libmagickwand-6.q16-dev libmagickcore-6.q16-6-extra libspng-dev
     cc65 mame xvfb xauth imagemagick
-    qt6-base-dev fonts-wqy-microhei
+    qt6-base-dev fonts-wqy-microhei qt6-tools-dev qt6-l10n-tools
+    libcli11-dev nlohmann-json3-dev
+    dpkg-dev file lintian desktop-file-utils appstream
 )
 
 install_missing() {

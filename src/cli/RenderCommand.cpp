@@ -1,7 +1,8 @@
 #include "Command.h"
 #include "PictureInput.h"
+#include "PngFile.h"
+#include "Text.h"
 
-#include "common/Paths.h"
 #include "picture/KdrFile.h"
 #include "picture/Picture.h"
 
@@ -9,32 +10,34 @@
 
 namespace kadro::cli {
 
-int runRender(Context& context, std::span<const std::string> args) {
-    Options options({"-o"}, {});
-    if (auto error = options.parse(args); !error.empty())
-        return usageError("render", error);
-    if (options.positional().size() != 1)
-        return usageError("render", "expected one document");
-    const auto out = options.value("-o");
-    if (!out || paths::lowerExtension(*out) != "bmp")
-        return usageError("render", "-o OUT.bmp names the picture to write");
-    const std::string& path = options.positional()[0];
+int runRender(Context& context, CommandLine& line) {
+    std::string path, out;
+    line.argument("DOC.kdr", path, tr("the converted document"));
+    line.option("-o", out, "OUT.bmp|OUT.png", tr("the picture to write, as BMP or PNG")).required();
+    if (auto exit = line.parse())
+        return *exit;
+    if (!isPictureOutputName(out))
+        return line.usageError(tr("-o: the picture is written as .bmp or .png, not '%1'", {out}));
 
     Picture picture(context.programDirectory, context.ui);
     if (!picture.loadKdr(path)) {
         const auto read = readKdr(path);
         if (read.status == KdrStatus::CannotOpen || read.status == KdrStatus::TooShort)
-            return fail(describeKdrFailure(path, read));
+            return fail(trMessage(describeKdrFailure(path, read)));
         return exitFailed;
     }
     if (!picture.hasConversion())
-        return fail(path + ": the document holds no converted picture");
+        return fail(tr("%1: the document holds no converted picture", {path}));
     if (const int skipped = picture.refresh(); skipped > 0)
-        std::cerr << "kadro-cli: " << path << ": " << skipped
-                  << " character(s) name patterns the document lacks; they are left blank\n";
-    if (!picture.save(*out))
-        return exitFailed;
-    std::cout << *out << ": " << picture.width() << "x" << picture.height() << '\n';
+        std::cerr << "kadro-cli: "
+                  << tr("%1: %2 character(s) name patterns the document lacks; they are left "
+                        "blank",
+                        {path, std::to_string(skipped)})
+                  << '\n';
+    std::string error;
+    if (!writePicture(*picture.image(), out, &error))
+        return fail(trMessage(error));
+    std::cout << out << ": " << picture.width() << "x" << picture.height() << '\n';
     return exitOk;
 }
 

@@ -4,6 +4,7 @@
 #include "common/ChipRules.h"
 #include "common/FileIo.h"
 #include "common/Paths.h"
+#include "common/ProgramFiles.h"
 #include "common/UserInterface.h"
 
 #include <bit>
@@ -18,8 +19,10 @@ namespace kadro {
 namespace {
 
 // The table files may have been copied from a system that does not keep the case of names.
-std::optional<std::vector<std::uint8_t>> readTableFile(const std::string& directory,
+std::optional<std::vector<std::uint8_t>> readTableFile(const std::string& programDirectory,
                                                        std::string_view name, std::size_t size) {
+    const std::string directory =
+        programfiles::folderOf(programDirectory, name, programfiles::Room::Data);
     std::string path = paths::join(directory, name);
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
@@ -36,8 +39,10 @@ std::optional<std::vector<std::uint8_t>> readTableFile(const std::string& direct
 
 // The table's first bytes straight into their final place: the HSL table is read at every
 // start, and a second copy of it would cost as much as the reading.
-bool readTableInto(const std::string& directory, std::string_view name,
+bool readTableInto(const std::string& programDirectory, std::string_view name,
                    std::span<std::uint8_t> into) {
+    const std::string directory =
+        programfiles::folderOf(programDirectory, name, programfiles::Room::Data);
     std::string path = paths::join(directory, name);
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) {

@@ -1,6 +1,7 @@
 #include "picture/FormatModule.h"
 
 #include "common/Paths.h"
+#include "common/ProgramFiles.h"
 #include "common/UserInterface.h"
 
 #include <bit>
@@ -100,8 +101,9 @@ FormatModuleLoader::Slot& FormatModuleLoader::slot(int type) {
     if (s.tried)
         return s;
     s.tried = true;
-    const std::string file = paths::join(
-        directory_, libraryFileName(formatTable[static_cast<std::size_t>(type - 1)].name));
+    const std::string file = programfiles::locate(
+        directory_, libraryFileName(formatTable[static_cast<std::size_t>(type - 1)].name),
+        programfiles::Room::Library);
     // Never unmapped: a decoder library with worker threads must not vanish under them.
     s.library = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
     if (s.library)
