@@ -421,6 +421,10 @@ Round</source>
 Oval</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Reduce to VT03 colours…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -1098,6 +1102,22 @@ Oval</source>
     </message>
     <message>
         <source>The area must lie inside the picture, which is %1 x %2 pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First fit gives each 16 x 16 block the first palette with room, as always; best fit searches for palettes that hold every block when first fit runs out of room.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Palette Fit</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -411,6 +411,10 @@ Oval</source>
         <translation>选择椭圆工具
 椭圆</translation>
     </message>
+    <message>
+        <source>Reduce to VT03 colours…</source>
+        <translation>减为 VT03 颜色…</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -1091,6 +1095,22 @@ Oval</source>
     <message>
         <source>The area must lie inside the picture, which is %1 x %2 pixels.</source>
         <translation>区域必须在图片之内,图片大小为 %1 x %2 像素。</translation>
+    </message>
+    <message>
+        <source>First fit</source>
+        <translation>首次适配</translation>
+    </message>
+    <message>
+        <source>Best fit</source>
+        <translation>最佳适配</translation>
+    </message>
+    <message>
+        <source>First fit gives each 16 x 16 block the first palette with room, as always; best fit searches for palettes that hold every block when first fit runs out of room.</source>
+        <translation>首次适配像以往一样给每个 16 x 16 块第一个有空位的调色板;首次适配放不下时,最佳适配会搜索能容纳所有块的调色板。</translation>
+    </message>
+    <message>
+        <source>Palette Fit</source>
+        <translation>调色板适配</translation>
     </message>
 </context>
 <context>

@@ -914,5 +914,53 @@
         <source>&apos;kadro-cli --help&apos; lists the commands.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: a converted document shows console colours already</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--adapt and --reduce both reduce the colours; give one of them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--dither and --strength are options of --reduce</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-o: the reduced picture is written as .bmp or .png, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bring any picture to the console&apos;s rules: up to 16 palettes, one for each 16 x 16 block</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>first bring the area to the console&apos;s rules: up to 16 palettes of the colour mode&apos;s colours, one for each 16 x 16 block (implies --palette-fit best)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>how strongly the dither mixes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>how the blocks&apos; colours go into the 16 palettes: first, each block into the first palette with room, or best, palettes searched for that hold every block (the same as first wherever first succeeds; best with --reduce)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>how the reduction mixes the colours of a block&apos;s palette: none, ordered (an 8 x 8 Bayer matrix) or diffusion (the error spread to the next pixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>takes a number from 0 to 1, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture to reduce</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the reduced picture, written as BMP or PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -914,5 +914,53 @@
         <source>&apos;kadro-cli --help&apos; lists the commands.</source>
         <translation>“kadro-cli --help”列出所有命令。</translation>
     </message>
+    <message>
+        <source>%1: a converted document shows console colours already</source>
+        <translation>%1: 转换好的文档已经是游戏机的颜色</translation>
+    </message>
+    <message>
+        <source>--adapt and --reduce both reduce the colours; give one of them</source>
+        <translation>--adapt 和 --reduce 都会减少颜色,只能给出其中一个</translation>
+    </message>
+    <message>
+        <source>--dither and --strength are options of --reduce</source>
+        <translation>--dither 和 --strength 是 --reduce 的选项</translation>
+    </message>
+    <message>
+        <source>-o: the reduced picture is written as .bmp or .png, not &apos;%1&apos;</source>
+        <translation>-o: 减色后的图片只能写为 .bmp 或 .png,不能是 &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>bring any picture to the console&apos;s rules: up to 16 palettes, one for each 16 x 16 block</source>
+        <translation>把任何图片变为游戏机的规则:最多 16 个调色板,每个 16 x 16 块用一个</translation>
+    </message>
+    <message>
+        <source>first bring the area to the console&apos;s rules: up to 16 palettes of the colour mode&apos;s colours, one for each 16 x 16 block (implies --palette-fit best)</source>
+        <translation>先把区域变为游戏机的规则:最多 16 个由该颜色模式的颜色组成的调色板,每个 16 x 16 块用一个(隐含 --palette-fit best)</translation>
+    </message>
+    <message>
+        <source>how strongly the dither mixes</source>
+        <translation>抖动混合的强度</translation>
+    </message>
+    <message>
+        <source>how the blocks&apos; colours go into the 16 palettes: first, each block into the first palette with room, or best, palettes searched for that hold every block (the same as first wherever first succeeds; best with --reduce)</source>
+        <translation>各块的颜色如何放入 16 个调色板:first,每块放入第一个有空位的调色板;best,搜索能容纳所有块的调色板(first 能成功时结果与 first 相同;用 --reduce 时为 best)</translation>
+    </message>
+    <message>
+        <source>how the reduction mixes the colours of a block&apos;s palette: none, ordered (an 8 x 8 Bayer matrix) or diffusion (the error spread to the next pixels)</source>
+        <translation>减色时如何混合块调色板中的颜色:none(不混合)、ordered(8 x 8 Bayer 矩阵)或 diffusion(误差扩散到后面的像素)</translation>
+    </message>
+    <message>
+        <source>takes a number from 0 to 1, not &apos;%1&apos;</source>
+        <translation>取 0 到 1 之间的数,不能是 &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the picture to reduce</source>
+        <translation>要减色的图片</translation>
+    </message>
+    <message>
+        <source>the reduced picture, written as BMP or PNG</source>
+        <translation>减色后的图片,写为 BMP 或 PNG</translation>
+    </message>
 </context>
 </TS>

@@ -40,6 +40,17 @@ inline constexpr std::array<Choice, 4> charSizeChoices{{
     {"16x8", chip::charGeometry[2].label, 2},
     {"16x16", chip::charGeometry[3].label, 3},
 }};
+// How the blocks' colours are fitted into the palettes ("VT03 Transformation"'s Palette Fit).
+inline constexpr std::array<Choice, 2> paletteFitChoices{{
+    {"first", "First fit", 0},
+    {"best", "Best fit", 1},
+}};
+// The reducer's dithers, as the Reduce dialog names them; the value is the core's Dither.
+inline constexpr std::array<Choice, 3> ditherChoices{{
+    {"none", "None", 0},
+    {"ordered", "Ordered", 1},
+    {"diffusion", "Diffusion", 2},
+}};
 // The File Output dialog's radio pairs.
 inline constexpr std::array<Choice, 2> pgtFormatChoices{{{"bin", "BIN", 0}, {"asm", "ASM", 1}}};
 inline constexpr std::array<Choice, 2> pgtWidthChoices{{{"8", "8bit", 0}, {"16", "16bit", 1}}};

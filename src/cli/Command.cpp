@@ -15,6 +15,7 @@ int runOutput(Context&, CommandLine&);
 int runPaletteSteps(Context&, CommandLine&);
 int runProject(Context&, CommandLine&);
 int runProjectOutput(Context&, CommandLine&);
+int runReduce(Context&, CommandLine&);
 int runRender(Context&, CommandLine&);
 int runRom(Context&, CommandLine&);
 
@@ -28,6 +29,10 @@ constexpr std::array commandTable{
         "convert", "convert PICTURE -o OUT.kdr [OPTIONS]",
         trNoop("convert an area of a picture (or .kdr) into VT03 tiles and save the .kdr document"),
         runConvert},
+    Command{"reduce", "reduce PICTURE -o OUT.bmp|OUT.png [OPTIONS]",
+            trNoop("bring any picture to the console's rules: up to 16 palettes, one for each "
+                   "16 x 16 block"),
+            runReduce},
     Command{"render", "render DOC.kdr -o OUT.bmp|OUT.png",
             trNoop("draw a converted document as the console would show it"), runRender},
     Command{"project", "project show|new|add PROJECT.prg [OPTIONS]",

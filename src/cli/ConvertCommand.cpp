@@ -1,6 +1,7 @@
 #include "Command.h"
 #include "OptionValues.h"
 #include "PictureInput.h"
+#include "ReduceOptions.h"
 #include "Text.h"
 
 #include "common/ChipRules.h"
@@ -33,8 +34,9 @@ constexpr long long largeArea = 512 * 512;
 
 struct ConvertArguments {
     std::string input, out, area, colourMode = "hsl", colours = "16", charSize = "8x8";
-    std::string start, end, background, palette, savePalette, adapt;
-    bool noCompress = false, quiet = false;
+    std::string start, end, background, palette, savePalette, adapt, paletteFit = "first";
+    bool noCompress = false, quiet = false, reduce = false;
+    ReduceArguments reduction;
 };
 
 void defineOptions(CommandLine& line, ConvertArguments& a) {
@@ -63,7 +65,24 @@ void defineOptions(CommandLine& line, ConvertArguments& a) {
     line.choice("--adapt", a.adapt, adaptationChoices,
                 tr("first reduce the picture's colours as 'kadro-cli adapt' does (default: no "
                    "adaptation)"));
+    line.choice("--palette-fit", a.paletteFit, paletteFitChoices,
+                tr("how the blocks' colours go into the 16 palettes: first, each block into the "
+                   "first palette with room, or best, palettes searched for that hold every "
+                   "block (the same as first wherever first succeeds; best with --reduce)"));
+    line.flag("--reduce", a.reduce,
+              tr("first bring the area to the console's rules: up to 16 palettes of the colour "
+                 "mode's colours, one for each 16 x 16 block (implies --palette-fit best)"));
+    defineReduceOptions(line, a.reduction);
     line.quietFlag(a.quiet);
+}
+
+// Options that only make sense together, or not at all.
+std::optional<std::string> conflictOf(const CommandLine& line, const ConvertArguments& a) {
+    if (!a.reduce && reduceOptionsGiven(line))
+        return tr("--dither and --strength are options of --reduce");
+    if (a.reduce && !a.adapt.empty())
+        return tr("--adapt and --reduce both reduce the colours; give one of them");
+    return std::nullopt;
 }
 
 // The dialog's choice from the options; the area and background when they were given.
@@ -77,6 +96,8 @@ ConversionChoice choiceFrom(const ConvertArguments& a) {
         c.startAddress = readAddressText(a.start);
     if (!a.end.empty())
         c.endAddress = readAddressText(a.end);
+    c.paletteFit =
+        choiceOf(paletteFitChoices, a.paletteFit).value == 1 ? PaletteFit::Best : PaletteFit::First;
     return c;
 }
 
@@ -155,7 +176,12 @@ int runConvert(Context& context, CommandLine& line) {
         return *exit;
     if (paths::lowerExtension(paths::fileName(a.out)) != "kdr")
         return line.usageError(tr("-o: the document is written as .kdr, not '%1'", {a.out}));
+    if (const auto conflict = conflictOf(line, a))
+        return line.usageError(*conflict);
     ConversionChoice choice = choiceFrom(a);
+    // --reduce picks best fit unless first fit was asked for in so many words.
+    if (a.reduce && !line.given("--palette-fit"))
+        choice.paletteFit = PaletteFit::Best;
 
     PaletteMergingUserInterface ui;
     if (!a.palette.empty()) {
@@ -168,14 +194,23 @@ int runConvert(Context& context, CommandLine& line) {
     if (!loadInput(context, picture, a.input) ||
         (!a.adapt.empty() && !adapt(picture, choiceOf(adaptationChoices, a.adapt))))
         return exitFailed;
-    // The area and background the dialog would open with, taken after any adaptation.
+    const Selection area = a.area.empty()
+                               ? Selection::fromSize(0, 0, picture.width(), picture.height())
+                               : *parseArea(a.area);
+    ui.showProgress(!a.quiet && static_cast<long long>(area.width()) * area.height() >= largeArea);
+    std::optional<Colour> background;
+    if (!a.background.empty())
+        background = parseColour(a.background);
+    if (a.reduce && !picture.reduce(reduceSettingsFrom(a.reduction, choice.colourMode,
+                                                       choice.colourCount, background),
+                                    area))
+        return exitFailed;
+    // The background the dialog would open with, taken after any adaptation; after a
+    // reduction, the one it chose (the given colour as the console shows it) and its palettes.
     const ConversionChoice initial = picture.initialChoice();
-    choice.area = a.area.empty() ? initial.area : *parseArea(a.area);
-    choice.backgroundColour =
-        a.background.empty() ? initial.backgroundColour : *parseColour(a.background);
-    ui.showProgress(!a.quiet &&
-                    static_cast<long long>(choice.area.width()) * choice.area.height() >=
-                        largeArea);
+    choice.area = area;
+    choice.backgroundColour = background && !a.reduce ? *background : initial.backgroundColour;
+    choice.paletteHints = initial.paletteHints;
     if (!picture.transform(choice) || !picture.convert())
         return ui.messageCount() > 0 ? exitFailed : fail(tr("the conversion failed"));
     return saveResults(picture, a.out, a.savePalette);

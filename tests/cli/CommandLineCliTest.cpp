@@ -14,9 +14,9 @@ using kadro::test::runCli;
 namespace {
 
 const std::string sample = std::string(KADRO_SAMPLES_DIR) + "/sample.bmp";
-const std::vector<std::string> commandNames{"info",    "adapt",          "convert", "render",
-                                            "project", "project-output", "output",  "rom",
-                                            "batch",   "palette-steps"};
+const std::vector<std::string> commandNames{"info",   "adapt",   "convert",      "reduce",
+                                            "render", "project", "output",       "project-output",
+                                            "rom",    "batch",   "palette-steps"};
 
 std::string firstLine(const std::string& text) {
     return text.substr(0, text.find('\n'));
@@ -83,11 +83,12 @@ TEST(CommandLineCli, HelpGivesEveryOptionItsMeaningAndDefault) {
          {"  -o OUT.kdr ", "  --area X,Y,W,H ", "  --colour-mode hsl|rgb|nes ", "  --colours 16|4 ",
           "  --char 8x8|8x16|16x8|16x16 ", "  --no-compress ", "  --start HEX ", "  --end HEX ",
           "  --background #RRGGBB ", "  --palette FILE.pal ", "  --save-palette FILE.pal ",
-          "  --adapt hsl|rgb|nes ", "  -q, --quiet "})
+          "  --adapt hsl|rgb|nes ", "  --palette-fit first|best ", "  --reduce ",
+          "  --dither none|ordered|diffusion ", "  --strength 0..1 ", "  -q, --quiet "})
         EXPECT_NE(help.find(line), std::string::npos) << line;
     for (const char* fallback :
          {"(default: the whole picture)", "(default: hsl)", "(default: 16)", "(default: 8x8)",
-          "(default: 0)", "(default: 2000)",
+          "(default: 0)", "(default: 2000)", "(default: first)", "(default: none)", "(default: 1)",
           "\"VT03 NEW(4K HSL)\", \"TFT RGB(4K RGB)\", \"VT03 OLD(64 NES)\" (default: hsl)"})
         EXPECT_NE(help.find(fallback), std::string::npos) << fallback << "\n" << help;
     for (const auto& line : {std::string("--pgt-format bin|asm"), std::string("(default: bin)")})

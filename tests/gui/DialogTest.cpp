@@ -319,6 +319,31 @@ private Q_SLOTS:
         QCOMPARE(messages_.size(), 1);
     }
 
+    // First fit by default, as conversions always ran; a reduction's start shows best fit and
+    // hands its palettes on as hints.
+    void transformationOffersThePaletteFit() {
+        TransformationDialog plain(start(), used_, {});
+        auto* fit = child<QComboBox>(plain, "paletteFit");
+        QCOMPARE(fit->currentIndex(), 0);
+        QCOMPARE(plain.choice().paletteFit, PaletteFit::First);
+        fit->setCurrentIndex(1);
+        QCOMPARE(plain.choice().paletteFit, PaletteFit::Best);
+
+        TransformStart reduced = start();
+        reduced.choice.colourMode = 1;
+        reduced.choice.colourCount = 1;
+        reduced.choice.paletteFit = PaletteFit::Best;
+        reduced.choice.paletteHints = {{0x102030, 0x405060}};
+        TransformationDialog dialog(reduced, used_, {});
+        QCOMPARE(child<QComboBox>(dialog, "paletteFit")->currentIndex(), 1);
+        QCOMPARE(child<QComboBox>(dialog, "colourMode")->currentIndex(), 1);
+        QCOMPARE(child<QComboBox>(dialog, "colourSum")->currentIndex(), 1);
+        const ConversionChoice chosen = dialog.choice();
+        QCOMPARE(chosen.paletteFit, PaletteFit::Best);
+        QVERIFY(chosen.paletteHints == reduced.choice.paletteHints);
+        QCOMPARE(chosen.colourCount, 1);
+    }
+
     void transformationCancelHandsNothingOn() {
         int nexts = 0;
         auto* dialog = new TransformationDialog(start(), used_, [&](const ConversionChoice&) {

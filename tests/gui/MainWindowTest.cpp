@@ -6,6 +6,7 @@
 #include "app/Prompts.h"
 #include "app/ToolBox.h"
 #include "app/ViewMessage.h"
+#include "colour/ReduceDialog.h"
 #include "document/CKadroDoc.h"
 #include "document/InformationText.h"
 #include "document/TransformationDialog.h"
@@ -17,6 +18,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -40,6 +42,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 
 using namespace kadro;
 using namespace kadro::gui;
@@ -770,6 +773,52 @@ private Q_SLOTS:
         QVERIFY(doc().information().contains(QStringLiteral("PGT size:$")));
         QVERIFY(doc().outputReady());
         QVERIFY(messages_.isEmpty());
+    }
+
+    // A picture of smooth colours, far from what a block may hold, reduced through the menu and
+    // converted as it is: the console shows the reduced picture pixel for pixel.
+    void reduceThenTransformThroughTheMenus() {
+        QImage photo(96, 64, QImage::Format_RGB888);
+        for (int y = 0; y < photo.height(); ++y)
+            for (int x = 0; x < photo.width(); ++x)
+                photo.setPixelColor(x, y, QColor(x * 2, y * 3, (x * y) % 256));
+        const QString path = dir_.filePath(QStringLiteral("smooth.bmp"));
+        QVERIFY(photo.save(path));
+        QVERIFY(start({}));
+        QVERIFY2(!frame().commandAction(cmd::reduceColours)->isEnabled(), "no picture yet");
+        QVERIFY(doc().openAndShow(path));
+
+        answerModal([](QWidget* modal) {
+            auto* dialog = qobject_cast<ReduceDialog*>(modal);
+            QVERIFY(dialog);
+            dialog->modeBox()->setCurrentIndex(1);
+            dialog->ditherBox()->setCurrentIndex(2);
+            QVERIFY(dialog->psnrLabel()->text().endsWith(QStringLiteral(" dB")));
+            button(modal, QStringLiteral("OK"))->click();
+        });
+        trigger(cmd::reduceColours);
+        const DibImage reduced = *app_->picture().image();
+        for (int top = 0; top < 64; top += 16)
+            for (int left = 0; left < 96; left += 16) {
+                std::set<Colour> colours;
+                for (int y = top; y < top + 16; ++y)
+                    for (int x = left; x < left + 16; ++x)
+                        colours.insert(pixel(app_->picture(), x, y));
+                QVERIFY(colours.size() <= 16);
+            }
+
+        trigger(cmd::transform);
+        TransformationDialog* dialog = doc().transformationDialog();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("colourMode"))->currentIndex(), 1);
+        QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("paletteFit"))->currentIndex(), 1);
+        answerModal([](QWidget* modal) { button(modal, QStringLiteral("Next"))->click(); });
+        button(dialog, QStringLiteral("Next"))->click();
+        QTRY_VERIFY(doc().outputReady());
+        QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join(QLatin1Char('\n'))));
+        QVERIFY(std::ranges::equal(app_->picture().image()->pixels(), reduced.pixels()));
+        frame().updateCommands();
+        QVERIFY2(!frame().commandAction(cmd::reduceColours)->isEnabled(), "a converted picture");
     }
 
     void doubleClickEditsTheCellUnderTheMouse() {

@@ -34,6 +34,7 @@ bool Picture::createEmpty(int width, int height) {
 
 void Picture::attach(DibImage image) {
     blankSize_.reset();
+    reduced_.reset();
     image_ = std::move(image);
     selection_ = Selection::fromSize(0, 0, image_->width(), image_->height());
 }
@@ -152,6 +153,13 @@ ConversionChoice Picture::initialChoice() const {
     Colour corner = 0;
     if (current() && current()->getPixel(0, 0, corner) == PixelStatus::Ok)
         choice.backgroundColour = corner;
+    if (reduced_) {
+        choice.colourMode = reduced_->colourMode;
+        choice.colourCount = reduced_->colourCount;
+        choice.backgroundColour = reduced_->background;
+        choice.paletteFit = PaletteFit::Best;
+        choice.paletteHints = reduced_->palettes;
+    }
     return choice;
 }
 
@@ -220,6 +228,7 @@ bool Picture::convert() {
     values.backgroundColour = pendingChoice_.backgroundColour;
     values.currentPictureType = settings.pictureType;
     image_.reset();
+    reduced_.reset();
     blankSize_ = {s.width, s.height};
     selection_ = Selection::fromSize(0, 0, s.width, s.height);
     return true;
@@ -244,6 +253,37 @@ bool Picture::adapt64() {
         return false;
     colourStats(0, 0, width(), height());
     return true;
+}
+
+std::optional<Reduction> Picture::reduce(const ReduceSettings& reduceSettings,
+                                         std::optional<Selection> area) {
+    DibImage* image = current();
+    if (!image)
+        return std::nullopt;
+    const auto tables = ColorTables::shared(programDirectory_, ui_);
+    if (!tables)
+        return std::nullopt;
+    auto reduction =
+        reducePicture(*image, area.value_or(Selection::fromSize(0, 0, width(), height())),
+                      reduceSettings, *tables, ui_);
+    if (!reduction)
+        return std::nullopt;
+    colourStats(0, 0, width(), height());
+    rememberReduction(reduceSettings, *reduction);
+    return reduction;
+}
+
+void Picture::adoptReduction(DibImage reduced, const ReduceSettings& reduceSettings,
+                             const Reduction& reduction) {
+    blankSize_.reset();
+    image_ = std::move(reduced);
+    colourStats(0, 0, width(), height());
+    rememberReduction(reduceSettings, reduction);
+}
+
+void Picture::rememberReduction(const ReduceSettings& reduceSettings, const Reduction& reduction) {
+    reduced_ = Reduced{reduceSettings.colourMode, reduceSettings.colourCount, reduction.background,
+                       reduction.palettes};
 }
 
 int Picture::refresh() {

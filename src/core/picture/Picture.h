@@ -6,6 +6,7 @@
 #include "picture/ConversionSettings.h"
 #include "picture/DibImage.h"
 #include "picture/Selection.h"
+#include "reduce/Reducer.h"
 
 #include <memory>
 #include <optional>
@@ -60,6 +61,8 @@ public:
     bool savesContent(const std::string& path) const;
 
     // The Transformation dialog's initial values: whole picture, background = pixel (0, 0).
+    // After a reduction: its colour mode, colour count and background, and best-fit packing
+    // with its palettes as hints, so that the reduced picture converts as the reducer planned.
     ConversionChoice initialChoice() const;
     // The fixed settings of animation mode: 16 colours, "8*8", whole picture, compression,
     // end address 0x2000; colour mode, start address and background as they stand.
@@ -85,6 +88,16 @@ public:
     bool adaptHsl4k();
     bool adaptRgb4k();
     bool adapt64();
+
+    // Brings an area of the picture (the whole picture when none is given) to the console's
+    // rules, its blocks laid from the area's corner as a conversion of that area lays them, and
+    // recounts the used colours. Nothing, with the person told why, when there is no 24-bit
+    // picture, the area does not lie inside it or the colour tables cannot be read.
+    std::optional<Reduction> reduce(const ReduceSettings& settings,
+                                    std::optional<Selection> area = std::nullopt);
+    // Takes a reduction of the whole picture made elsewhere (a preview that holds it already).
+    void adoptReduction(DibImage reduced, const ReduceSettings& settings,
+                        const Reduction& reduction);
 
     // True when the picture shows converted data (outputs and ".kdr" saving are possible).
     bool hasConversion() const { return values.currentPictureType == 3 && converter_ != nullptr; }
@@ -117,6 +130,15 @@ private:
     ConversionSettings pendingSettings_;
     ConversionChoice pendingChoice_;
     bool transformed_ = false;
+    // What the last reduction of this image chose, for the next conversion's initial choice.
+    struct Reduced {
+        int colourMode = 0;
+        int colourCount = 0;
+        Colour background = 0;
+        std::vector<std::vector<Colour>> palettes;
+    };
+    std::optional<Reduced> reduced_;
+    void rememberReduction(const ReduceSettings& settings, const Reduction& reduction);
 };
 
 // The preview's background: a 12-bit colour that nothing in the program changes (black).

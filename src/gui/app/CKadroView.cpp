@@ -3,6 +3,7 @@
 #include "app/Artwork.h"
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
+#include "app/DibQImage.h"
 #include "app/UsedColourEdits.h"
 #include "app/ViewMessage.h"
 #include "document/CellEntry.h"
@@ -14,8 +15,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
-
-#include <cstring>
 
 namespace kadro::gui {
 
@@ -178,23 +177,14 @@ std::optional<PixelReadout> CKadroView::readoutUnderCursor() const {
 // The picture as a QImage, rebuilt only after its pixels changed.
 const QImage& CKadroView::pictureImage() {
     const DibImage* dib = picture_.image();
-    if (!dib || dib->bitCount() != 24 || dib->width() <= 0 || dib->height() <= 0) {
+    if (!dib) {
         image_ = QImage();
         return image_;
     }
-    if (!imageStale_ && image_.width() == dib->width() && image_.height() == dib->height())
-        return image_;
-    const int width = dib->width();
-    const int height = dib->height();
-    image_ = QImage(width, height, QImage::Format_BGR888);
-    const auto pixels = dib->pixels();
-    const auto stride = static_cast<std::size_t>(dib->stride());
-    for (int y = 0; y < height; ++y) {
-        // Rows are stored bottom-up.
-        const std::size_t row = static_cast<std::size_t>(height - 1 - y) * stride;
-        std::memcpy(image_.scanLine(y), pixels.data() + row, static_cast<std::size_t>(width) * 3);
+    if (imageStale_ || image_.width() != dib->width() || image_.height() != dib->height()) {
+        image_ = qImageOf(*dib);
+        imageStale_ = image_.isNull();
     }
-    imageStale_ = false;
     return image_;
 }
 

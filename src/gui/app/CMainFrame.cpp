@@ -274,6 +274,7 @@ void CMainFrame::createToolMenu() {
     QMenu* adaptation = tool->addMenu(tr("VT03 color adaptation"));
     for (int id : {cmd::adaptHsl, cmd::adaptRgb, cmd::adaptNes})
         adaptation->addAction(commandAction(id));
+    tool->addAction(commandAction(cmd::reduceColours));
     tool->addAction(commandAction(cmd::tvEffect));
     tool->addSeparator();
     tool->addAction(commandAction(cmd::batchProcess));

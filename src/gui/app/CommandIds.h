@@ -53,6 +53,7 @@ inline constexpr int batchProcess = 32852;
 inline constexpr int paletteTool = 32854;
 inline constexpr int adaptRgb = 32855;
 inline constexpr int adaptNes = 32856;
+inline constexpr int reduceColours = 32857;
 
 inline constexpr int firstTool = 61446;
 inline constexpr int toolCount = 12;

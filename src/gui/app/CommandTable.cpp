@@ -112,6 +112,8 @@ std::map<int, CommandInfo> buildTable() {
         command(cmd::adaptHsl, QT_TRANSLATE_NOOP("CommandTable", "VT03 HSL 4K"), {}, ""),
         command(cmd::adaptRgb, QT_TRANSLATE_NOOP("CommandTable", "VT03 RGB 4K"), {}, ""),
         command(cmd::adaptNes, QT_TRANSLATE_NOOP("CommandTable", "6561 64"), {}, ""),
+        command(cmd::reduceColours, QT_TRANSLATE_NOOP("CommandTable", "Reduce to VT03 colours…"),
+                {}, ""),
         command(cmd::tvEffect, QT_TRANSLATE_NOOP("CommandTable", "TV Effect"), {}, ""),
         command(cmd::batchProcess, QT_TRANSLATE_NOOP("CommandTable", "Batch process"), {}, ""),
         command(cmd::paletteTool, QT_TRANSLATE_NOOP("CommandTable", "Palette tool"), {}, ""),

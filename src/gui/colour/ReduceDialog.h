@@ -31,6 +31,8 @@ public:
     // The reduced picture as the preview shows it; nothing when the picture could not be reduced.
     const std::optional<DibImage>& reduced() const { return reduced_; }
     const Reduction& reduction() const { return reduction_; }
+    // The choices the reduction was made with.
+    ReduceSettings settings() const;
 
     QComboBox* modeBox() const { return mode_; }
     QComboBox* coloursBox() const { return colours_; }
@@ -41,7 +43,6 @@ public:
 private:
     void plan();
     void map();
-    ReduceSettings settings() const;
 
     const DibImage& picture_;
     const ColorTables& tables_;

@@ -6,6 +6,8 @@
 #include "app/NewSizeDialog.h"
 #include "app/PathText.h"
 #include "app/Prompts.h"
+#include "colour/ColorTables.h"
+#include "colour/ReduceDialog.h"
 #include "document/InformationText.h"
 #include "document/TransformationDialog.h"
 #include "output/OutputRunner.h"
@@ -61,6 +63,7 @@ void CKadroDoc::createActions() {
     addAction(cmd::refresh, &CKadroDoc::refresh);
     addAction(cmd::output, &CKadroDoc::output);
     addAction(cmd::fileSave, &CKadroDoc::fileSave);
+    addAction(cmd::reduceColours, &CKadroDoc::reduceColours);
     for (int id : {cmd::adaptHsl, cmd::adaptRgb, cmd::adaptNes}) {
         QAction* a = CommandTable::makeAction(id, this);
         connect(a, &QAction::triggered, this, [this, id] { adapt(id); });
@@ -80,6 +83,8 @@ void CKadroDoc::updateActions() {
     for (int id : {cmd::transform, cmd::fileSaveAs})
         action(id)->setEnabled(pictureLoaded_);
     action(cmd::fileSave)->setEnabled(canSave());
+    // A converted picture shows console data already; reducing it would change nothing it holds.
+    action(cmd::reduceColours)->setEnabled(pictureLoaded_ && !picture_.hasConversion());
     action(cmd::output)->setEnabled(outputReady_);
 }
 
@@ -264,6 +269,20 @@ void CKadroDoc::adapt(int commandId) {
     Q_EMIT pictureChanged();
     if (done)
         Q_EMIT refreshView();
+}
+
+void CKadroDoc::reduceColours() {
+    if (!picture_.image() || picture_.hasConversion())
+        return;
+    const auto tables = ColorTables::shared(app_.programDirectory(), app_.ui());
+    if (!tables)
+        return;
+    ReduceDialog dialog(*picture_.image(), *tables, app_.ui(), window());
+    if (dialog.exec() != QDialog::Accepted || !dialog.reduced())
+        return;
+    picture_.adoptReduction(*dialog.reduced(), dialog.settings(), dialog.reduction());
+    Q_EMIT pictureChanged();
+    Q_EMIT refreshView();
 }
 
 // --- the conversion

@@ -68,6 +68,7 @@ public:
     void transform();
     void output();
     void adapt(int commandId);
+    void reduceColours();
 
 Q_SIGNALS:
     // The picture's size or contents changed: new scroll area, full repaint.

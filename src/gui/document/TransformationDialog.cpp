@@ -58,6 +58,8 @@ TransformationDialog::TransformationDialog(const TransformStart& start,
       colourSum_(choiceField("colourSum", {QStringLiteral("16"), QStringLiteral("4")})),
       charSize_(choiceField("charSize", charSizeNames())),
       mode_(choiceField("mode", names(chip::compressNames))),
+      paletteFit_(choiceField("paletteFit", {tr("First fit"), tr("Best fit")})),
+      paletteHints_(start.choice.paletteHints),
       startAddress_(new QLineEdit(QStringLiteral("0"), this)),
       endAddress_(new QLineEdit(QStringLiteral("2000"), this)), swatch_(new ColourSwatch(this)) {
     setWindowTitle(tr("VT03 Transformation"));
@@ -75,6 +77,15 @@ TransformationDialog::TransformationDialog(const TransformStart& start,
         look.setColor(QPalette::Base, look.color(QPalette::Window));
         count->setPalette(look);
     }
+    // The defaults, or what a reduction of the picture chose.
+    colourMode_->setCurrentIndex(start.choice.colourMode);
+    colourSum_->setCurrentIndex(start.choice.colourCount);
+    charSize_->setCurrentIndex(start.choice.charSize);
+    mode_->setCurrentIndex(start.choice.compressMode);
+    paletteFit_->setCurrentIndex(start.choice.paletteFit == PaletteFit::Best ? 1 : 0);
+    paletteFit_->setToolTip(
+        tr("First fit gives each 16 x 16 block the first palette with room, as always; best fit "
+           "searches for palettes that hold every block when first fit runs out of room."));
     swatch_->setObjectName(QStringLiteral("background"));
     swatch_->setFixedSize(60, 24);
     swatch_->setColour(background_);
@@ -99,6 +110,7 @@ TransformationDialog::TransformationDialog(const TransformStart& start,
     form->addRow(tr("Color SUM"), colourSum_);
     form->addRow(tr("Char Size"), charSize_);
     form->addRow(tr("Mode"), mode_);
+    form->addRow(tr("Palette Fit"), paletteFit_);
     form->addRow(tr("Start Address"), startAddress_);
     form->addRow(tr("End Address"), endAddress_);
     form->addRow(tr("Backgroud Color"), swatch_);
@@ -186,6 +198,8 @@ ConversionChoice TransformationDialog::choice() const {
     c.startAddress = readAddressText(startAddress_->text().toStdString());
     c.endAddress = readAddressText(endAddress_->text().toStdString());
     c.backgroundColour = background_;
+    c.paletteFit = paletteFit_->currentIndex() == 1 ? PaletteFit::Best : PaletteFit::First;
+    c.paletteHints = paletteHints_;
     return c;
 }
 

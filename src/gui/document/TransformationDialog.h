@@ -80,6 +80,8 @@ private:
     QComboBox* colourSum_;
     QComboBox* charSize_;
     QComboBox* mode_;
+    QComboBox* paletteFit_;
+    std::vector<std::vector<Colour>> paletteHints_;
     QLineEdit* startAddress_;
     QLineEdit* endAddress_;
     ColourSwatch* swatch_;

@@ -165,6 +165,38 @@ TEST(Picture, EachConversionChoosesItsPaletteFit) {
     EXPECT_TRUE(std::ranges::equal(picture.image()->pixels(), original.pixels()));
 }
 
+TEST(Picture, AReducedPictureConvertsAsTheReductionPlanned) {
+    // Smooth colours across every block: far more than sixteen to a block before reducing.
+    auto photo = DibImage::createBlank(64, 48);
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 64; ++x)
+            photo->setPixel(x, y, makeColour(x * 4, y * 5, (x * y) % 256));
+    ProgramFolder program;
+    test::RecordingUserInterface ui;
+    Picture picture(program.dir.path().string(), ui);
+    picture.attach(std::move(*photo));
+    ReduceSettings settings;
+    settings.colourMode = chip::RgbMode;
+    settings.colourCount = 1;
+    settings.background = 0x123456;
+    const auto reduction = picture.reduce(settings);
+    ASSERT_TRUE(reduction) << ui.messages.at(0);
+    const DibImage reduced = *picture.image();
+    EXPECT_LE(picture.values.usedColourCount(), 64) << "the used colours are counted again";
+
+    const ConversionChoice choice = picture.initialChoice();
+    EXPECT_EQ(choice.colourMode, chip::RgbMode);
+    EXPECT_EQ(choice.colourCount, 1);
+    EXPECT_EQ(choice.backgroundColour, reduction->background) << "as the console shows it";
+    EXPECT_EQ(choice.paletteFit, PaletteFit::Best);
+    EXPECT_EQ(choice.paletteHints, reduction->palettes);
+    ASSERT_TRUE(picture.transform(choice));
+    ASSERT_TRUE(picture.convert()) << ui.messages.at(0);
+    picture.refresh();
+    EXPECT_TRUE(std::ranges::equal(picture.image()->pixels(), reduced.pixels()));
+    EXPECT_EQ(picture.initialChoice().paletteFit, PaletteFit::First) << "a new picture now";
+}
+
 TEST(Picture, TransformRefusesPartialCharacters) {
     ProgramFolder program;
     test::RecordingUserInterface ui;
