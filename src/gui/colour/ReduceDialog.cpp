@@ -52,6 +52,9 @@ ReduceDialog::ReduceDialog(const DibImage& picture, const ColorTables& tables, U
                            QWidget* parent)
     : QDialog(parent), picture_(picture), tables_(tables), ui_(ui) {
     setWindowTitle(tr("Reduce to VT03 colours"));
+    // A title and a close button only, as the program's other dialogs.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     QStringList modes;
     for (auto name : chip::colourModeNames)
         modes << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
