@@ -1,3 +1,4 @@
+#include "BlockColours.h"
 #include "PackingCases.h"
 #include "RunCli.h"
 #include "TempDir.h"
@@ -9,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <regex>
-#include <set>
 
 using namespace kadro;
 using kadro::test::runCli;
@@ -42,23 +42,6 @@ std::string photo(const test::TempDir& dir, int width = 128, int height = 96) {
     return dir.file("photo.bmp");
 }
 
-// The most colours any 16 x 16 block laid from (left, top) holds.
-std::size_t mostBlockColours(const DibImage& image, int left = 0, int top = 0) {
-    std::size_t most = 0;
-    for (int by = top; by < image.height(); by += 16)
-        for (int bx = left; bx < image.width(); bx += 16) {
-            std::set<Colour> colours;
-            for (int y = by; y < std::min(by + 16, image.height()); ++y)
-                for (int x = bx; x < std::min(bx + 16, image.width()); ++x) {
-                    Colour c = 0;
-                    image.getPixel(x, y, c);
-                    colours.insert(c);
-                }
-            most = std::max(most, colours.size());
-        }
-    return most;
-}
-
 } // namespace
 
 TEST(ReduceCli, ReducesAnyPictureToTheBlockRules) {
@@ -75,13 +58,13 @@ TEST(ReduceCli, ReducesAnyPictureToTheBlockRules) {
         << run.out;
     const DibImage reduced = readPicture(dir.file("r.png"));
     EXPECT_EQ(reduced.width(), 128);
-    EXPECT_LE(mostBlockColours(reduced), 16u);
-    EXPECT_GT(mostBlockColours(readPicture(input)), 16u);
+    EXPECT_LE(test::mostBlockColours(reduced), 16u);
+    EXPECT_GT(test::mostBlockColours(readPicture(input)), 16u);
 
     const auto four = runCli({"reduce", input, "-o", dir.file("r4.bmp"), "--colours", "4"});
     ASSERT_EQ(four.exitCode, 0) << four.err;
     EXPECT_NE(four.out.find(" of 4 colours, "), std::string::npos) << four.out;
-    EXPECT_LE(mostBlockColours(readPicture(dir.file("r4.bmp"))), 4u);
+    EXPECT_LE(test::mostBlockColours(readPicture(dir.file("r4.bmp"))), 4u);
 }
 
 // The reduced picture converts as it is: the console shows exactly what "reduce" wrote, in

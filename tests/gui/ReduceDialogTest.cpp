@@ -1,5 +1,7 @@
 #include "colour/ReduceDialog.h"
 
+#include "BlockColours.h"
+
 #include "colour/ColorTables.h"
 #include "common/UserInterface.h"
 
@@ -7,8 +9,6 @@
 #include <QLabel>
 #include <QSlider>
 #include <QTest>
-
-#include <set>
 
 using namespace kadro;
 using namespace kadro::gui;
@@ -27,23 +27,6 @@ std::vector<std::uint8_t> bytesOf(const DibImage& image) {
     return {image.block().begin(), image.block().end()};
 }
 
-// Most distinct colours of any 16 x 16 block.
-std::size_t mostBlockColours(const DibImage& image) {
-    std::size_t most = 0;
-    for (int top = 0; top < image.height(); top += 16)
-        for (int left = 0; left < image.width(); left += 16) {
-            std::set<Colour> colours;
-            for (int y = top; y < std::min(top + 16, image.height()); ++y)
-                for (int x = left; x < std::min(left + 16, image.width()); ++x) {
-                    Colour c = 0;
-                    image.getPixel(x, y, c);
-                    colours.insert(c);
-                }
-            most = std::max(most, colours.size());
-        }
-    return most;
-}
-
 } // namespace
 
 class ReduceDialogTest : public QObject {
@@ -59,7 +42,7 @@ private Q_SLOTS:
         QVERIFY(dialog.reduced().has_value());
         QVERIFY(dialog.psnrLabel()->text().endsWith(QStringLiteral(" dB")));
         QVERIFY2(!dialog.strengthSlider()->isEnabled(), "no strength without a dither");
-        QVERIFY(mostBlockColours(*dialog.reduced()) <= 16);
+        QVERIFY(test::mostBlockColours(*dialog.reduced()) <= 16);
         const auto plain = bytesOf(*dialog.reduced());
         const QString plainPsnr = dialog.psnrLabel()->text();
 
@@ -71,7 +54,7 @@ private Q_SLOTS:
         QCOMPARE(bytesOf(*dialog.reduced()), plain);
 
         dialog.coloursBox()->setCurrentIndex(1);
-        QVERIFY(mostBlockColours(*dialog.reduced()) <= 4);
+        QVERIFY(test::mostBlockColours(*dialog.reduced()) <= 4);
         for (const auto& palette : dialog.reduction().palettes)
             QVERIFY(palette.size() <= 3);
         QVERIFY2(bytesOf(picture) == bytesOf(gradient(64, 48)), "the original stays");
