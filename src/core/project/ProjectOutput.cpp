@@ -3,6 +3,7 @@
 #include "common/FileIo.h"
 #include "common/Paths.h"
 #include "output/AsmText.h"
+#include "output/ConvertedData.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -234,6 +235,8 @@ ItemFiles buildItems(const std::vector<ProjectRecord>& records, const std::strin
             isAbsolutePath(r.path) ? r.path : paths::join(directory, r.path);
         if (why.empty() && (read = readKdr(document)).status != KdrStatus::Ok)
             why = describeKdrFailure(document, read);
+        if (why.empty())
+            why = ConvertedData(read.document.settings, read.document.results).irqRowsProblem();
         if (!why.empty()) {
             ui.showMessage("Item \"" + r.name + "\" skipped: " + why, MessageIcon::Warning);
             report.skipped.push_back(r.name);

@@ -202,14 +202,17 @@ TEST(ProjectOutput, UnreadableOrUnusableItemsAreSkippedByName) {
     auto deleted = item("Deleted", out.dir.file("Good.kdr"));
     deleted.live = 0;
     out.records.push_back(deleted);
+    // Bank 0 spans 264 rows: its IRQ count would be $107.
+    out.add("Tall", convertedDocument(8, 272, {0, 264}, {32, 32}));
 
     const auto report = out.run();
     ASSERT_TRUE(report.written);
-    EXPECT_EQ(report.skipped,
-              (std::vector<std::string>{"Missing", "Short", "../escape", "vt03irq", "GOOD"}));
-    ASSERT_EQ(out.ui.messages.size(), 5u);
+    EXPECT_EQ(report.skipped, (std::vector<std::string>{"Missing", "Short", "../escape", "vt03irq",
+                                                        "GOOD", "Tall"}));
+    ASSERT_EQ(out.ui.messages.size(), 6u);
     EXPECT_NE(out.ui.messages[0].find("C:\\games\\missing.kdr: cannot open"), std::string::npos);
     EXPECT_NE(out.ui.messages[1].find("shorter than its header says"), std::string::npos);
+    EXPECT_NE(out.ui.messages[5].find("IRQ count $107 does not fit a byte"), std::string::npos);
     EXPECT_EQ(out.file("VT03IRQ.ASM"), "GOOD_irq:\r\n\tdb\t$00,$10,$00,$01,$02,$03\r\n");
     EXPECT_EQ(report.files.size(), 3u);
     EXPECT_FALSE(std::filesystem::exists(out.dir.file("MISSING.ASM")));
