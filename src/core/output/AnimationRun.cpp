@@ -74,6 +74,17 @@ void AnimationRun::placeSpriteBlock(State& state, std::size_t base) {
 
 int AnimationRun::appendNames(State& state, const std::string& stem,
                               const ConversionResults& results, int tiles) {
+    // The index gives a frame's page as its first name / 8 KB and its label inside that page,
+    // so a frame's names never cross a page: one that would starts the next page (or file),
+    // and the rest of its page is filled so that every page keeps its 8 KB.
+    const int pageEnd = (state.nameCount / namePageBytes + 1) * namePageBytes;
+    if (state.nameCount % namePageBytes != 0 && state.nameCount + tiles > pageEnd) {
+        AsmText fill;
+        fill.dataLines(std::vector<std::uint32_t>(
+            static_cast<std::size_t>(pageEnd - state.nameCount), unusedByte));
+        state.nameFiles.back() += fill.take();
+        state.nameCount = pageEnd;
+    }
     if (state.nameCount != 0 && state.nameCount % nameFileBytes == 0) {
         state.nameFiles.back() +=
             "\t\tdph\n\n\n\t\tcharge\t" + nameFileName(state.nameFileNumber + 1) + "\n\n";
@@ -112,6 +123,9 @@ bool AnimationRun::processFrame(State& state, const std::string& entry) {
             return stop(entry, "its tiles need more than one 8 KB pattern bank");
         if (data.cellCount() == 0)
             return stop(entry, "the picture has no tiles");
+        if (data.cellCount() > namePageBytes)
+            return stop(entry, "its " + std::to_string(data.cellCount()) +
+                                   " names do not fit one 8 KB page of names");
         if (!ScratchBinaries::from(data).write(directory_, ui_))
             return false;
 
@@ -134,7 +148,19 @@ bool AnimationRun::processFrame(State& state, const std::string& entry) {
             continue;
         }
 
+        // The index holds the pattern's 512 KB block (times 16) and the names' page in one
+        // byte each.
+        if (state.patternLength / romBlock * 16 > 0xFF)
+            return stop(entry, "the animation's patterns pass 8 MB, so its 512 KB block number " +
+                                   AsmText::hex(static_cast<std::uint32_t>(state.patternLength /
+                                                                           romBlock * 16)) +
+                                   " does not fit a byte");
         const int firstName = appendNames(state, stem, doc->results, data.cellCount());
+        if (firstName / namePageBytes > 0xFF)
+            return stop(entry,
+                        "the names pass 2 MB, so the page number " +
+                            AsmText::hex(static_cast<std::uint32_t>(firstName / namePageBytes)) +
+                            " does not fit a byte");
 
         state.palettes += AsmWriter::paletteTable(data, stem + "_pal", 16);
         state.pattern.resize(std::max(state.pattern.size(), state.patternLength + length),

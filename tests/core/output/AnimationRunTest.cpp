@@ -10,14 +10,15 @@
 
 #include <filesystem>
 #include <map>
+#include <sstream>
 
 namespace kadro {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Stands in for the animation-mode conversion: a frame named in tileCounts becomes one row of
-// that many distinct 8 x 8 tiles, stored from startAddress on as the converter stores them.
+// Stands in for the animation-mode conversion: a frame named in tileCounts becomes that many
+// distinct 8 x 8 tiles, stored from startAddress on as the converter stores them.
 struct FakeConverter {
     std::map<std::string, int> tileCounts;
     std::vector<std::uint16_t> starts;
@@ -28,8 +29,9 @@ struct FakeConverter {
         if (it == tileCounts.end())
             return std::nullopt;
         test::DocumentPlan plan;
-        plan.width = 8 * it->second;
-        plan.height = 8;
+        // Rows of at most 256 tiles; more tiles than that come in whole rows.
+        plan.width = 8 * std::min(it->second, 256);
+        plan.height = 8 * std::max(1, it->second / 256);
         plan.pattern.assign(start, 0xFF);
         for (int i = 0; i < it->second; ++i) {
             plan.names.push_back(static_cast<std::uint16_t>(start / 32 + i));
@@ -128,6 +130,94 @@ TEST(AnimationRun, NameFilesSwitchAt32Kb) {
         second.ends_with("\tdb\t$F0,$F1,$F2,$F3,$F4,$F5,$F6,$F7,$F8,$F9,$FA,$FB,$FC,$FD,$FE,$FF\r\n"
                          "\r\n" +
                          nameFileEnd));
+}
+
+// Where the assembler puts each frame's names: the name files follow one another in 32 KB
+// steps, "phs" starts an 8 KB page, and every db value is one byte.
+struct NameLayout {
+    std::map<std::string, int> position; // label -> byte position of its first name
+    std::vector<std::string> faults;
+};
+
+NameLayout layOut(const Batch& batch) {
+    NameLayout out;
+    for (int file = 0;; ++file) {
+        char name[32];
+        std::snprintf(name, sizeof name, "ANIPNT%02X.asm", file);
+        if (!fs::exists(batch.dir.file(name)))
+            return out;
+        int at = file * AnimationRun::nameFileBytes;
+        std::istringstream lines(batch.file(name));
+        for (std::string line; std::getline(lines, line);) {
+            if (line.ends_with("_pnt:\r"))
+                out.position[line.substr(0, line.size() - 6)] = at;
+            else if (line == "\t\tphs\t$8000\r" && at % AnimationRun::namePageBytes != 0)
+                out.faults.push_back(std::string(name) + ": a page starts at " +
+                                     std::to_string(at));
+            else if (line.starts_with("\tdb\t"))
+                at += static_cast<int>(std::count(line.begin(), line.end(), '$'));
+        }
+        if (fs::exists(batch.dir.file(std::string("ANIPNT0") + char('1' + file) + ".asm")) &&
+            at != (file + 1) * AnimationRun::nameFileBytes)
+            out.faults.push_back(std::string(name) + " ends at " + std::to_string(at));
+    }
+}
+
+TEST(AnimationRun, NoFrameCrossesANamePageAndTheIndexIsTrue) {
+    // 400 frames of 192 names: 42 fit a page, and the rest of each page is filled.
+    Batch batch;
+    std::vector<std::string> frames;
+    for (int i = 0; i < 400; ++i) {
+        frames.push_back("m" + std::to_string(1000 + i));
+        batch.converter.tileCounts[frames.back()] = 192;
+    }
+    ASSERT_TRUE(batch.run(frames)) << batch.ui.messages[0];
+    const NameLayout layout = layOut(batch);
+    EXPECT_TRUE(layout.faults.empty()) << layout.faults[0];
+    EXPECT_FALSE(fs::exists(batch.dir.file("ANIPNT03.asm")));
+    const std::string index = batch.file("ANIINDEX.asm");
+    for (int i = 0; i < 400; ++i) {
+        const int at = layout.position.at(frames[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(at / AnimationRun::namePageBytes, i / 42) << frames[static_cast<std::size_t>(i)];
+        EXPECT_LE(at % AnimationRun::namePageBytes + 192, AnimationRun::namePageBytes);
+        char page[64];
+        std::snprintf(page, sizeof page, "%s_BG:\r\n\tdb\tV_Bank0+",
+                      frames[static_cast<std::size_t>(i)].c_str());
+        const auto record = index.find(page);
+        ASSERT_NE(record, std::string::npos);
+        std::snprintf(page, sizeof page, "PNT_Bank+$%02X", at / AnimationRun::namePageBytes);
+        EXPECT_EQ(index.find("PNT_Bank+$", record), index.find(page, record)) << page;
+    }
+    std::string fill;
+    for (int line = 0; line < 8; ++line)
+        fill += "\tdb\t$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF\r\n";
+    EXPECT_NE(batch.file("ANIPNT00.asm").find(fill + "\t\tdph\r\n\t\tphs\t$8000\r\nm1042_pnt:"),
+              std::string::npos);
+    EXPECT_TRUE(batch.file("ANIPNT01.asm").starts_with(nameFileStart + "m1168_pnt:"));
+
+    // A frame larger than a page cannot keep to one.
+    Batch huge;
+    huge.converter.tileCounts = {{"tall", 33 * 256}};
+    EXPECT_FALSE(huge.run({"tall"}));
+    ASSERT_EQ(huge.ui.messages.size(), 1u);
+    EXPECT_NE(huge.ui.messages[0].find("8448 names do not fit one 8 KB page"), std::string::npos);
+}
+
+TEST(AnimationRun, PatternsPast8MbAreRefusedRatherThanIndexedWithAWideByte) {
+    // 61 full frames fit each 512 KB block after its reserved 16 KB (the 62nd would end on the
+    // block's end, which counts as crossing it); the 977th frame would lie in block 16, whose
+    // number times 16 is $100.
+    Batch batch;
+    std::vector<std::string> frames;
+    for (int i = 0; i < 977; ++i) {
+        frames.push_back("b" + std::to_string(1000 + i));
+        batch.converter.tileCounts[frames.back()] = 256;
+    }
+    EXPECT_FALSE(batch.run(frames));
+    ASSERT_EQ(batch.ui.messages.size(), 1u);
+    EXPECT_EQ(batch.ui.messages[0], "b1976: the animation's patterns pass 8 MB, so its 512 KB "
+                                    "block number $100 does not fit a byte; the batch run stops");
+    EXPECT_FALSE(fs::exists(batch.dir.file("ANIINDEX.asm")));
 }
 
 TEST(AnimationRun, EmptyListWritesTheReservedBlock) {
