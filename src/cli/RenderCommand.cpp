@@ -21,14 +21,15 @@ int runRender(Context& context, std::span<const std::string> args) {
     const std::string& path = options.positional()[0];
 
     Picture picture(context.programDirectory, context.ui);
-    if (!picture.loadKdr(path)) {
+    // Only converted data can be drawn, so a header-only document is refused before a blank of
+    // its claimed size is made.
+    if (!picture.loadKdr(path, true)) {
         const auto read = readKdr(path);
-        if (read.status == KdrStatus::CannotOpen || read.status == KdrStatus::TooShort)
+        if (read.status == KdrStatus::CannotOpen || read.status == KdrStatus::TooShort ||
+            read.status == KdrStatus::NotConverted)
             return fail(describeKdrFailure(path, read));
         return exitFailed;
     }
-    if (!picture.hasConversion())
-        return fail(path + ": the document holds no converted picture");
     if (const int skipped = picture.refresh(); skipped > 0)
         std::cerr << "kadro-cli: " << path << ": " << skipped
                   << " character(s) name patterns the document lacks; they are left blank\n";

@@ -68,16 +68,15 @@ std::vector<int> SpriteTables::grow(const std::vector<std::uint16_t>& names, int
                                     int first, std::uint16_t background) {
     const int end = 2 * static_cast<int>(names.size());
     const int r = 2 * cellsAcross;
-    std::vector<bool> listed(names.size(), false);
+    // A sprite holds at most 255 tiles, so looking through it costs less than marking the
+    // whole name table for every sprite of a picture with thousands of them.
     std::vector<int> sprite{first};
-    listed[static_cast<std::size_t>(first / 2)] = true;
     auto consider = [&](bool allowed, int b) {
         if (!allowed || static_cast<int>(sprite.size()) >= maxSpriteTiles)
             return;
-        const auto cell = static_cast<std::size_t>(b / 2);
-        if (listed[cell] || names[cell] == background)
+        if (names[static_cast<std::size_t>(b / 2)] == background ||
+            std::find(sprite.begin(), sprite.end(), b) != sprite.end())
             return;
-        listed[cell] = true;
         sprite.push_back(b);
     };
     for (std::size_t k = 0; k < sprite.size(); ++k) {
