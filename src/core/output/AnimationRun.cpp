@@ -185,15 +185,17 @@ bool AnimationRun::commit(const State& state) {
         texts.emplace_back(nameFileName(static_cast<int>(i)), std::move(text));
     }
     texts.emplace_back("ANIPAL.asm", state.palettes);
-    std::string error;
-    for (const auto& [name, text] : texts) {
-        if (!fileio::writeTextFile(paths::join(directory_, name), text, &error))
-            return ui_.showMessage(error, MessageIcon::Warning), false;
+    // One set, so that a file that cannot be written leaves the previous animation whole.
+    fileio::FileSet files;
+    for (const auto& [name, text] : texts)
+        files.addText(paths::join(directory_, name), text);
+    files.add(paths::join(directory_, "ANIPGT.BIN"),
+              {state.pattern.begin(),
+               state.pattern.begin() + static_cast<std::ptrdiff_t>(state.patternLength)});
+    if (!files.commit())
+        return ui_.showMessage(files.error(), MessageIcon::Warning), false;
+    for (const auto& [name, text] : texts)
         written_.push_back(name);
-    }
-    const std::span<const std::uint8_t> pattern(state.pattern.data(), state.patternLength);
-    if (!fileio::writeFile(paths::join(directory_, "ANIPGT.BIN"), pattern, &error))
-        return ui_.showMessage(error, MessageIcon::Warning), false;
     written_.push_back("ANIPGT.BIN");
     return true;
 }

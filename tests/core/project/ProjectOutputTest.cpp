@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 using namespace kadro;
 using test::convertedDocument;
 
@@ -240,6 +242,35 @@ TEST(ProjectOutput, BlockNumbersAboveFFAreRefusedWhole) {
     EXPECT_FALSE(std::filesystem::exists(out.dir.file("E.ASM")));
     ASSERT_EQ(out.ui.messages.size(), 1u);
     EXPECT_NE(out.ui.messages[0].find("$13F"), std::string::npos) << out.ui.messages[0];
+}
+
+TEST(ProjectOutput, AFileThatCannotBeWrittenLeavesThePreviousSetWhole) {
+    OutputRun out;
+    out.add("Logo", convertedDocument(16, 16, {0}, {64}));
+    out.add("Title", convertedDocument(32, 16, {0}, {64}));
+    ASSERT_TRUE(out.run().written);
+    const std::vector<std::string> names{"LOGO.ASM", "TITLE.ASM", "VT03PGT.BIN"};
+    std::map<std::string, std::string> before;
+    for (const auto& name : names)
+        before[name] = out.file(name);
+
+    // The item files come first; "VT03IRQ.ASM" is now a folder and cannot be replaced.
+    std::filesystem::remove(out.dir.file("VT03IRQ.ASM"));
+    std::filesystem::create_directory(out.dir.file("VT03IRQ.ASM"));
+    ASSERT_TRUE(fileio::writeFile(out.dir.file("Logo.kdr"),
+                                  kdrBytes(convertedDocument(64, 16, {0}, {200})), nullptr));
+    const auto report = out.run();
+    EXPECT_FALSE(report.written);
+    EXPECT_TRUE(report.files.empty());
+    ASSERT_EQ(out.ui.messages.size(), 1u);
+    EXPECT_NE(out.ui.messages[0].find("VT03IRQ.ASM: cannot replace it"), std::string::npos)
+        << out.ui.messages[0];
+    for (const auto& name : names)
+        EXPECT_EQ(out.file(name), before[name]) << name;
+    std::size_t entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(out.dir.path()))
+        ++entries;
+    EXPECT_EQ(entries, 6u) << "two documents, four outputs and no temporary file";
 }
 
 TEST(ProjectOutput, OutputGoesToTheProjectFilesFolder) {
