@@ -12,6 +12,11 @@ PACKAGES=(
     cc65 mame xvfb xauth imagemagick
     qt6-base-dev fonts-wqy-microhei
 )
+# The sanitizer and fuzzing steps of .ci/run (scripts/sanitize.sh, scripts/fuzz.sh) also need
+# clang with libFuzzer, and llvm-symbolizer for readable reports.
+if [ -n "${KADRO_FUZZ_TOOLS:-}" ]; then
+    PACKAGES+=(clang libclang-rt-14-dev llvm)
+fi
 
 install_missing() {
     local missing=()

@@ -36,6 +36,14 @@ void setUp() {
         MagickSetResourceLimit(DiskResource, 0);
         // Decoding one small picture needs no worker threads, and none may outlive a call.
         MagickSetResourceLimit(ThreadResource, 1);
+        // The resource limits cover the pixel cache only. A decoder's own buffers follow sizes
+        // the file declares (a forged PNG text chunk can ask for gigabytes), so no single
+        // request may exceed what the largest picture's strip or channel needs.
+        ExceptionInfo* exception = AcquireExceptionInfo();
+        SetMagickSecurityPolicy("<policymap><policy domain=\"system\" "
+                                "name=\"max-memory-request\" value=\"256MiB\"/></policymap>",
+                                exception);
+        DestroyExceptionInfo(exception);
     }
     MagickSetResourceLimit(MemoryResource, maxMemory);
 }

@@ -1,4 +1,4 @@
-#include "DocumentBuilder.h"
+#include "AnimationFrames.h"
 #include "RecordingUserInterface.h"
 #include "RunCli.h"
 #include "TempDir.h"
@@ -17,8 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Stands in for the animation-mode conversion: a frame named in tileCounts becomes that many
-// distinct 8 x 8 tiles, stored from startAddress on as the converter stores them.
+// Stands in for the animation-mode conversion of the frames named in tileCounts.
 struct FakeConverter {
     std::map<std::string, int> tileCounts;
     std::vector<std::uint16_t> starts;
@@ -28,18 +27,7 @@ struct FakeConverter {
         const auto it = tileCounts.find(path);
         if (it == tileCounts.end())
             return std::nullopt;
-        test::DocumentPlan plan;
-        // Rows of at most 256 tiles; more tiles than that come in whole rows.
-        plan.width = 8 * std::min(it->second, 256);
-        plan.height = 8 * std::max(1, it->second / 256);
-        plan.pattern.assign(start, 0xFF);
-        for (int i = 0; i < it->second; ++i) {
-            plan.names.push_back(static_cast<std::uint16_t>(start / 32 + i));
-            plan.pattern.insert(plan.pattern.end(), 32, static_cast<std::uint8_t>(i));
-        }
-        plan.palette = {0x0130, 0x0201};
-        plan.bankSizes = {static_cast<std::int16_t>(plan.pattern.size())};
-        return test::makeDocument(plan);
+        return test::animationFrame(it->second, start);
     }
 };
 
@@ -132,37 +120,6 @@ TEST(AnimationRun, NameFilesSwitchAt32Kb) {
                          nameFileEnd));
 }
 
-// Where the assembler puts each frame's names: the name files follow one another in 32 KB
-// steps, "phs" starts an 8 KB page, and every db value is one byte.
-struct NameLayout {
-    std::map<std::string, int> position; // label -> byte position of its first name
-    std::vector<std::string> faults;
-};
-
-NameLayout layOut(const Batch& batch) {
-    NameLayout out;
-    for (int file = 0;; ++file) {
-        char name[32];
-        std::snprintf(name, sizeof name, "ANIPNT%02X.asm", file);
-        if (!fs::exists(batch.dir.file(name)))
-            return out;
-        int at = file * AnimationRun::nameFileBytes;
-        std::istringstream lines(batch.file(name));
-        for (std::string line; std::getline(lines, line);) {
-            if (line.ends_with("_pnt:\r"))
-                out.position[line.substr(0, line.size() - 6)] = at;
-            else if (line == "\t\tphs\t$8000\r" && at % AnimationRun::namePageBytes != 0)
-                out.faults.push_back(std::string(name) + ": a page starts at " +
-                                     std::to_string(at));
-            else if (line.starts_with("\tdb\t"))
-                at += static_cast<int>(std::count(line.begin(), line.end(), '$'));
-        }
-        if (fs::exists(batch.dir.file(std::string("ANIPNT0") + char('1' + file) + ".asm")) &&
-            at != (file + 1) * AnimationRun::nameFileBytes)
-            out.faults.push_back(std::string(name) + " ends at " + std::to_string(at));
-    }
-}
-
 TEST(AnimationRun, NoFrameCrossesANamePageAndTheIndexIsTrue) {
     // 400 frames of 192 names: 42 fit a page, and the rest of each page is filled.
     Batch batch;
@@ -172,21 +129,18 @@ TEST(AnimationRun, NoFrameCrossesANamePageAndTheIndexIsTrue) {
         batch.converter.tileCounts[frames.back()] = 192;
     }
     ASSERT_TRUE(batch.run(frames)) << batch.ui.messages[0];
-    const NameLayout layout = layOut(batch);
+    const test::NameLayout layout = test::nameLayout(batch.dir.path().string());
     EXPECT_TRUE(layout.faults.empty()) << layout.faults[0];
     EXPECT_FALSE(fs::exists(batch.dir.file("ANIPNT03.asm")));
-    const std::string index = batch.file("ANIINDEX.asm");
-    for (int i = 0; i < 400; ++i) {
-        const int at = layout.position.at(frames[static_cast<std::size_t>(i)]);
-        EXPECT_EQ(at / AnimationRun::namePageBytes, i / 42) << frames[static_cast<std::size_t>(i)];
-        EXPECT_LE(at % AnimationRun::namePageBytes + 192, AnimationRun::namePageBytes);
-        char page[64];
-        std::snprintf(page, sizeof page, "%s_BG:\r\n\tdb\tV_Bank0+",
-                      frames[static_cast<std::size_t>(i)].c_str());
-        const auto record = index.find(page);
-        ASSERT_NE(record, std::string::npos);
-        std::snprintf(page, sizeof page, "PNT_Bank+$%02X", at / AnimationRun::namePageBytes);
-        EXPECT_EQ(index.find("PNT_Bank+$", record), index.find(page, record)) << page;
+    const std::vector<int> pages = test::indexPages(batch.dir.path().string());
+    ASSERT_EQ(layout.frames.size(), 400u);
+    ASSERT_EQ(pages.size(), 400u);
+    for (std::size_t i = 0; i < 400; ++i) {
+        const auto& [label, at] = layout.frames[i];
+        EXPECT_EQ(label, frames[i]);
+        EXPECT_EQ(at / AnimationRun::namePageBytes, static_cast<int>(i / 42)) << label;
+        EXPECT_EQ(pages[i], at / AnimationRun::namePageBytes) << label;
+        EXPECT_LE(at % AnimationRun::namePageBytes + 192, AnimationRun::namePageBytes) << label;
     }
     std::string fill;
     for (int line = 0; line < 8; ++line)
