@@ -52,7 +52,7 @@ TEST(BatchCli, AFrameThatFailsStopsTheRunAndNamesIt) {
     folder.list("walk2.bmp missing.bmp Walk1.bmp");
     auto run = runCli({"batch", "anim.lst"}, folder.dir.path().string());
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("missing.bmp: cannot be loaded or converted"), std::string::npos)
+    EXPECT_NE(run.err.find("missing.bmp: not found; the batch run stops"), std::string::npos)
         << run.err;
     EXPECT_FALSE(fs::exists(folder.dir.file("ANI.asm")));
     EXPECT_FALSE(fs::exists(folder.dir.file("ANIPGT.BIN")));

@@ -8,17 +8,29 @@
 #include "palette/SelectColorDialog.h"
 #include "project/PntAttribDialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QTreeView>
 #include <QUrl>
+
+#include <functional>
 
 using namespace kadro;
 using namespace kadro::gui;
@@ -59,6 +71,7 @@ void retype(QLineEdit* field, const QString& text) {
 
 class DialogTest : public QObject {
     Q_OBJECT
+    QTemporaryDir settings_;
     QStringList messages_;
     std::vector<Colour> used_{0x000000, 0xFFFFFF};
 
@@ -72,6 +85,11 @@ class DialogTest : public QObject {
     }
 
 private Q_SLOTS:
+    // Qt's file dialog keeps its own settings: here, not in the home folder.
+    void initTestCase() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+    }
+
     void init() {
         messages_.clear();
         Prompts::setMessageHandler([this](const QString& text, PromptIcon) { messages_ << text; });
@@ -117,17 +135,137 @@ private Q_SLOTS:
     void transformationReadsHexAddresses() {
         QFETCH(QString, text);
         QFETCH(int, address);
-        std::optional<ConversionChoice> chosen;
-        auto* dialog = new TransformationDialog(start(), used_, [&](const ConversionChoice& c) {
-            chosen = c;
-            return true;
-        });
-        retype(child<QLineEdit>(*dialog, "startAddress"), text);
+        TransformationDialog dialog(start(), used_, {});
+        retype(child<QLineEdit>(dialog, "startAddress"), text);
+        const ConversionChoice chosen = dialog.choice();
+        QCOMPARE(int{chosen.startAddress}, address);
+        QCOMPARE(int{chosen.endAddress}, 0x2000);
+        QCOMPARE(chosen.area, (Selection{0, 0, 256, 240}));
+    }
+
+    // Refused addresses keep the dialog and every choice, with the field to mend selected.
+    void transformationRefusesAddressesAndSelectsTheField() {
+        int nexts = 0;
+        QPointer<TransformationDialog> dialog =
+            new TransformationDialog(start(), used_, [&](const ConversionChoice&) {
+                ++nexts;
+                return true;
+            });
+        dialog->show();
+        QApplication::setActiveWindow(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        child<QComboBox>(*dialog, "colourMode")->setCurrentIndex(2);
+        const std::pair<const char*, const char*> cases[] = {
+            {"endAddress", "1G00"}, {"endAddress", "12345"}, {"startAddress", "10"}};
+        for (const auto& [name, text] : cases) {
+            messages_.clear();
+            auto* field = child<QLineEdit>(*dialog, name);
+            retype(field, QString::fromLatin1(text));
+            QTest::mouseClick(button(*dialog, QStringLiteral("Next")), Qt::LeftButton);
+            QCOMPARE(messages_.size(), 1);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY2(!dialog.isNull() && dialog->isVisible(), text);
+            QCOMPARE(dialog->focusWidget(), field);
+            QCOMPARE(field->selectedText(), QString::fromLatin1(text));
+            retype(field, QString::fromLatin1(name == std::string("endAddress") ? "2000" : "0"));
+        }
+        QCOMPARE(messages_, QStringList{QStringLiteral(
+                                "Start address 0x10 is not a multiple of 0x20, so 8*8 characters "
+                                "could not be named from it.")});
+        QCOMPARE(nexts, 0);
+        QCOMPARE(dialog->choice().colourMode, 2);
         QTest::mouseClick(button(*dialog, QStringLiteral("Next")), Qt::LeftButton);
-        QVERIFY(chosen);
-        QCOMPARE(int{chosen->startAddress}, address);
-        QCOMPARE(int{chosen->endAddress}, 0x2000);
-        QCOMPARE(chosen->area, (Selection{0, 0, 256, 240}));
+        QCOMPARE(nexts, 1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(dialog.isNull());
+    }
+
+    void transformationCountsLookReadOnly() {
+        TransformationDialog dialog(start(), used_, {});
+        for (const char* name : {"used", "available"}) {
+            auto* count = child<QLineEdit>(dialog, name);
+            QVERIFY(count->isReadOnly());
+            QCOMPARE(count->focusPolicy(), Qt::NoFocus); // Tab passes them by
+            QCOMPARE(count->palette().color(QPalette::Base),
+                     dialog.palette().color(QPalette::Window));
+            QVERIFY(count->palette().color(QPalette::Base) !=
+                    child<QLineEdit>(dialog, "width")->palette().color(QPalette::Base));
+        }
+    }
+
+    // Qt's colour chooser and the used-colour grid are told apart by their titles.
+    void colourChooserHasATitleOfItsOwn() {
+        Prompts::setColourHandler({});
+        QString title;
+        QTimer::singleShot(0, this, [&] {
+            auto* chooser = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            QVERIFY(chooser);
+            title = chooser->windowTitle();
+            chooser->reject();
+        });
+        QVERIFY(!Prompts::colour(nullptr, Qt::red));
+        QCOMPARE(title, QStringLiteral("Color"));
+        QCOMPARE(SelectColorDialog(used_, 0).windowTitle(), QStringLiteral("Select Color"));
+    }
+
+    // Qt's own file dialog opens wide enough for its size, type and date columns.
+    void fileDialogShowsItsColumnsWhole() {
+        QTemporaryDir folder;
+        QFile picture(folder.filePath(QStringLiteral("a long picture name.bmp")));
+        QVERIFY(picture.open(QIODevice::WriteOnly));
+        picture.write(QByteArray(185000, 'x'));
+        picture.close();
+        Prompts::setFileHandler({});
+        FilePrompt prompt;
+        prompt.filter = QStringLiteral("Bitmap(*.bmp)|*.bmp||");
+        prompt.initialPath = folder.filePath(QStringLiteral("x.bmp"));
+        QStringList cut;
+        int polls = 0;
+        // The folder is read and the columns sized in the background: look again until they
+        // fit, and report what is cut if they never do.
+        std::function<void()> poll = [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            auto* view =
+                dialog ? dialog->findChild<QTreeView*>(QStringLiteral("treeView")) : nullptr;
+            cut.clear();
+            const QAbstractItemModel* model = view ? view->model() : nullptr;
+            for (int row = 0; model && row < model->rowCount(view->rootIndex()); ++row)
+                for (int column = 0; column < view->header()->count(); ++column) {
+                    const QString text =
+                        model->index(row, column, view->rootIndex()).data().toString();
+                    // The name's icon and the cells' margins take some room besides.
+                    const int room = column == 0 ? 30 : 6;
+                    if (view->columnWidth(column) <
+                        view->fontMetrics().horizontalAdvance(text) + room)
+                        cut << text;
+                }
+            if (++polls < 400 &&
+                (!model || model->rowCount(view->rootIndex()) == 0 || !cut.isEmpty())) {
+                QTimer::singleShot(5, this, poll);
+                return;
+            }
+            dialog->reject();
+        };
+        QTimer::singleShot(0, this, poll);
+        QVERIFY(!Prompts::file(nullptr, prompt));
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char(','))));
+    }
+
+    void transformationOpensBesideThePicture() {
+        const QRect screen(0, 0, 1280, 720);
+        const QSize window(400, 300);
+        // Room to the right of the picture: beside it, level with its top.
+        QCOMPARE(TransformationDialog::placeBeside({200, 100, 256, 240}, window, screen),
+                 QPoint(464, 100));
+        // A picture near the right edge: to its left.
+        QCOMPARE(TransformationDialog::placeBeside({800, 100, 256, 240}, window, screen),
+                 QPoint(392, 100));
+        // A wide picture: below it, kept on the screen.
+        QCOMPARE(TransformationDialog::placeBeside({100, 50, 1000, 200}, window, screen),
+                 QPoint(100, 258));
+        // No room at all: against the right edge of the screen.
+        QCOMPARE(TransformationDialog::placeBeside({0, 0, 1280, 720}, window, screen),
+                 QPoint(880, 0));
     }
 
     void transformationRefusesAnAreaOfPartTiles() {
@@ -143,9 +281,11 @@ private Q_SLOTS:
 
         retype(child<QLineEdit>(*dialog, "width"), QStringLiteral("100"));
         QCOMPARE(edits.back(), (AreaRect{0, 0, 100, 240}));
+        dialog->show();
         QTest::mouseClick(button(*dialog, QStringLiteral("Next")), Qt::LeftButton);
         QCOMPARE(messages_, QStringList{TransformationDialog::mismatchMessage});
         QCOMPARE(nexts, 0);
+        QCOMPARE(dialog->focusWidget(), child<QLineEdit>(*dialog, "width"));
 
         retype(child<QLineEdit>(*dialog, "width"), QStringLiteral("96"));
         QTest::mouseClick(button(*dialog, QStringLiteral("Next")), Qt::LeftButton);
@@ -212,6 +352,16 @@ private Q_SLOTS:
         QCOMPARE(c.pgtWidth, 1);
         QCOMPARE(c.pntContent, 1);
         QCOMPARE(c.spriteFormat, 0);
+
+        // Each pair sits in a box that says what it chooses.
+        QStringList titles;
+        for (const QGroupBox* box : dialog.findChildren<QGroupBox*>())
+            titles << box->title() + QLatin1Char(':') + box->findChild<QRadioButton*>()->text();
+        titles.sort();
+        QCOMPARE(
+            titles,
+            (QStringList{QStringLiteral("PGT format:BIN"), QStringLiteral("PGT width:8bit"),
+                         QStringLiteral("PNT content:TXT"), QStringLiteral("Sprite format:NOR")}));
     }
 
     void fileOutputBrowseTakesTheChosenPath() {
@@ -277,6 +427,39 @@ private Q_SLOTS:
         QCOMPARE(levels, 2);
     }
 
+    void paletteToolRefusesLevelsOutOfRangeAndStaysOpen() {
+        int writes = 0;
+        int levels = 0;
+        PaletteToolDialog dialog([&](const QString&, Colour, int l) {
+            ++writes;
+            levels = l;
+        });
+        child<QLineEdit>(dialog, "path")->setText(QStringLiteral("/p/fade.pal"));
+        dialog.show();
+        auto* spin = child<QSpinBox>(dialog, "levels");
+        auto* field = spin->findChild<QLineEdit*>();
+        for (const char* typed : {"0", "300", ""}) {
+            messages_.clear();
+            retype(field, QString::fromLatin1(typed));
+            QCOMPARE(field->text(), QString::fromLatin1(typed)); // nothing cut while typing
+            button(dialog, QStringLiteral("OK"))->click();
+            QCOMPARE(messages_, QStringList{PaletteToolDialog::levelRangeMessage});
+            QVERIFY2(dialog.isVisible(), typed);
+            QCOMPARE(field->selectedText(), QString::fromLatin1(typed));
+        }
+        QCOMPARE(writes, 0);
+        QCOMPARE(PaletteToolDialog::levelRangeMessage,
+                 QStringLiteral("Please enter an integer between 1 and 255."));
+
+        retype(field, QStringLiteral("255"));
+        QTest::keyClick(spin, Qt::Key_Up); // the arrows stop at the top of the range
+        QCOMPARE(field->text(), QStringLiteral("255"));
+        button(dialog, QStringLiteral("OK"))->click();
+        QCOMPARE(writes, 1);
+        QCOMPARE(levels, 255);
+        QVERIFY(!dialog.isVisible());
+    }
+
     void aboutLinkOpensOnReleaseAndWithTheSpaceBar() {
         LinkCatcher catcher;
         QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
@@ -292,6 +475,18 @@ private Q_SLOTS:
         QVERIFY(link->visited());
         QCOMPARE(link->textColour(), QColor(0x00, 0x80, 0x80)); // focused after the click
         QTest::keyClick(link, Qt::Key_Space);
+        QCOMPARE(catcher.opened.size(), 2);
+
+        // A fresh box gives the focus to Ok: Space closes it and opens nothing.
+        AboutDialog fresh;
+        fresh.show();
+        QApplication::setActiveWindow(&fresh);
+        QVERIFY(QTest::qWaitForWindowActive(&fresh));
+        QCOMPARE(fresh.focusWidget(), child<QPushButton>(fresh, "ok"));
+        QVERIFY(child<QPushButton>(fresh, "ok")->isDefault());
+        QTest::keyClick(fresh.focusWidget(), Qt::Key_Space);
+        QCOMPARE(fresh.result(), int{QDialog::Accepted});
+        QVERIFY(fresh.isHidden());
         QCOMPARE(catcher.opened.size(), 2);
         QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
     }

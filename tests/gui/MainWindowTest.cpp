@@ -7,6 +7,7 @@
 #include "app/ToolBox.h"
 #include "app/ViewMessage.h"
 #include "document/CKadroDoc.h"
+#include "document/InformationText.h"
 #include "document/TransformationDialog.h"
 #include "palette/PalSetupDialog.h"
 #include "palette/PaletteFile.h"
@@ -18,14 +19,20 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSpinBox>
+#include <QSplitter>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -99,6 +106,7 @@ class MainWindowTest : public QObject {
         app_ = std::make_unique<CKadroApp>(QStringLiteral(KADRO_BIN_DIR));
         const bool started = app_->initInstance(arguments);
         if (started) {
+            QCoreApplication::sendPostedEvents(&frame().projectPane(), QEvent::MetaCall);
             QApplication::setActiveWindow(&frame());
             frame().updateCommands();
         }
@@ -133,7 +141,12 @@ private Q_SLOTS:
         Prompts::setMessageHandler([this](const QString& text, PromptIcon) { messages_ << text; });
     }
 
-    void init() { messages_.clear(); }
+    void init() {
+        messages_.clear();
+        // Every test starts as a first start does, whatever window the last one left.
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("KADRO"))
+            .remove(QStringLiteral("Layout"));
+    }
     void cleanup() { app_.reset(); }
 
     void startsWithAnEmptyPictureAndFirstSettings() {
@@ -162,6 +175,27 @@ private Q_SLOTS:
         QCOMPARE(CKadroApp::ppuMode(), 2);
         QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("KADRO"))
             .setValue(QStringLiteral("PPUMode"), 0);
+    }
+
+    // A remembered project that has gone is reported over the window, once it shows.
+    void aLostProjectIsReportedOverTheShownWindow() {
+        const QString gone = dir_.filePath(QStringLiteral("gone.prg"));
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("KADRO"))
+            .setValue(QStringLiteral("PRGPath"), gone);
+        QStringList shownOver;
+        Prompts::setMessageHandler([&](const QString& text, PromptIcon) {
+            messages_ << text;
+            shownOver << (app_->frame() && app_->frame()->isVisible() ? QStringLiteral("window")
+                                                                      : QStringLiteral("nothing"));
+        });
+        QVERIFY(start({}));
+        Prompts::setMessageHandler([this](const QString& text, PromptIcon) { messages_ << text; });
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("KADRO"))
+            .remove(QStringLiteral("PRGPath"));
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY2(messages_.first().contains(QStringLiteral("gone.prg")), qPrintable(messages_[0]));
+        QCOMPARE(shownOver, QStringList{QStringLiteral("window")});
+        QCOMPARE(frame().projectPane().topLevelItemCount(), 1); // the root alone
     }
 
     void aPathThatCannotBeOpenedEndsStartUp() {
@@ -222,6 +256,12 @@ private Q_SLOTS:
         QVERIFY(frame().toolBox().isVisible());
         QVERIFY(frame().commandAction(cmd::viewToolBox)->isChecked());
         QCOMPARE(frame().toolBox().buttonCell(11), QPoint(1, 5)); // six rows of two
+        // Wide enough for its title beside the title bar's buttons.
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        const QFontMetrics title(bold);
+        QVERIFY(frame().toolBox().width() >=
+                title.horizontalAdvance(frame().toolBox().windowTitle()) + 4 * title.height());
         trigger(cmd::viewToolBox);
         frame().updateCommands();
         QVERIFY(!frame().toolBox().isVisible());
@@ -285,6 +325,36 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(dir_.filePath(QStringLiteral("PALStep.asm"))).size() > 0);
     }
 
+    // Loads `list` into the batch dialog, processes it and closes the dialog; gives the
+    // dialog's status line.
+    QString runBatch(const QString& list, QStringList* shown = nullptr) {
+        Prompts::setFileHandler([&](const FilePrompt& p) {
+            return std::optional<FileAnswer>(
+                FileAnswer{p.defaultSuffix == QLatin1String("lst") ? list : QString(), 1});
+        });
+        QString status;
+        answerModal([&](QWidget* modal) {
+            QPushButton* process = button(modal, QStringLiteral("Process"));
+            QVERIFY(!process->isEnabled()); // nothing to process before a list
+            button(modal, QStringLiteral("Load"))->click();
+            auto* entries = modal->findChild<QListWidget*>(QStringLiteral("frames"));
+            for (int i = 0; shown && i < entries->count(); ++i)
+                *shown << entries->item(i)->text();
+            process->click();
+            status = modal->findChild<QLabel*>(QStringLiteral("status"))->text();
+            button(modal, QStringLiteral("Cancel"))->click();
+        });
+        trigger(cmd::batchProcess);
+        Prompts::setFileHandler({});
+        return status;
+    }
+
+    static void writeFile(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
     void batchProcessWritesTheAnimationBesideTheList() {
         QVERIFY(start({}));
         QDir frames(dir_.filePath(QStringLiteral("frames")));
@@ -292,36 +362,41 @@ private Q_SLOTS:
         for (const char* name : {"walk2.bmp", "Walk1.bmp"})
             QVERIFY(QFile::copy(QStringLiteral(KADRO_SAMPLES_DIR "/sample.bmp"),
                                 frames.filePath(QString::fromLatin1(name))));
-        QFile sprites(frames.filePath(QStringLiteral("Sprite_pgt.bin")));
-        QVERIFY(sprites.open(QIODevice::WriteOnly));
-        sprites.write(QByteArray(2048, 0x5A));
-        sprites.close();
-        QFile list(frames.filePath(QStringLiteral("anim.lst")));
-        QVERIFY(list.open(QIODevice::WriteOnly));
-        list.write("walk2.bmp\nWalk1.bmp\n");
-        list.close();
+        writeFile(frames.filePath(QStringLiteral("Sprite_pgt.bin")), QByteArray(2048, 0x5A));
+        const QString list = frames.filePath(QStringLiteral("anim.lst"));
+        writeFile(list, "walk2.bmp\nWalk1.bmp\n");
 
-        Prompts::setFileHandler([&](const FilePrompt& p) {
-            return std::optional<FileAnswer>(FileAnswer{
-                p.defaultSuffix == QLatin1String("lst") ? list.fileName() : QString(), 1});
-        });
         QStringList shown;
-        answerModal([&shown](QWidget* modal) {
-            button(modal, QStringLiteral("Load"))->click();
-            auto* entries = modal->findChild<QListWidget*>(QStringLiteral("frames"));
-            for (int i = 0; i < entries->count(); ++i)
-                shown << entries->item(i)->text();
-            button(modal, QStringLiteral("Process"))->click();
-            button(modal, QStringLiteral("Cancel"))->click();
-        });
-        trigger(cmd::batchProcess);
-        Prompts::setFileHandler({});
+        const QString status = runBatch(list, &shown);
         QCOMPARE(shown, (QStringList{QStringLiteral("Walk1.bmp"), QStringLiteral("walk2.bmp")}));
         QVERIFY(messages_.isEmpty());
+        const QString written = QStringLiteral("Batch process finished: 5 files written in %1.")
+                                    .arg(QDir::toNativeSeparators(frames.absolutePath()));
+        QCOMPARE(status, written);
+        QCOMPARE(frame().statusBar()->currentMessage(), written);
         for (const char* name :
              {"ANI.asm", "ANIINDEX.asm", "ANIPNT00.asm", "ANIPAL.asm", "ANIPGT.BIN"})
             QVERIFY2(QFile::exists(frames.filePath(QString::fromLatin1(name))), name);
-        QVERIFY(!app_->picture().values.animationMode); // the picture on screen is untouched
+
+        // The batch converts pictures of its own: the one on screen keeps its Transform dialog.
+        QVERIFY(!app_->picture().values.animationMode);
+        QVERIFY(doc().onOpenDocument(frames.filePath(QStringLiteral("Walk1.bmp"))));
+        trigger(cmd::transform);
+        QVERIFY(doc().transformationDialog());
+        doc().transformationDialog()->close();
+
+        // An empty list writes the sprite block and the reserved space, as the command line does.
+        writeFile(list, "");
+        QVERIFY(runBatch(list).startsWith(QStringLiteral("Batch process finished: 5 files")));
+        QCOMPARE(QFileInfo(frames.filePath(QStringLiteral("ANIPGT.BIN"))).size(), 16384);
+
+        // A missing frame is named as missing, and nothing claims success.
+        writeFile(list, "Walk1.bmp walk3.bmp");
+        frame().statusBar()->clearMessage();
+        QCOMPARE(runBatch(list), QStringLiteral("The batch process stopped."));
+        QCOMPARE(messages_,
+                 QStringList{QStringLiteral("walk3.bmp: not found; the batch run stops")});
+        QVERIFY(!frame().statusBar()->currentMessage().startsWith(QStringLiteral("Batch")));
     }
 
     void projectTreeIsBuiltWithTheProjectCommands() {
@@ -377,10 +452,19 @@ private Q_SLOTS:
         Prompts::setFileHandler({});
         QVERIFY(QFileInfo(prg).size() > 0);
         QVERIFY(messages_.isEmpty());
-        // The project comes back at the next start, from the remembered path.
+        QCOMPARE(frame().findChild<QSplitter*>()->sizes().first(), 130); // the first start
+        frame().findChild<QSplitter*>()->setSizes({260, 500});
+        // The project comes back at the next start, from the remembered path, in a pane as wide
+        // as it was left, collapsed but with its expander and its whole path as a tool tip.
         app_.reset();
         QVERIFY(start({}));
-        QCOMPARE(frame().projectPane().model().tree.size(), std::size_t{3});
+        CPRGTreeView& again = frame().projectPane();
+        QCOMPARE(again.model().tree.size(), std::size_t{3});
+        QCOMPARE(frame().findChild<QSplitter*>()->sizes().first(), 260);
+        QTreeWidgetItem* root = again.topLevelItem(0);
+        QVERIFY(!root->isExpanded());
+        QVERIFY(again.rootIsDecorated());
+        QCOMPARE(root->toolTip(0), QDir::toNativeSeparators(prg));
     }
 
     void increaseDialogBrowsesForItemsAndKeepsKinds() {
@@ -452,7 +536,7 @@ private Q_SLOTS:
         QTest::mousePress(&frame().infoBar(), Qt::RightButton, {}, cell);
         QVERIFY(frame().infoBar().flashing());
         QCOMPARE(view().flashPixelCount(), static_cast<std::size_t>(count));
-        QTest::qWait(InfoBar::flashPeriodMs * 3 / 2);
+        frame().infoBar().flashTick(); // as the 100 ms timer does
         QCOMPARE(pixel(picture, 0, 0), first ^ 0xFFFFFF);
         QTest::mouseRelease(&frame().infoBar(), Qt::RightButton, {}, QPoint(-50, 3));
         QVERIFY(!frame().infoBar().flashing());
@@ -478,12 +562,68 @@ private Q_SLOTS:
 
         // Where the two swatches overlap, the front one (the primary colour) is edited.
         const QPoint overlap =
-            InfoBar::primarySwatchRect().intersected(InfoBar::secondarySwatchRect()).center();
+            bar.primarySwatchRect().intersected(bar.secondarySwatchRect()).center();
         Prompts::setPickerHandler([](const QColor&) { return std::optional<QColor>(Qt::blue); });
         QTest::mouseClick(&bar, Qt::LeftButton, {}, overlap);
         Prompts::setPickerHandler({});
         QCOMPARE(bar.primaryColour(), Colour{0xFF0000});
         QCOMPARE(bar.secondaryColour(), Colour{0xFFFFFF});
+    }
+
+    // Every line of every information text shows whole in a window that fits a 1280 x 720
+    // screen with its title bar, at the default font and at one a quarter larger.
+    void informationShowsWholeInASmallWindow_data() {
+        QTest::addColumn<qreal>("scale");
+        QTest::newRow("default font") << 1.0;
+        QTest::newRow("larger font") << 1.25;
+    }
+    void informationShowsWholeInASmallWindow() {
+        QFETCH(qreal, scale);
+        const QFont original = QApplication::font();
+        QFont font = original;
+        font.setPointSizeF(original.pointSizeF() * scale);
+        QApplication::setFont(font);
+        const auto restore = qScopeGuard([&] { QApplication::setFont(original); });
+        QVERIFY(start({copyOfSample()}));
+        const QSize screen(1280, 720 - 30); // what a title bar leaves
+        const QSize least = frame().minimumSizeHint();
+        QVERIFY2(least.width() <= screen.width() && least.height() <= screen.height(),
+                 qPrintable(QStringLiteral("%1 x %2").arg(least.width()).arg(least.height())));
+        frame().resize(screen);
+
+        ConversionSettings s; // the longest values each line can show
+        s.width = s.height = 65535;
+        s.compressMode = 1;
+        s.colourCount = 1;
+        s.charSize = 1;
+        s.patternBytes = 0x7FFFFFFF;
+        s.startAddress = s.endAddress = 0xFFFF;
+        s.paletteFirst = s.paletteUsed = 0xFF;
+        s.pntAttributeMode = 2;
+        InfoBar& bar = frame().infoBar();
+        const QLabel& panel = bar.informationPanel();
+        const auto* viewport =
+            frame().findChild<QScrollArea*>(QStringLiteral("infoScroller"))->viewport();
+        for (const std::string& text : {information::forImage(65535, 65535), information::forKdr(s),
+                                        information::forConversion(s)}) {
+            const QString shown = QString::fromStdString(text);
+            bar.setInformation(shown);
+            const QStringList lines = shown.trimmed().split(QLatin1Char('\n'));
+            const QFontMetrics metrics(panel.font());
+            const QRect box = panel.parentWidget()->contentsRect();
+            const auto whole = [&] {
+                const QRect inBar(panel.mapTo(&bar, QPoint(0, 0)), panel.size());
+                const QRect inView(panel.mapTo(viewport, QPoint(0, 0)), panel.size());
+                bool fits = viewport->rect().contains(inView) && bar.rect().contains(inBar) &&
+                            box.contains(panel.geometry()) &&
+                            static_cast<int>(lines.size()) * metrics.lineSpacing() <=
+                                panel.contentsRect().height();
+                for (const QString& line : lines)
+                    fits = fits && metrics.horizontalAdvance(line) <= panel.contentsRect().width();
+                return fits;
+            };
+            QTRY_VERIFY2(whole(), qPrintable(shown));
+        }
     }
 
     void newAskesForTheSizeAndSaveAsOffersBitmaps() {
@@ -496,6 +636,10 @@ private Q_SLOTS:
         trigger(cmd::fileNew);
         QCOMPARE(app_->picture().width(), 256);
         QCOMPARE(pixel(app_->picture(), 10, 10), Colour{0xFFFFFF});
+        // A blank has nothing a document could hold: Save is not offered, Save As (a bitmap) is.
+        frame().updateCommands();
+        QVERIFY(!frame().commandAction(cmd::fileSave)->isEnabled());
+        QVERIFY(frame().commandAction(cmd::fileSaveAs)->isEnabled());
 
         FilePrompt seen;
         Prompts::setFileHandler([&](const FilePrompt& p) {
@@ -509,6 +653,18 @@ private Q_SLOTS:
 
         doc().refresh(); // nothing opened yet: fails without a word
         QVERIFY(messages_.isEmpty());
+        // Save would empty a PNG it cannot write, so it is not offered; a bitmap it rewrites.
+        const QString png = dir_.filePath(QStringLiteral("photo.png"));
+        QVERIFY(QImage(QStringLiteral(KADRO_SAMPLES_DIR "/sample.bmp")).save(png));
+        const qint64 pngSize = QFileInfo(png).size();
+        QVERIFY(doc().openAndShow(png));
+        frame().updateCommands();
+        QVERIFY(!frame().commandAction(cmd::fileSave)->isEnabled());
+        doc().fileSave();
+        QCOMPARE(QFileInfo(png).size(), pngSize);
+        QVERIFY(doc().openAndShow(copyOfSample()));
+        frame().updateCommands();
+        QVERIFY(frame().commandAction(cmd::fileSave)->isEnabled());
     }
 
     void dragSetsTheConversionAreaInWholeCells() {
@@ -531,6 +687,19 @@ private Q_SLOTS:
         button(dialog, QStringLiteral("Cancel"))->click();
         QTRY_VERIFY(!doc().transformationDialog());
         QVERIFY(app_->picture().settings.toBytes() == before);
+    }
+
+    void transformationOpensBesideThePicture() {
+        QVERIFY(start({copyOfSample()}));
+        frame().setGeometry(0, 0, 1000, 700);
+        trigger(cmd::transform);
+        TransformationDialog* dialog = doc().transformationDialog();
+        QVERIFY(dialog);
+        const QRect picture = view().pictureOnScreen();
+        QCOMPARE(picture.size(), QSize(256, 240));
+        // Centred over the window it would cover the picture; the screen has room below it.
+        QVERIFY(!dialog->frameGeometry().intersects(picture));
+        dialog->close();
     }
 
     void convertOutputSaveAndReopen() {

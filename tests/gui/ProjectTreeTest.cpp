@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
@@ -164,6 +165,7 @@ private Q_SLOTS:
         view_ = std::make_unique<CPRGTreeView>(ui_, host_);
         view_->resize(300, 600);
         view_->show();
+        QCoreApplication::sendPostedEvents(view_.get(), QEvent::MetaCall); // the start-up
     }
     void cleanup() { view_.reset(); }
 
@@ -276,6 +278,21 @@ private Q_SLOTS:
         QCOMPARE(childLabels(find(QStringLiteral("G2"))), QStringList({QStringLiteral("I1")}));
         // The root cannot be dragged.
         QVERIFY(!view().beginDrag(root()));
+        // The drop target looks different from the dragged entry, which stays selected.
+        select(find(QStringLiteral("I2")));
+        QVERIFY(view().beginDrag(find(QStringLiteral("I2"))));
+        view().dragMoveTo(view().visualItemRect(find(QStringLiteral("G1"))).center());
+        const QImage shot = view().viewport()->grab().toImage();
+        const auto rowColour = [&](const QString& label) {
+            const QRect r = view().visualItemRect(find(label));
+            return shot.pixelColor(shot.width() * (r.right() - 2) / view().viewport()->width(),
+                                   shot.height() * r.center().y() / view().viewport()->height());
+        };
+        const QColor dragged = rowColour(QStringLiteral("I2"));
+        const QColor target = rowColour(QStringLiteral("G1"));
+        const QColor plain = rowColour(QStringLiteral("S2"));
+        QVERIFY2(target != dragged && target != plain, qPrintable(target.name()));
+        view().finishDrag();
     }
 
     // Holding a dragged entry above or below the tree scrolls it a line at each tick.
@@ -414,6 +431,7 @@ private Q_SLOTS:
 
         view_ = std::make_unique<CPRGTreeView>(ui_, host_);
         view_->show();
+        QCoreApplication::sendPostedEvents(view_.get(), QEvent::MetaCall); // the start-up
         QVERIFY(messages_.isEmpty());
         QCOMPARE(root()->text(0), project);
         QVERIFY(!root()->isExpanded());

@@ -6,6 +6,7 @@
 #include "convert/Preview.h"
 #include "convert/TileCutter.h"
 #include "convert/TileStore.h"
+#include "picture/ConversionChoice.h"
 
 #include <cstdio>
 
@@ -180,20 +181,7 @@ std::string checkConversion(const ConversionSettings& s, const ConversionSource&
     if (s.width != a.width() || s.height != a.height())
         return formatText("The settings' size %dx%d differs from the area's %dx%d.", s.width,
                           s.height, a.width(), a.height());
-    if (s.endAddress > chip::maxEndAddress)
-        return formatText("End address 0x%X is above 0x2000, the size of a pattern bank.",
-                          s.endAddress);
-    if (s.endAddress <= s.startAddress)
-        return formatText("End address 0x%X is not above start address 0x%X.", s.endAddress,
-                          s.startAddress);
-    // Names count whole name units from the bank's start, so the leading space must be a
-    // whole number of them.
-    if (2 * s.startAddress % g.nameUnit != 0)
-        return formatText(
-            "Start address 0x%X is not a multiple of 0x%X, so %s characters could not "
-            "be named from it.",
-            s.startAddress, g.nameUnit / 2, std::string(g.label).c_str());
-    return {};
+    return checkAddresses(s.startAddress, s.endAddress, s.charSize).problem;
 }
 
 bool TileConverter::allocatePalettes(ConversionSettings& settings, const ConversionSource& source,

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 namespace kadro {
@@ -25,6 +27,19 @@ std::string nameFileName(int number) {
     char name[32];
     std::snprintf(name, sizeof name, "ANIPNT%02X.asm", number);
     return name;
+}
+
+// Why a frame's file cannot be used, told apart from a picture that does not load or convert;
+// empty when the file is there to read.
+std::string frameFileProblem(const std::string& directory, const std::string& entry) {
+    namespace fs = std::filesystem;
+    const fs::path path = directory.empty() ? fs::path(entry) : fs::path(directory) / entry;
+    std::error_code ec;
+    if (!fs::exists(path, ec))
+        return "not found";
+    if (fs::is_directory(path, ec) || !std::ifstream(path, std::ios::binary))
+        return "cannot be read";
+    return {};
 }
 
 std::string indexRecord(const std::string& stem, std::size_t patternLength, int firstName) {
@@ -110,6 +125,8 @@ int AnimationRun::appendNames(State& state, const std::string& stem,
 
 bool AnimationRun::processFrame(State& state, const std::string& entry) {
     const std::string stem = paths::baseName(entry);
+    if (const std::string problem = frameFileProblem(directory_, entry); !problem.empty())
+        return stop(entry, problem);
     for (bool moved = false;; moved = true) {
         const auto doc = convert_(entry, static_cast<std::uint16_t>(state.patternLength % 2048));
         if (!doc)

@@ -1,6 +1,9 @@
 #include "picture/ConversionChoice.h"
 
+#include "common/ChipRules.h"
+
 #include <cctype>
+#include <cstdio>
 
 namespace kadro {
 
@@ -22,6 +25,31 @@ std::uint16_t readAddressText(std::string_view text) {
         shift += 4;
     }
     return static_cast<std::uint16_t>(value);
+}
+
+AddressCheck checkAddresses(std::uint16_t startAddress, std::uint16_t endAddress, int charSize) {
+    char text[160];
+    if (endAddress > chip::maxEndAddress) {
+        std::snprintf(text, sizeof text,
+                      "End address 0x%X is above 0x2000, the size of a pattern bank.", endAddress);
+        return {AddressCheck::Field::End, text};
+    }
+    if (endAddress <= startAddress) {
+        std::snprintf(text, sizeof text, "End address 0x%X is not above start address 0x%X.",
+                      endAddress, startAddress);
+        return {AddressCheck::Field::End, text};
+    }
+    // Names count whole name units from the bank's start, so the leading space must be a
+    // whole number of them.
+    const auto& g = chip::geometry(charSize);
+    if (2 * startAddress % g.nameUnit != 0) {
+        std::snprintf(text, sizeof text,
+                      "Start address 0x%X is not a multiple of 0x%X, so %s characters could not "
+                      "be named from it.",
+                      startAddress, g.nameUnit / 2, std::string(g.label).c_str());
+        return {AddressCheck::Field::Start, text};
+    }
+    return {};
 }
 
 } // namespace kadro

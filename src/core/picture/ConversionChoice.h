@@ -4,6 +4,7 @@
 #include "picture/Selection.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace kadro {
@@ -24,5 +25,16 @@ struct ConversionChoice {
 // Reads an address field as the dialog does: hexadecimal digits from the right, up to the first
 // character that is not one, cut to 16 bits. "1G00" gives 0, "ff" 0xFF, "12345" 0x2345.
 std::uint16_t readAddressText(std::string_view text);
+
+// The PGT addresses a conversion refuses, with the field to correct: an End address past one
+// pattern bank or not above the Start address, or a Start address that names of the chosen
+// character size cannot count from. Checked before anything converts, so the person can mend
+// the field while the dialog is still open.
+struct AddressCheck {
+    enum class Field { None, Start, End };
+    Field field = Field::None;
+    std::string problem; // empty when both addresses convert
+};
+AddressCheck checkAddresses(std::uint16_t startAddress, std::uint16_t endAddress, int charSize);
 
 } // namespace kadro

@@ -118,6 +118,11 @@ bool Picture::save(const std::string& path) {
     return ok;
 }
 
+bool Picture::savesContent(const std::string& path) const {
+    const std::string extension = paths::lowerExtension(path);
+    return (extension == "bmp" && image_) || (extension == "kdr" && hasConversion());
+}
+
 ConversionChoice Picture::initialChoice() const {
     ConversionChoice choice;
     choice.area = Selection::fromSize(0, 0, width(), height());

@@ -56,6 +56,9 @@ public:
     // By extension: ".bmp" the image, ".kdr" the document (an empty file before any conversion),
     // anything else an empty file. Write failures are shown.
     bool save(const std::string& path);
+    // Whether save(path) would write something: the image as a bitmap, or a converted document.
+    // The other saves make an empty file, which the desktop program does not offer.
+    bool savesContent(const std::string& path) const;
 
     // The Transformation dialog's initial values: whole picture, background = pixel (0, 0).
     ConversionChoice initialChoice() const;

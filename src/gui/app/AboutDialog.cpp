@@ -14,9 +14,13 @@ const QString AboutDialog::contactAddress = QStringLiteral("kadro@example.org");
 AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent), contact_(new CHyperLink(contactAddress, this)) {
     setWindowTitle(QStringLiteral("About Kadro"));
+    // A title and a close button only: a dialog is neither minimised nor maximised.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     auto* icon = new QLabel(this);
     icon->setPixmap(artwork::applicationIcon().pixmap(32, 32));
     auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+    ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     contact_->setObjectName(QStringLiteral("contact"));
@@ -29,6 +33,10 @@ AboutDialog::AboutDialog(QWidget* parent)
     grid->addWidget(contact_, 2, 1);
     grid->addWidget(ok, 0, 2, Qt::AlignTop);
     grid->setSizeConstraint(QLayout::SetFixedSize);
+    // Ok comes first in the tab order and takes the focus, so Enter and Space close the box
+    // instead of opening the mail link.
+    setTabOrder(ok, contact_);
+    ok->setFocus();
 }
 
 } // namespace kadro::gui

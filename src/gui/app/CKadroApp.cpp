@@ -50,6 +50,8 @@ CKadroApp::CKadroApp(QString programDirectory)
     connect(batch, &QAction::triggered, this, [this] {
         BatchDialog dialog(this->programDirectory(), ui_, mainWindow());
         dialog.exec();
+        if (!dialog.writtenFiles().empty() && frame_)
+            frame_->statusBar()->showMessage(dialog.outcome(), 10000);
     });
     actions_ = {about, batch, paletteTool};
 }
@@ -144,7 +146,6 @@ bool CKadroApp::initInstance(const QStringList& arguments) {
     } else if (!document_->onOpenDocument(arguments.first())) {
         return false;
     }
-    frame_->projectPane().startUp();
     frame_->show();
     return true;
 }

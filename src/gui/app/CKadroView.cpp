@@ -112,6 +112,16 @@ ViewSize CKadroView::totalSize() const {
     return zoom_.totalSize({picture_.width(), picture_.height()});
 }
 
+QRect CKadroView::pictureOnScreen() const {
+    const ViewPoint scroll = scrollPosition();
+    const ViewSize total = totalSize();
+    const QRect shown =
+        QRect(-scroll.x, -scroll.y, total.width, total.height).intersected(viewport()->rect());
+    if (shown.isEmpty())
+        return {};
+    return {viewport()->mapToGlobal(shown.topLeft()), shown.size()};
+}
+
 void CKadroView::updateScrollBars() {
     const ViewSize total = totalSize();
     const QSize page = viewport()->size();

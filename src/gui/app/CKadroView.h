@@ -55,6 +55,8 @@ public:
     void stepOut();
     ViewPoint scrollPosition() const;
     ViewSize totalSize() const;
+    // The part of the picture that shows, in screen coordinates; empty when none does.
+    QRect pictureOnScreen() const;
 
     // The document changed: a new scroll area from the current level and a full repaint.
     void pictureChanged();

@@ -18,15 +18,23 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace kadro::gui {
 
 namespace {
 const QString readyText = QStringLiteral("就绪");
 const QString applicationTitle = QStringLiteral("Kadro");
+const QString layoutGroup = QStringLiteral("Layout");
+const QString windowKey = QStringLiteral("Window");
+const QString panesKey = QStringLiteral("Panes");
 } // namespace
 
 CMainFrame::CMainFrame(CKadroApp& app, CKadroDoc& document, Picture& picture)
@@ -55,7 +63,7 @@ CMainFrame::CMainFrame(CKadroApp& app, CKadroDoc& document, Picture& picture)
     createToolBox();
     connectDocument();
 
-    resize(1024, 768);
+    restoreLayout();
     setWindowTitle(document_.title() + QStringLiteral(" - ") + applicationTitle);
     connect(&idle_, &QTimer::timeout, this, [this] {
         updateCommands();
@@ -65,7 +73,31 @@ CMainFrame::CMainFrame(CKadroApp& app, CKadroDoc& document, Picture& picture)
     updateCommands();
 }
 
-CMainFrame::~CMainFrame() = default;
+// A Transformation dialog still open dies with the window and tells the document so; by then
+// the window's parts must no longer hear the document.
+CMainFrame::~CMainFrame() {
+    disconnect(&document_, nullptr, this, nullptr);
+    saveLayout();
+}
+
+// The window's size and the width of the project pane, as the person left them last time.
+void CMainFrame::restoreLayout() {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, CKadroApp::settingsName);
+    settings.beginGroup(layoutGroup);
+    if (!restoreGeometry(settings.value(windowKey).toByteArray())) {
+        // The first start: 1024 x 768 where the screen has room for it and a title bar.
+        const QRect screen = QApplication::primaryScreen()->availableGeometry();
+        resize(std::min(1024, screen.width() * 9 / 10), std::min(768, screen.height() * 9 / 10));
+    }
+    splitter_->restoreState(settings.value(panesKey).toByteArray());
+}
+
+void CMainFrame::saveLayout() const {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, CKadroApp::settingsName);
+    settings.beginGroup(layoutGroup);
+    settings.setValue(windowKey, saveGeometry());
+    settings.setValue(panesKey, splitter_->saveState());
+}
 
 QAction* CMainFrame::frameAction(int id) {
     QAction* a = CommandTable::makeAction(id, this);
@@ -284,28 +316,47 @@ void CMainFrame::createInfoBar() {
     infoBar_->setObjectName(QStringLiteral("infoBar"));
     infoDock_ = new QDockWidget(this);
     infoDock_->setObjectName(QStringLiteral("infoDock"));
-    infoDock_->setWidget(infoBar_);
+    // The bar scrolls when the window is too short for it, so the window fits small screens.
+    auto* scroller = new QScrollArea(infoDock_);
+    scroller->setObjectName(QStringLiteral("infoScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setWidget(infoBar_);
+    infoDock_->setWidget(scroller);
     infoDock_->setTitleBarWidget(new QWidget(infoDock_));
     infoDock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
-    infoBar_->setMinimumSize(infoBar_->sizeHint());
     addDockWidget(Qt::RightDockWidgetArea, infoDock_);
+    fitInfoBarWidth();
+}
+
+// The bar keeps the width its contents need, with room for the scroll bar a short window gives.
+void CMainFrame::fitInfoBarWidth() {
+    auto* scroller = static_cast<QScrollArea*>(infoDock_->widget());
+    scroller->setFixedWidth(infoBar_->minimumSizeHint().width() +
+                            scroller->verticalScrollBar()->sizeHint().width());
 }
 
 void CMainFrame::connectDocument() {
     connect(&document_, &CKadroDoc::pictureChanged, this, [this] {
         view_->pictureChanged();
-        infoBar_->update();
+        infoBar_->usedColoursChanged();
     });
     connect(&document_, &CKadroDoc::refreshView, this, [this] {
         view_->refreshPicture();
-        infoBar_->update();
+        infoBar_->usedColoursChanged();
     });
     connect(&document_, &CKadroDoc::zoomReset, this, [this] { view_->applyZoom(cmd::zoomNormal); });
-    connect(&document_, &CKadroDoc::informationChanged, infoBar_, &InfoBar::setInformation);
+    connect(&document_, &CKadroDoc::informationChanged, this, [this](const QString& text) {
+        infoBar_->setInformation(text);
+        fitInfoBarWidth();
+    });
     connect(&document_, &CKadroDoc::titleChanged, this, [this] {
         setWindowTitle(document_.title() + QStringLiteral(" - ") + applicationTitle);
     });
     connect(&document_, &CKadroDoc::recentFileAdded, &app_, &CKadroApp::addRecentFile);
+    connect(&document_, &CKadroDoc::transformationOpening, this,
+            [this](TransformationDialog* dialog) { dialog->moveBeside(view_->pictureOnScreen()); });
     // Posted, so the conversion starts once the Transformation dialog's handler has returned.
     connect(&document_, &CKadroDoc::conversionRequested, this, [this] {
         QCoreApplication::postEvent(view_, new ViewMessageEvent(ViewMessage::ConversionDone));

@@ -61,9 +61,12 @@ private:
     void createStatusBar();
     void createToolBox();
     void createInfoBar();
+    void fitInfoBarWidth();
     void connectDocument();
     void rebuildRecentFiles();
     void switchPane(bool forward);
+    void restoreLayout();
+    void saveLayout() const;
     QAction* frameAction(int id);
     QMenu* menu(const QString& title);
 

@@ -6,74 +6,169 @@
 #include "app/ViewMessage.h"
 
 #include <QCoreApplication>
+#include <QEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QVBoxLayout>
 #include <qdrawutil.h>
+
+#include <algorithm>
 
 namespace kadro::gui {
 
 namespace {
 
-// The bar is laid out in dialog units of an 8-point dialog font; today's fonts run wider than
-// the classic one, so a horizontal unit is 2 pixels rather than 1.5.
-QRect du(int x, int y, int w, int h) {
-    return {x * 2, y * 13 / 8, w * 2, h * 13 / 8};
-}
-
-const QRect swatchFrame = du(3, 8, 33, 26);
-const QRect readoutSwatch = du(7, 85, 24, 14);
-constexpr std::array<int, 6> readoutRows{39, 46, 53, 61, 69, 77};
 constexpr std::array<const char*, 6> readoutLabels{"R", "G", "B", "I", "X", "Y"};
 const QString noReadout = QStringLiteral("...");
+// The widest readout: a picture coordinate of five digits.
+const QString widestReadout = QStringLiteral("99999");
+// The longest line the information texts usually hold; the panel is never narrower, so the bar
+// keeps its width from one picture to the next.
+const QString widestInformation = QStringLiteral("compress mode:No Compress");
+constexpr int minimumCellRows = 4;
 
 void etched(QPainter& painter, const QRect& r, const QPalette& palette) {
     qDrawShadeRect(&painter, r, palette, true, 1);
 }
 
+// The grey area of the used colours. As tall as the rows of cells its width gives, so a short
+// window scrolls the bar rather than hiding colours; the bar paints it and takes its clicks.
+class CellArea : public QWidget {
+public:
+    CellArea(const std::vector<Colour>& colours, QWidget* parent)
+        : QWidget(parent), colours_(colours) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override {
+        const int count = static_cast<int>(colours_.size());
+        const auto cells = ColourCells::infoBarLayout(QRect(0, 0, width, 1), count);
+        const int rows = cells.empty() ? 0 : cells.back().bottom() + 1;
+        return std::max(rows, minimumCellRows * ColourCells::pitch) + 4;
+    }
+    QSize sizeHint() const override { return {minimumWidth(), heightForWidth(minimumWidth())}; }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+private:
+    const std::vector<Colour>& colours_;
+};
+
 } // namespace
 
 InfoBar::InfoBar(const std::vector<Colour>& usedColours, QObject* pictureView, QWidget* parent)
-    : QWidget(parent), usedColours_(usedColours), view_(pictureView),
-      information_(new QLabel(this)) {
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
-    auto* readoutBox = new QGroupBox(this);
-    readoutBox->setGeometry(du(3, 33, 33, 73));
-    auto* informationBox = new QGroupBox(QStringLiteral("Information"), this);
-    informationBox->setGeometry(du(39, 4, 70, 102));
-    for (std::size_t i = 0; i < readoutRows.size(); ++i) {
-        auto* label = new QLabel(QString::fromLatin1(readoutLabels[i]), this);
-        label->setGeometry(du(9, readoutRows[i], 8, 8));
-        readoutTexts_[i] = new QLabel(noReadout, this);
-        readoutTexts_[i]->setGeometry(du(17, readoutRows[i], 18, 8));
-    }
-    information_->setObjectName(QStringLiteral("informationPanel"));
-    information_->setGeometry(du(44, 14, 60, 87));
-    information_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    information_->setWordWrap(true);
-    information_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    : QWidget(parent), usedColours_(usedColours), view_(pictureView), swatchArea_(placeholder()),
+      cellArea_(new CellArea(usedColours, this)) {
+    auto* left = new QVBoxLayout;
+    left->setContentsMargins(0, 0, 0, 0);
+    left->addWidget(swatchArea_, 0, Qt::AlignLeft);
+    left->addWidget(createReadout());
+    left->addStretch();
+    auto* top = new QHBoxLayout;
+    top->setContentsMargins(0, 0, 0, 0);
+    top->addLayout(left);
+    top->addWidget(createInformation(), 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(cellArea_, 1);
+    applySizes();
+
     flashTimer_.setInterval(flashPeriodMs);
-    connect(&flashTimer_, &QTimer::timeout, this, [this] {
-        ViewMessageEvent toggle(ViewMessage::FlashToggle);
-        QCoreApplication::sendEvent(view_, &toggle);
-    });
+    connect(&flashTimer_, &QTimer::timeout, this, &InfoBar::flashTick);
 }
 
-QSize InfoBar::sizeHint() const {
-    return du(0, 0, 114, 407).size();
+void InfoBar::flashTick() {
+    if (!flashing())
+        return;
+    ViewMessageEvent toggle(ViewMessage::FlashToggle);
+    QCoreApplication::sendEvent(view_, &toggle);
 }
 
-QRect InfoBar::primarySwatchRect() {
-    return du(7, 11, 19, 15);
+QWidget* InfoBar::placeholder() {
+    auto* area = new QWidget(this);
+    area->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return area;
 }
-QRect InfoBar::secondarySwatchRect() {
-    return du(13, 15, 19, 15);
+
+QWidget* InfoBar::createReadout() {
+    auto* box = new QGroupBox(this);
+    auto* grid = new QGridLayout(box);
+    for (std::size_t i = 0; i < readoutLabels.size(); ++i) {
+        const int row = static_cast<int>(i);
+        grid->addWidget(new QLabel(QString::fromLatin1(readoutLabels[i]), box), row, 0);
+        readoutTexts_[i] = new QLabel(noReadout, box);
+        grid->addWidget(readoutTexts_[i], row, 1);
+    }
+    readoutSwatch_ = new ColourSwatch(box);
+    readoutSwatch_->setObjectName(QStringLiteral("readoutSwatch"));
+    readoutSwatch_->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    readoutSwatch_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    grid->addWidget(readoutSwatch_, static_cast<int>(readoutLabels.size()), 0, 1, 2);
+    return box;
 }
-QRect InfoBar::cellAreaRect() {
-    return du(3, 110, 108, 280);
+
+QWidget* InfoBar::createInformation() {
+    auto* box = new QGroupBox(QStringLiteral("Information"), this);
+    information_ = new QLabel(box);
+    information_->setObjectName(QStringLiteral("informationPanel"));
+    information_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Lines break only where the text has them: a wrapped "compress mode:No Compress" would
+    // push the last lines out of the box.
+    information_->setWordWrap(false);
+    information_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(information_);
+    layout->addStretch();
+    return box;
+}
+
+// Dialog units of the bar's own font: a quarter of its average character width across and an
+// eighth of its line height down, so the bar grows with a larger font.
+QSize InfoBar::du(int x, int y) const {
+    const QFontMetrics metrics(font());
+    static const QString alphabet =
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const int base = (metrics.horizontalAdvance(alphabet) / 26 + 1) / 2;
+    return {x * base / 4, y * metrics.height() / 8};
+}
+
+void InfoBar::applySizes() {
+    const QSize margin = du(3, 4);
+    layout()->setContentsMargins(margin.width(), margin.height(), margin.width(), margin.height());
+    layout()->setSpacing(margin.width());
+    swatchArea_->setFixedSize(du(33, 26));
+    readoutSwatch_->setFixedSize(du(24, 14));
+    const int readoutWidth = QFontMetrics(font()).horizontalAdvance(widestReadout);
+    for (QLabel* text : readoutTexts_)
+        text->setMinimumWidth(readoutWidth);
+    information_->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(widestInformation));
+    cellArea_->setMinimumWidth(du(108, 0).width());
+    cellArea_->updateGeometry();
+    settleLayout();
+}
+
+void InfoBar::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        applySizes();
+}
+
+void InfoBar::usedColoursChanged() {
+    cellArea_->updateGeometry();
+    update();
+}
+
+QRect InfoBar::primarySwatchRect() const {
+    return {swatchArea_->pos() + QPoint(du(4, 3).width(), du(4, 3).height()), du(19, 15)};
+}
+QRect InfoBar::secondarySwatchRect() const {
+    return {swatchArea_->pos() + QPoint(du(10, 7).width(), du(10, 7).height()), du(19, 15)};
+}
+QRect InfoBar::cellAreaRect() const {
+    return cellArea_->geometry();
 }
 
 std::vector<QRect> InfoBar::cellRects() const {
@@ -91,10 +186,22 @@ void InfoBar::setSecondaryColour(Colour colour) {
 }
 
 void InfoBar::setInformation(const QString& text) {
-    information_->setText(text);
+    informationText_ = text;
+    // Every line of the texts ends with "\n"; the last one would only add an empty line.
+    information_->setText(text.endsWith(QLatin1Char('\n')) ? text.chopped(1) : text);
+    settleLayout();
+}
+
+// Lays out the boxes now rather than at the next turn of the event loop, so the bar's size hints
+// already count a new text or font when the window asks for them.
+void InfoBar::settleLayout() {
+    ensurePolished();
+    for (const QWidget* box : findChildren<QGroupBox*>())
+        box->layout()->activate();
+    layout()->activate();
 }
 QString InfoBar::information() const {
-    return information_->text();
+    return informationText_;
 }
 
 void InfoBar::showReadout(std::optional<PixelReadout> readout) {
@@ -115,7 +222,7 @@ void InfoBar::showReadout(std::optional<PixelReadout> readout) {
     }
     for (std::size_t i = 0; i < texts.size(); ++i)
         readoutTexts_[i]->setText(texts[i]);
-    update(readoutSwatch);
+    readoutSwatch_->setColour(readout ? std::optional<Colour>(readout->colour) : std::nullopt);
 }
 
 QString InfoBar::readoutText(int field) const {
@@ -124,7 +231,7 @@ QString InfoBar::readoutText(int field) const {
 
 void InfoBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    etched(painter, swatchFrame, palette());
+    etched(painter, swatchArea_->geometry(), palette());
     painter.setPen(Qt::black);
     const QRect back = secondarySwatchRect();
     const QRect front = primarySwatchRect();
@@ -132,13 +239,6 @@ void InfoBar::paintEvent(QPaintEvent*) {
     painter.drawRect(back.adjusted(0, 0, -1, -1));
     painter.fillRect(front, toQColor(primary_));
     painter.drawRect(front.adjusted(0, 0, -1, -1));
-
-    etched(painter, readoutSwatch, palette());
-    const QRect readoutFill = readoutSwatch.adjusted(2, 2, -2, -2);
-    if (readout_)
-        painter.fillRect(readoutFill, toQColor(readout_->colour));
-    else
-        painter.fillRect(readoutFill, QBrush(Qt::black, Qt::DiagCrossPattern));
 
     const QRect area = cellAreaRect();
     etched(painter, area, palette());

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
+#include <QTreeView>
 
 namespace kadro::gui {
 
@@ -34,6 +36,22 @@ Prompts::QuestionHandler& questionHandler() {
 
 QString applicationTitle() {
     return QStringLiteral("Kadro");
+}
+
+// The platform's colour chooser has this title; "Select Color" belongs to the used-colour grid.
+const QString colourChooserTitle = QStringLiteral("Color");
+
+// Qt's own file dialog opens too small for its columns: give it room and the name column the
+// rest of it, so sizes, types and dates show whole.
+void fitColumns(QFileDialog& dialog) {
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(820, 480)));
+    if (auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* header = view->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header->count(); ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
 }
 } // namespace
 
@@ -117,6 +135,7 @@ std::optional<FileAnswer> Prompts::file(QWidget* parent, const FilePrompt& promp
         dialog.setDefaultSuffix(prompt.defaultSuffix);
     if (!prompt.initialPath.isEmpty())
         dialog.selectFile(prompt.initialPath);
+    fitColumns(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     const int index = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
@@ -126,7 +145,7 @@ std::optional<FileAnswer> Prompts::file(QWidget* parent, const FilePrompt& promp
 std::optional<QColor> Prompts::colour(QWidget* parent, const QColor& initial) {
     if (colourHandler())
         return colourHandler()(initial);
-    const QColor chosen = QColorDialog::getColor(initial, parent);
+    const QColor chosen = QColorDialog::getColor(initial, parent, colourChooserTitle);
     if (!chosen.isValid())
         return std::nullopt;
     return chosen;

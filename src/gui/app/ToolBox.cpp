@@ -1,8 +1,12 @@
 #include "app/ToolBox.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace kadro::gui {
 
@@ -13,12 +17,12 @@ ToolBox::ToolBox(const std::vector<QAction*>& tools, QWidget* parent)
     setWindowTitle(QStringLiteral("绘图工具"));
     grid_->setContentsMargins(5, 5, 5, 5);
     grid_->setSpacing(1);
-    grid_->setSizeConstraint(QLayout::SetFixedSize);
     for (QAction* tool : tools) {
         auto* button = new QToolButton(this);
         button->setDefaultAction(tool);
         button->setAutoRaise(true);
         button->setIconSize(QSize(16, 15));
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
         buttons_.push_back(button);
     }
     setColumns(1);
@@ -32,7 +36,15 @@ void ToolBox::setColumns(int columns) {
         const int index = static_cast<int>(i);
         grid_->addWidget(buttons_[i], index / columns_, index % columns_);
     }
-    adjustSize();
+    // Two columns of buttons are narrower than a title bar needs for its icon, the title (often
+    // drawn bold) and its buttons; the buttons share the wider box.
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const QFontMetrics title(titleFont);
+    const QSize buttons = grid_->sizeHint();
+    setFixedSize(
+        std::max(buttons.width(), title.horizontalAdvance(windowTitle()) + 8 * title.height() + 16),
+        buttons.height());
 }
 
 QPoint ToolBox::buttonCell(int index) const {

@@ -77,9 +77,18 @@ QAction* CKadroDoc::action(int id) const {
 }
 
 void CKadroDoc::updateActions() {
-    for (int id : {cmd::transform, cmd::fileSave, cmd::fileSaveAs})
+    for (int id : {cmd::transform, cmd::fileSaveAs})
         action(id)->setEnabled(pictureLoaded_);
+    action(cmd::fileSave)->setEnabled(canSave());
     action(cmd::output)->setEnabled(outputReady_);
+}
+
+// Save is offered only where it writes something: a blank or a picture opened from a PNG would
+// otherwise become an empty file (the PNG itself overwritten). Save As still offers a bitmap.
+bool CKadroDoc::canSave() const {
+    if (!pictureLoaded_)
+        return false;
+    return path_.isEmpty() ? picture_.hasConversion() : picture_.savesContent(path_.toStdString());
 }
 
 QWidget* CKadroDoc::window() const {
@@ -204,6 +213,8 @@ void CKadroDoc::refresh() {
 }
 
 void CKadroDoc::fileSave() {
+    if (!canSave())
+        return;
     if (path_.isEmpty()) {
         FilePrompt prompt;
         prompt.kind = FilePrompt::Kind::Save;
@@ -287,6 +298,7 @@ void CKadroDoc::transform() {
         window());
     connect(transform_, &TransformationDialog::areaEdited, this, &CKadroDoc::conversionAreaChanged);
     connect(transform_, &QObject::destroyed, this, &CKadroDoc::refreshView);
+    Q_EMIT transformationOpening(transform_);
     transform_->show();
     Q_EMIT refreshView();
 }

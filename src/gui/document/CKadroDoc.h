@@ -50,6 +50,8 @@ public:
     void setModified(bool modified) { modified_ = modified; }
     bool outputReady() const { return outputReady_; }
     bool pictureLoaded() const { return pictureLoaded_; }
+    // Whether Save would write the picture or the document rather than an empty file.
+    bool canSave() const;
     QString information() const { return information_; }
 
     // The conversion: the Transformation dialog while it is open, the area the view drags.
@@ -79,6 +81,8 @@ Q_SIGNALS:
     void recentFileAdded(const QString& path);
     // The Transformation dialog confirmed: the view is to run the conversion (message 1030).
     void conversionRequested();
+    // A Transformation dialog is made and about to show: the window places it.
+    void transformationOpening(kadro::gui::TransformationDialog* dialog);
 
 private:
     void createActions();

@@ -9,11 +9,16 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kadro::gui {
 
@@ -52,11 +57,20 @@ TransformationDialog::TransformationDialog(const TransformStart& start,
       startAddress_(new QLineEdit(QStringLiteral("0"), this)),
       endAddress_(new QLineEdit(QStringLiteral("2000"), this)), swatch_(new ColourSwatch(this)) {
     setWindowTitle(QStringLiteral("VT03 Transformation"));
+    // A title and a close button only: a dialog is neither minimised nor maximised.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     startAddress_->setObjectName(QStringLiteral("startAddress"));
     endAddress_->setObjectName(QStringLiteral("endAddress"));
-    used_->setReadOnly(true);
-    available_->setReadOnly(true);
+    for (QLineEdit* count : {used_, available_}) {
+        // Shown on the dialog's own colour and out of the Tab order, as counts one cannot edit.
+        count->setReadOnly(true);
+        count->setFocusPolicy(Qt::NoFocus);
+        QPalette look = count->palette();
+        look.setColor(QPalette::Base, look.color(QPalette::Window));
+        count->setPalette(look);
+    }
     swatch_->setObjectName(QStringLiteral("background"));
     swatch_->setFixedSize(60, 24);
     swatch_->setColour(background_);
@@ -171,24 +185,79 @@ ConversionChoice TransformationDialog::choice() const {
     return c;
 }
 
+// Every refusal keeps the dialog and its choices, with the field to mend selected.
+bool TransformationDialog::refuse(QLineEdit* field, const QString& message) {
+    Prompts::message(this, message);
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
+    return false;
+}
+
 bool TransformationDialog::confirm() {
-    if (!areaFitsTiles()) {
-        Prompts::message(this, mismatchMessage);
-        return false;
-    }
+    const chip::CharGeometry& g = chip::geometry(charSize_->currentIndex());
+    if (width_->text().toInt() % g.width != 0)
+        return refuse(width_, mismatchMessage);
+    if (height_->text().toInt() % g.height != 0)
+        return refuse(height_, mismatchMessage);
     const ConversionChoice c = choice();
     const Selection& a = c.area;
     if (a.empty() || a.right > picture_.width || a.bottom > picture_.height) {
-        Prompts::message(this, QStringLiteral("The area must lie inside the picture, "
-                                              "which is %1 x %2 pixels.")
-                                   .arg(picture_.width)
-                                   .arg(picture_.height));
-        return false;
+        const QString outside = QStringLiteral("The area must lie inside the picture, "
+                                               "which is %1 x %2 pixels.")
+                                    .arg(picture_.width)
+                                    .arg(picture_.height);
+        if (a.width() <= 0 || a.right > picture_.width)
+            return refuse(a.left >= picture_.width ? x_ : width_, outside);
+        return refuse(a.top >= picture_.height ? y_ : height_, outside);
     }
+    const AddressCheck addresses = checkAddresses(c.startAddress, c.endAddress, c.charSize);
+    if (addresses.field != AddressCheck::Field::None)
+        return refuse(addresses.field == AddressCheck::Field::Start ? startAddress_ : endAddress_,
+                      QString::fromStdString(addresses.problem));
     if (next_ && !next_(c))
         return false;
     done(QDialog::Accepted);
     return true;
+}
+
+QPoint TransformationDialog::placeBeside(const QRect& picture, const QSize& window,
+                                         const QRect& screen) {
+    constexpr int gap = 8;
+    const auto fitsAcross = [&](int x) {
+        return x >= screen.left() && x + window.width() <= screen.right() + 1;
+    };
+    const auto fitsDown = [&](int y) {
+        return y >= screen.top() && y + window.height() <= screen.bottom() + 1;
+    };
+    const auto clampX = [&](int x) {
+        return std::max(screen.left(), std::min(x, screen.right() + 1 - window.width()));
+    };
+    const auto clampY = [&](int y) {
+        return std::max(screen.top(), std::min(y, screen.bottom() + 1 - window.height()));
+    };
+    // Beside the picture first, as the rows one drags across run from side to side.
+    if (const int x = picture.right() + 1 + gap; fitsAcross(x))
+        return {x, clampY(picture.top())};
+    if (const int x = picture.left() - gap - window.width(); fitsAcross(x))
+        return {x, clampY(picture.top())};
+    if (const int y = picture.bottom() + 1 + gap; fitsDown(y))
+        return {clampX(picture.left()), y};
+    if (const int y = picture.top() - gap - window.height(); fitsDown(y))
+        return {clampX(picture.left()), y};
+    // No room anywhere: against the screen's right edge, over as little of the picture as can be.
+    return {clampX(screen.right() + 1 - window.width()), clampY(picture.top())};
+}
+
+void TransformationDialog::moveBeside(const QRect& picture) {
+    const QScreen* screen = QGuiApplication::screenAt(picture.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen || picture.isEmpty())
+        return;
+    // The window manager's frame is not known before the first show: allow for a title bar.
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
+    const QSize window = sizeHint().grownBy(QMargins(4, title, 4, 4));
+    move(placeBeside(picture, window, screen->availableGeometry()));
 }
 
 void TransformationDialog::chooseBackground() {

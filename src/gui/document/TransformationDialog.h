@@ -46,6 +46,10 @@ public:
     // Next: checks the fields and hands the choice on; false when the dialog stays open.
     bool confirm();
     ConversionChoice choice() const;
+    // Moves the dialog beside the picture as it shows on screen, so it does not hide the rows
+    // one drags across; over it only when the screen has no room anywhere around it.
+    void moveBeside(const QRect& pictureOnScreen);
+    static QPoint placeBeside(const QRect& picture, const QSize& window, const QRect& screen);
 
 Q_SIGNALS:
     void areaEdited(kadro::gui::AreaRect area);
@@ -54,6 +58,7 @@ private:
     void fieldsEdited();
     void charSizeChanged();
     bool areaFitsTiles() const;
+    bool refuse(QLineEdit* field, const QString& message);
     void chooseBackground();
     QLineEdit* numberField(const char* name);
     QComboBox* choiceField(const char* name, const QStringList& items);

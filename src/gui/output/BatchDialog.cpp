@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
@@ -16,27 +17,35 @@ namespace kadro::gui {
 
 BatchDialog::BatchDialog(std::string programDirectory, UserInterface& ui, QWidget* parent)
     : QDialog(parent), programDirectory_(std::move(programDirectory)), ui_(ui),
-      list_(new QListWidget(this)), progress_(new QProgressBar(this)) {
+      list_(new QListWidget(this)), progress_(new QProgressBar(this)),
+      process_(new QPushButton(QStringLiteral("Process"), this)), status_(new QLabel(this)) {
     setWindowTitle(QStringLiteral("Batch process"));
     list_->setObjectName(QStringLiteral("frames"));
     list_->setMinimumSize(320, 240);
     progress_->setOrientation(Qt::Vertical);
     progress_->setTextVisible(false);
     auto* loadButton = new QPushButton(QStringLiteral("Load"), this);
-    auto* processButton = new QPushButton(QStringLiteral("Process"), this);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    processButton->setDefault(true);
+    // The list's folder is where the run reads and writes: nothing to process before a list.
+    process_->setEnabled(false);
+    process_->setDefault(true);
+    status_->setObjectName(QStringLiteral("status"));
+    status_->setWordWrap(true);
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(loadButton);
     buttons->addStretch();
-    buttons->addWidget(processButton);
+    buttons->addWidget(process_);
     buttons->addWidget(cancel);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(list_);
-    layout->addWidget(progress_);
-    layout->addLayout(buttons);
+    auto* row = new QHBoxLayout;
+    row->addWidget(list_);
+    row->addWidget(progress_);
+    row->addLayout(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(status_);
     connect(loadButton, &QPushButton::clicked, this, &BatchDialog::load);
-    connect(processButton, &QPushButton::clicked, this, &BatchDialog::process);
+    connect(process_, &QPushButton::clicked, this, &BatchDialog::process);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -60,6 +69,9 @@ bool BatchDialog::loadList(const QString& path) {
     folder_ = QFileInfo(path).absolutePath();
     for (const auto& frame : *frames)
         list_->addItem(QString::fromStdString(frame));
+    process_->setEnabled(true);
+    outcome_.clear();
+    status_->clear();
     return true;
 }
 
@@ -72,9 +84,9 @@ QStringList BatchDialog::frames() const {
 
 bool BatchDialog::process() {
     written_.clear();
-    const QStringList entries = frames();
-    if (entries.isEmpty())
+    if (folder_.isEmpty())
         return false;
+    const QStringList entries = frames();
     const QDir folder(folder_);
     // A picture of its own, so the picture on screen and its settings stay as they are.
     Picture picture(programDirectory_, ui_);
@@ -97,11 +109,18 @@ bool BatchDialog::process() {
     for (const QString& entry : entries)
         list.push_back(entry.toStdString());
     AnimationRun run(folder_.toStdString(), convert, ui_);
-    if (!run.run(list))
-        return false;
-    written_ = run.writtenFiles();
-    progress_->setValue(progress_->maximum());
-    return true;
+    const bool done = run.run(list);
+    if (done) {
+        written_ = run.writtenFiles();
+        progress_->setValue(progress_->maximum());
+        outcome_ = QStringLiteral("Batch process finished: %1 files written in %2.")
+                       .arg(written_.size())
+                       .arg(QDir::toNativeSeparators(folder_));
+    } else {
+        outcome_ = QStringLiteral("The batch process stopped.");
+    }
+    status_->setText(outcome_);
+    return done;
 }
 
 } // namespace kadro::gui

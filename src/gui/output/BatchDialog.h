@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+class QLabel;
 class QListWidget;
+class QPushButton;
 class QProgressBar;
 
 namespace kadro {
@@ -27,9 +29,12 @@ public:
     // Reads a frame list into the list box, in the order the run takes them.
     bool loadList(const QString& path);
     QStringList frames() const;
-    // Runs over every frame; false when a frame or a file failed (the reason was shown).
+    // Runs over every frame, as the command line does, an empty list too; false when a frame or
+    // a file failed (the reason was shown).
     bool process();
     const std::vector<std::string>& writtenFiles() const { return written_; }
+    // What the last run did, in a sentence for the status bar; empty before a run.
+    QString outcome() const { return outcome_; }
 
 private:
     void load();
@@ -39,7 +44,10 @@ private:
     QString folder_;
     QListWidget* list_;
     QProgressBar* progress_;
+    QPushButton* process_;
+    QLabel* status_;
     std::vector<std::string> written_;
+    QString outcome_;
 };
 
 } // namespace kadro::gui

@@ -24,9 +24,10 @@ QRadioButton* radio(const char* text, QWidget* parent) {
     return button;
 }
 
-// Two radio buttons in a small group box of their own, so each pair is exclusive.
-QGroupBox* pair(QRadioButton* first, QRadioButton* second, int chosen) {
-    auto* box = new QGroupBox;
+// Two radio buttons in a small group box of their own, so each pair is exclusive; the box's
+// title says what the pair chooses.
+QGroupBox* pair(const QString& title, QRadioButton* first, QRadioButton* second, int chosen) {
+    auto* box = new QGroupBox(title);
     auto* layout = new QHBoxLayout(box);
     layout->addWidget(first);
     layout->addWidget(second);
@@ -66,10 +67,10 @@ FileOutputDialog::FileOutputDialog(const FileOutputChoices& c, QWidget* parent)
     layout->addWidget(pathRow(pntPath_, "browsePnt", QStringLiteral("PNT文件(*.asm)|*.asm||")));
 
     auto* options = new QGridLayout;
-    options->addWidget(pair(bin_, asm_, c.pgtFormat), 0, 0);
-    options->addWidget(pair(bit8_, bit16_, c.pgtWidth), 0, 1);
-    options->addWidget(pair(txt_, spr_, c.pntContent), 1, 0);
-    options->addWidget(pair(nor_, ext_, c.spriteFormat), 1, 1);
+    options->addWidget(pair(QStringLiteral("PGT format"), bin_, asm_, c.pgtFormat), 0, 0);
+    options->addWidget(pair(QStringLiteral("PGT width"), bit8_, bit16_, c.pgtWidth), 0, 1);
+    options->addWidget(pair(QStringLiteral("PNT content"), txt_, spr_, c.pntContent), 1, 0);
+    options->addWidget(pair(QStringLiteral("Sprite format"), nor_, ext_, c.spriteFormat), 1, 1);
     auto* levelRow = new QHBoxLayout;
     levelRow->addWidget(new QLabel(QStringLiteral("LEVEL"), this));
     levelRow->addWidget(level_);

@@ -12,13 +12,44 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace kadro::gui {
 
 const QString PaletteToolDialog::noFileMessage = QStringLiteral("No PAL File Define!");
+const QString PaletteToolDialog::levelRangeMessage =
+    QStringLiteral("Please enter an integer between %1 and %2.").arg(minLevels).arg(maxLevels);
+
+namespace {
+// Takes any count as typed, so that OK can refuse one out of range instead of the field quietly
+// cutting "300" to "30" or turning "0" into 1; the arrows stay within the range.
+class LevelSpinBox : public QSpinBox {
+public:
+    explicit LevelSpinBox(QWidget* parent) : QSpinBox(parent) {
+        setRange(0, 99999);
+        setValue(PaletteToolDialog::minLevels);
+    }
+    void stepBy(int steps) override {
+        setValue(std::clamp(value() + steps, PaletteToolDialog::minLevels,
+                            PaletteToolDialog::maxLevels));
+        selectAll();
+    }
+
+protected:
+    StepEnabled stepEnabled() const override {
+        StepEnabled enabled = StepNone;
+        if (value() > PaletteToolDialog::minLevels)
+            enabled |= StepDownEnabled;
+        if (value() < PaletteToolDialog::maxLevels)
+            enabled |= StepUpEnabled;
+        return enabled;
+    }
+};
+} // namespace
 
 PaletteToolDialog::PaletteToolDialog(Writer writer, QWidget* parent)
     : QDialog(parent), writer_(std::move(writer)), path_(new QLineEdit(this)),
-      swatch_(new ColourSwatch(this)), values_(new QLabel(this)), levels_(new QSpinBox(this)) {
+      swatch_(new ColourSwatch(this)), values_(new QLabel(this)), levels_(new LevelSpinBox(this)) {
     setWindowTitle(QStringLiteral("PAL process"));
     path_->setObjectName(QStringLiteral("path"));
     path_->setMinimumWidth(260);
@@ -26,7 +57,6 @@ PaletteToolDialog::PaletteToolDialog(Writer writer, QWidget* parent)
     swatch_->setFixedSize(48, 40);
     values_->setObjectName(QStringLiteral("values"));
     levels_->setObjectName(QStringLiteral("levels"));
-    levels_->setRange(1, 255);
     levels_->setGroupSeparatorShown(false);
     levels_->setAlignment(Qt::AlignRight);
     auto* brows = new QPushButton(QStringLiteral("Brows"), this);
@@ -75,10 +105,18 @@ void PaletteToolDialog::browse() {
 }
 
 void PaletteToolDialog::accept() {
+    bool number = false;
+    const int levels = levels_->cleanText().toInt(&number);
+    if (!number || levels < minLevels || levels > maxLevels) {
+        Prompts::message(this, levelRangeMessage, PromptIcon::Information);
+        levels_->setFocus();
+        levels_->selectAll();
+        return;
+    }
     if (path_->text().isEmpty())
         Prompts::message(this, noFileMessage);
     else if (writer_)
-        writer_(path_->text(), target_, levels_->value());
+        writer_(path_->text(), target_, levels);
     QDialog::accept();
 }
 

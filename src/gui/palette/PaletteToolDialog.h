@@ -21,6 +21,9 @@ class PaletteToolDialog : public QDialog {
 public:
     static constexpr int resourceId = 172;
     static const QString noFileMessage; // "No PAL File Define!"
+    static constexpr int minLevels = 1;
+    static constexpr int maxLevels = 255;
+    static const QString levelRangeMessage;
 
     using Writer = std::function<void(const QString& palettePath, Colour target, int levels)>;
 

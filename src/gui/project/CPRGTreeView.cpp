@@ -44,7 +44,10 @@ CPRGTreeView::CPRGTreeView(UserInterface& ui, ProjectTreeHost& host, QWidget* pa
     setHeaderHidden(true);
     setColumnCount(1);
     setMinimumWidth(60);
-    setRootIsDecorated(false);
+    // The root starts collapsed after a restart; its expander shows that the project is there.
+    setRootIsDecorated(true);
+    // A narrow pane keeps the project file's name, the end of the root's label, in sight.
+    setTextElideMode(Qt::ElideMiddle);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragDropMode(QAbstractItemView::NoDragDrop);
@@ -157,6 +160,13 @@ void CPRGTreeView::addItems(QTreeWidgetItem* parent, EntryId id) {
     item->setIcon(0, entryPicture(static_cast<EntryKind>(entry.picture)));
     item->setData(0, entryRole, id);
     item->setData(0, itemDataRole, entry.itemData);
+    // The whole path, which the pane is often too narrow to show: the project's for the root,
+    // the picture document's for an item.
+    if (id == model_.tree.root()) {
+        item->setToolTip(0, QDir::toNativeSeparators(QString::fromStdString(entry.label)));
+    } else if (const auto record = model_.recordOf(id); record && !record->path.empty()) {
+        item->setToolTip(0, QDir::toNativeSeparators(QString::fromStdString(record->path)));
+    }
     for (EntryId child : entry.children)
         addItems(item, child);
     if (expanded_.count(id) != 0)
@@ -295,10 +305,18 @@ void CPRGTreeView::startUp() {
 
 // --- Gestures
 
+// Queued, so a message about the remembered project (a file gone since the last run) shows over
+// the window once it is up rather than on an empty screen before it.
 void CPRGTreeView::showEvent(QShowEvent* event) {
     QTreeWidget::showEvent(event);
     if (!startedUp_)
-        startUp();
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!startedUp_)
+                    startUp();
+            },
+            Qt::QueuedConnection);
 }
 
 // Escape gives up a drag without moving anything.
@@ -434,19 +452,22 @@ void CPRGTreeView::dragMoveTo(const QPoint& viewportPos) {
     }
 }
 
-// The drop target is shown as a selected entry would be.
+// The drop target gets a light tint of the selection colour, so it cannot be mistaken for the
+// dragged entry, which stays selected.
 void CPRGTreeView::setDropTarget(EntryId target) {
     if (target == target_)
         return;
-    if (QTreeWidgetItem* old = itemOf(target_)) {
+    if (QTreeWidgetItem* old = itemOf(target_))
         old->setData(0, Qt::BackgroundRole, QVariant());
-        old->setData(0, Qt::ForegroundRole, QVariant());
-    }
     target_ = target;
-    if (QTreeWidgetItem* item = itemOf(target_)) {
-        item->setBackground(0, palette().highlight());
-        item->setForeground(0, palette().highlightedText());
-    }
+    if (QTreeWidgetItem* item = itemOf(target_))
+        item->setBackground(0, dropTargetColour());
+}
+
+QColor CPRGTreeView::dropTargetColour() const {
+    QColor tint = palette().color(QPalette::Highlight);
+    tint.setAlpha(70);
+    return tint;
 }
 
 // While the cursor is above or below the tree, the tree scrolls a line per tick.

@@ -69,8 +69,10 @@ public:
     void save();
     void saveAs();
     void newProject();
-    // The first display: a root, then the project remembered from the last run.
+    // The first display: a root, then the project remembered from the last run. Runs by
+    // itself just after the view is first shown.
     void startUp();
+    bool hasStartedUp() const { return startedUp_; }
 
     // Dragging, as the mouse drives it: begin over an entry, move (viewport coordinates),
     // release. A drag never starts from the root.
@@ -79,6 +81,7 @@ public:
     void finishDrag();
     bool isDragging() const { return dragging_; }
     QTreeWidgetItem* dropTarget() const { return itemOf(target_); }
+    QColor dropTargetColour() const;
 
 Q_SIGNALS:
     // A drop the tree does not allow; the view beeps as well.

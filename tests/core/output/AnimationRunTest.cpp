@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <map>
+#include <set>
 #include <sstream>
 
 namespace kadro {
@@ -40,7 +41,17 @@ struct Batch {
         std::vector<std::uint8_t> sprite(3000, 0x5A);
         EXPECT_TRUE(fileio::writeFile(dir.file("Sprite_pgt.bin"), sprite, nullptr));
     }
+    std::set<std::string> absent; // frames whose files are not there
+
     bool run(const std::vector<std::string>& frames) {
+        // The run looks for each frame's file before the converter reads it.
+        for (const std::string& frame : frames) {
+            const fs::path file = dir.path() / frame;
+            if (absent.count(frame) == 0 && !fs::exists(file)) {
+                fs::create_directories(file.parent_path());
+                EXPECT_TRUE(fileio::writeFile(file.string(), {}, nullptr));
+            }
+        }
         AnimationRun run(dir.path().string(), std::ref(converter), ui);
         return run.run(frames);
     }
@@ -192,6 +203,20 @@ TEST(AnimationRun, FailuresStopAndLeaveTheFilesAsTheyWere) {
     EXPECT_EQ(batch.file("ANI.asm"), "previous run\r\n");
     EXPECT_FALSE(fs::exists(batch.dir.file("ANIPGT.BIN")));
     EXPECT_EQ(batch.ui.openProgress, 0);
+
+    // A frame whose file is missing is reported as such, before anything converts.
+    batch.ui.messages.clear();
+    batch.absent = {"gone.bmp"};
+    const std::size_t calls = batch.converter.starts.size();
+    EXPECT_FALSE(batch.run({"good.bmp", "gone.bmp"}));
+    EXPECT_EQ(batch.ui.messages,
+              std::vector<std::string>{"gone.bmp: not found; the batch run stops"});
+    EXPECT_EQ(batch.converter.starts.size(), calls + 1);
+    ASSERT_TRUE(fs::create_directory(batch.dir.file("folder.bmp")));
+    batch.ui.messages.clear();
+    EXPECT_FALSE(batch.run({"folder.bmp"}));
+    EXPECT_EQ(batch.ui.messages,
+              std::vector<std::string>{"folder.bmp: cannot be read; the batch run stops"});
 
     fs::remove(batch.dir.file("Sprite_pgt.bin"));
     test::RecordingUserInterface ui;

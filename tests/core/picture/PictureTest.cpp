@@ -211,6 +211,20 @@ TEST(ConversionChoice, AddressTextIsReadAsTheDialogReadsIt) {
     EXPECT_EQ(readAddressText(""), 0);
 }
 
+TEST(ConversionChoice, AddressChecksNameTheFieldToMend) {
+    using Field = AddressCheck::Field;
+    EXPECT_EQ(checkAddresses(0, 0x2000, 0).field, Field::None);
+    EXPECT_TRUE(checkAddresses(0x40, 0x2000, 1).problem.empty());
+    // "1G00" reads as 0 and "12345" as 0x2345: both are refused at the End field.
+    EXPECT_EQ(checkAddresses(0, 0, 0).field, Field::End);
+    const AddressCheck past = checkAddresses(0, 0x2345, 0);
+    EXPECT_EQ(past.field, Field::End);
+    EXPECT_EQ(past.problem, "End address 0x2345 is above 0x2000, the size of a pattern bank.");
+    // 16*8 characters step by 0x40 bytes of PGT.
+    EXPECT_EQ(checkAddresses(0x20, 0x2000, 2).field, Field::Start);
+    EXPECT_EQ(checkAddresses(0x20, 0x2000, 0).field, Field::None);
+}
+
 TEST(Picture, FourTilesMakeTheDocumentWorkedOutByHand) {
     // Cells: all black, all white, a white top row, a white left column.
     auto image = DibImage::createBlank(16, 16);
