@@ -5,6 +5,7 @@
 #include "FuzzSupport.h"
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 
 using namespace kadro;
@@ -35,10 +36,38 @@ std::optional<KdrDocument> standIn(const std::string& word, std::uint16_t start)
 }
 
 fuzz::FolderState animationFiles() {
-    fuzz::FolderState state = fuzz::folderState(runFolder());
-    std::erase_if(state, [](const auto& file) { return !file.first.starts_with("ANI"); });
+    fuzz::FolderState state;
+    for (const auto& entry : fs::directory_iterator(runFolder()))
+        if (entry.path().filename().string().starts_with("ANI"))
+            state[entry.path().filename().string()] = fuzz::readAll(entry.path().string());
     return state;
 }
+
+// The run looks for each frame's file before converting it. Frames with a plain name get an
+// empty file in the run's folder for the length of the run (all but those starting with "!",
+// which stay missing); other words are looked up as they are and are almost always missing.
+class FrameFiles {
+public:
+    explicit FrameFiles(const std::vector<std::string>& frames) {
+        for (const std::string& word : frames) {
+            const bool plain = word.find_first_of(std::string("/\\\0", 3)) == std::string::npos &&
+                               word != "." && word != ".." && !word.starts_with("!") &&
+                               !word.starts_with("ANI") && word.size() < 200;
+            const fs::path file = fs::path(runFolder()) / word;
+            std::error_code ec;
+            if (plain && !fs::exists(file, ec) && std::ofstream(file).good())
+                made_.push_back(file);
+        }
+    }
+    ~FrameFiles() {
+        std::error_code ec;
+        for (const fs::path& file : made_)
+            fs::remove(file, ec);
+    }
+
+private:
+    std::vector<fs::path> made_;
+};
 
 } // namespace
 
@@ -53,6 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (frames->size() > 64)
         frames->resize(64);
 
+    const FrameFiles files(*frames);
     const fuzz::FolderState before = animationFiles();
     fuzz::CountingUserInterface ui;
     AnimationRun run(runFolder(), standIn, ui);

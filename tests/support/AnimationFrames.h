@@ -52,11 +52,17 @@ inline std::string nameFilePath(const std::string& directory, int number) {
     return (std::filesystem::path(directory) / name).string();
 }
 
+// Follows the files from "ANIPNT00.asm" as the assembler does, through their "charge" lines.
 inline NameLayout nameLayout(const std::string& directory) {
     NameLayout out;
-    for (int file = 0; std::filesystem::exists(nameFilePath(directory, file)); ++file) {
+    for (int file = 0;; ++file) {
         const std::string name = nameFilePath(directory, file);
+        if (!std::filesystem::exists(name)) {
+            out.faults.push_back(name + " is missing");
+            return out;
+        }
         int at = file * AnimationRun::nameFileBytes;
+        bool chained = false;
         std::istringstream lines(fileText(name));
         for (std::string line; std::getline(lines, line);) {
             if (line.ends_with("_pnt:\r"))
@@ -65,12 +71,14 @@ inline NameLayout nameLayout(const std::string& directory) {
                 out.faults.push_back(name + ": a page starts at " + std::to_string(at));
             else if (line.starts_with("\tdb\t"))
                 at += static_cast<int>(std::count(line.begin(), line.end(), '$'));
+            else if (line.starts_with("\t\tcharge\tANIPNT"))
+                chained = true;
         }
-        if (std::filesystem::exists(nameFilePath(directory, file + 1)) &&
-            at != (file + 1) * AnimationRun::nameFileBytes)
+        if (!chained)
+            return out;
+        if (at != (file + 1) * AnimationRun::nameFileBytes)
             out.faults.push_back(name + " ends at " + std::to_string(at));
     }
-    return out;
 }
 
 // The page of names each record of "ANIINDEX.asm" gives, in file order.
