@@ -8,9 +8,11 @@ BUILD_DIR=${KADRO_BUILD_DIR:-$ROOT_DIR/build}
 PACKAGES=(
     build-essential cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    libmagickwand-6.q16-dev libmagickcore-6.q16-6-extra
+    libmagickwand-6.q16-dev libmagickcore-6.q16-6-extra libspng-dev
     cc65 mame xvfb xauth imagemagick
-    qt6-base-dev fonts-wqy-microhei
+    qt6-base-dev fonts-wqy-microhei qt6-tools-dev qt6-l10n-tools
+    libcli11-dev nlohmann-json3-dev
+    dpkg-dev file lintian desktop-file-utils appstream
 )
 # The sanitizer and fuzzing steps of .ci/run (scripts/sanitize.sh, scripts/fuzz.sh) also need
 # clang with libFuzzer, and llvm-symbolizer for readable reports.

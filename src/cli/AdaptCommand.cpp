@@ -1,10 +1,10 @@
 #include "Command.h"
 #include "PictureInput.h"
+#include "PngFile.h"
+#include "Text.h"
 
 #include "colour/ColourAdaptation.h"
-#include "common/Paths.h"
 
-#include <array>
 #include <iostream>
 #include <unordered_set>
 
@@ -12,17 +12,10 @@ namespace kadro::cli {
 
 namespace {
 
-struct AdaptMode {
-    std::string_view option;
-    std::string_view command; // the menu's name for it
-};
-constexpr std::array adaptModes{AdaptMode{"hsl", "VT03 HSL 4K"}, AdaptMode{"rgb", "VT03 RGB 4K"},
-                                AdaptMode{"nes", "6561 64"}};
-
-bool adapt(std::string_view mode, DibImage& image, Context& context) {
-    if (mode == "rgb")
+bool adapt(const Choice& mode, DibImage& image, Context& context) {
+    if (mode.value == chip::RgbMode)
         return adaptRgb4k(image, context.ui);
-    if (mode == "nes")
+    if (mode.value == chip::NesMode)
         return adapt64(image, context.programDirectory, context.ui);
     return adaptHsl4k(image, context.programDirectory, context.ui);
 }
@@ -39,42 +32,33 @@ std::size_t distinctColours(const DibImage& image) {
     return colours.size();
 }
 
-const AdaptMode* findMode(std::string_view option) {
-    for (const auto& m : adaptModes)
-        if (m.option == option)
-            return &m;
-    return nullptr;
-}
-
 } // namespace
 
-int runAdapt(Context& context, std::span<const std::string> args) {
-    Options options({"--mode", "-o"}, {});
-    if (auto error = options.parse(args); !error.empty())
-        return usageError("adapt", error);
-    if (options.positional().size() != 1)
-        return usageError("adapt", "expected one picture file");
-    const auto out = options.value("-o");
-    if (!out)
-        return usageError("adapt", "missing -o OUT.bmp");
-    if (paths::lowerExtension(*out) != "bmp")
-        return usageError("adapt", "the adapted picture is written as a .bmp file: " + *out);
-    const AdaptMode* mode = findMode(options.value("--mode").value_or("hsl"));
-    if (!mode)
-        return usageError("adapt", "--mode must be hsl, rgb or nes");
+int runAdapt(Context& context, CommandLine& line) {
+    std::string path, out, mode = "hsl";
+    line.argument("PICTURE", path, tr("the picture to adapt"));
+    line.option("-o", out, "OUT.bmp|OUT.png", tr("the adapted picture, written as BMP or PNG"))
+        .required();
+    line.choice("--mode", mode, adaptationChoices,
+                tr("the colour adaptation: %1", {choiceDisplays(adaptationChoices)}));
+    if (auto exit = line.parse())
+        return *exit;
+    if (!isPictureOutputName(out))
+        return line.usageError(
+            tr("-o: the adapted picture is written as .bmp or .png, not '%1'", {out}));
 
-    const std::string& path = options.positional()[0];
     if (isKdrPath(path))
-        return fail(path + ": a converted document has no picture to adapt");
+        return fail(tr("%1: a converted document has no picture to adapt", {path}));
     auto image = loadPictureOrExplain(context, path);
     if (!image)
         return exitFailed;
-    if (!adapt(mode->option, *image, context))
+    const Choice& choice = choiceOf(adaptationChoices, mode);
+    if (!adapt(choice, *image, context))
         return exitFailed;
     std::string error;
-    if (!image->writeBmp(*out, &error))
-        return fail(error);
-    std::cout << *out << ": " << mode->command << ", " << distinctColours(*image) << " colours\n";
+    if (!writePicture(*image, out, &error))
+        return fail(trMessage(error));
+    std::cout << out << ": " << choice.display << ", " << distinctColours(*image) << " colours\n";
     return exitOk;
 }
 

@@ -1,5 +1,6 @@
 #include "Command.h"
 #include "PictureInput.h"
+#include "Text.h"
 
 #include "output/AnimationRun.h"
 #include "picture/Picture.h"
@@ -47,17 +48,18 @@ std::optional<KdrDocument> convertFrame(Context& context, Picture& picture, cons
 
 } // namespace
 
-int runBatch(Context& context, std::span<const std::string> args) {
-    Options options({}, {});
-    if (auto error = options.parse(args); !error.empty())
-        return usageError("batch", error);
-    if (options.positional().size() != 1)
-        return usageError("batch", "expected one frame list (.lst)");
-    const std::string& listPath = options.positional()[0];
+int runBatch(Context& context, CommandLine& line) {
+    std::string listPath;
+    bool quiet = false;
+    line.argument("LIST.lst", listPath, tr("the frame list: picture paths separated by blanks"));
+    line.quietFlag(quiet);
+    if (auto exit = line.parse())
+        return *exit;
     auto frames = AnimationRun::readFrameList(listPath);
     if (!frames)
-        return fail(listPath + ": cannot read the frame list");
+        return fail(tr("%1: cannot read the frame list", {listPath}));
     AnimationRun::sortFrames(*frames);
+    context.ui.showProgress(!quiet);
 
     FrameUserInterface frameUi(context.ui);
     Picture picture(context.programDirectory, frameUi);

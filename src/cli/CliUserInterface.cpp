@@ -1,5 +1,7 @@
 #include "CliUserInterface.h"
 
+#include "Text.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <iostream>
@@ -10,9 +12,9 @@ namespace kadro::cli {
 CliUserInterface::CliUserInterface() : terminal_(isatty(STDERR_FILENO) != 0) {}
 
 void CliUserInterface::showMessage(std::string_view text, MessageIcon, std::string_view) {
-    if (active_ && terminal_)
+    if (active_ && terminal_ && showProgress_)
         std::cerr << '\n';
-    std::cerr << "kadro-cli: " << text << '\n';
+    std::cerr << "kadro-cli: " << trMessage(text) << '\n';
     ++messages_;
 }
 
@@ -22,7 +24,7 @@ bool CliUserInterface::setUpPalettes(std::array<PaletteSlot, 256>&) {
 
 void CliUserInterface::beginProgress(std::string_view text, int low, int high, int step) {
     active_ = true;
-    text_ = text;
+    text_ = trMessage(text);
     low_ = low;
     high_ = high;
     step_ = step;
@@ -31,7 +33,7 @@ void CliUserInterface::beginProgress(std::string_view text, int low, int high, i
 }
 
 void CliUserInterface::setProgressText(std::string_view text) {
-    text_ = text;
+    text_ = trMessage(text);
     drawBar();
 }
 
@@ -41,13 +43,13 @@ void CliUserInterface::advanceProgress() {
 }
 
 void CliUserInterface::endProgress() {
-    if (active_ && terminal_)
+    if (active_ && terminal_ && showProgress_)
         std::cerr << "\r\033[K" << std::flush;
     active_ = false;
 }
 
 void CliUserInterface::drawBar() {
-    if (!terminal_ || !active_)
+    if (!terminal_ || !active_ || !showProgress_)
         return;
     constexpr int width = 30;
     const int span = std::max(1, high_ - low_);

@@ -6,8 +6,8 @@
 
 namespace kadro::cli {
 
-// The command line's person: messages on stderr, palettes accepted as fitted, and a progress
-// bar on stderr when it is a terminal.
+// The command line's person: messages on stderr in the person's language, palettes accepted as
+// fitted, and a progress bar on stderr when it is a terminal and the command wants one.
 class CliUserInterface : public UserInterface {
 public:
     CliUserInterface();
@@ -20,11 +20,14 @@ public:
 
     // Messages shown so far; a failing command prints nothing more when one already explains it.
     int messageCount() const { return messages_; }
+    // Long work shows its stage and a bar; short work would only flicker.
+    void showProgress(bool show) { showProgress_ = show; }
 
 private:
     void drawBar();
 
     bool terminal_;
+    bool showProgress_ = false;
     int messages_ = 0;
     bool active_ = false;
     std::string text_;

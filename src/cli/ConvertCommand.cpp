@@ -1,5 +1,7 @@
 #include "Command.h"
+#include "OptionValues.h"
 #include "PictureInput.h"
+#include "Text.h"
 
 #include "common/ChipRules.h"
 #include "common/Paths.h"
@@ -9,7 +11,6 @@
 #include <array>
 #include <iostream>
 #include <set>
-#include <sstream>
 
 namespace kadro::cli {
 
@@ -27,69 +28,56 @@ public:
     }
 };
 
-template <std::size_t N>
-std::optional<int> pick(const std::string& text, const std::array<std::string_view, N>& words) {
-    for (std::size_t i = 0; i < N; ++i)
-        if (text == words[i])
-            return static_cast<int>(i);
-    return std::nullopt;
+// Pictures from this many pixels on take long enough to show the conversion's progress.
+constexpr long long largeArea = 512 * 512;
+
+struct ConvertArguments {
+    std::string input, out, area, colourMode = "hsl", colours = "16", charSize = "8x8";
+    std::string start, end, background, palette, savePalette, adapt;
+    bool noCompress = false, quiet = false;
+};
+
+void defineOptions(CommandLine& line, ConvertArguments& a) {
+    line.argument("PICTURE", a.input, tr("the picture, or a .kdr document to convert again"));
+    line.option("-o", a.out, "OUT.kdr", tr("the document to write")).required();
+    line.option("--area", a.area, "X,Y,W,H",
+                tr("the area to convert, a whole number of characters"), tr("the whole picture"))
+        .check(areaCheck());
+    line.choice("--colour-mode", a.colourMode, colourModeChoices,
+                tr("the colour mode: %1", {choiceDisplays(colourModeChoices)}));
+    line.choice("--colours", a.colours, colourCountChoices, tr("colours per character"));
+    line.choice("--char", a.charSize, charSizeChoices, tr("character size"));
+    line.flag("--no-compress", a.noCompress,
+              tr("keep duplicate tiles (they are removed by default)"));
+    line.option("--start", a.start, "HEX", tr("the first pattern address"), "0")
+        .check(addressCheck());
+    line.option("--end", a.end, "HEX", tr("the pattern address the data ends before"), "2000")
+        .check(addressCheck());
+    line.option("--background", a.background, "#RRGGBB", tr("slot 0 of every palette"),
+                tr("the colour of pixel (0, 0)"))
+        .check(colourCheck());
+    line.option("--palette", a.palette, "FILE.pal",
+                tr("lay the used slots of a palette file over the fitted palettes"));
+    line.option("--save-palette", a.savePalette, "FILE.pal",
+                tr("save the palettes as the conversion used them"));
+    line.choice("--adapt", a.adapt, adaptationChoices,
+                tr("first reduce the picture's colours as 'kadro-cli adapt' does (default: no "
+                   "adaptation)"));
+    line.quietFlag(a.quiet);
 }
 
-std::optional<Selection> parseArea(const std::string& text) {
-    std::istringstream in(text);
-    std::array<int, 4> v{};
-    char comma = 0;
-    for (std::size_t i = 0; i < 4; ++i) {
-        if (!(in >> v[i]) || (i < 3 && (!(in >> comma) || comma != ',')))
-            return std::nullopt;
-    }
-    if (in >> comma || v[2] <= 0 || v[3] <= 0 || v[0] < 0 || v[1] < 0)
-        return std::nullopt;
-    return Selection::fromSize(v[0], v[1], v[2], v[3]);
-}
-
-// Applies the options to the dialog's initial choice; returns what is wrong, or empty.
-std::string applyOptions(const Options& o, ConversionChoice& c) {
-    constexpr std::array<std::string_view, 3> modes{"hsl", "rgb", "nes"};
-    constexpr std::array<std::string_view, 2> counts{"16", "4"};
-    constexpr std::array<std::string_view, 4> chars{"8x8", "8x16", "16x8", "16x16"};
-    if (auto v = o.value("--area")) {
-        auto area = parseArea(*v);
-        if (!area)
-            return "--area takes X,Y,W,H with a positive width and height, not '" + *v + "'";
-        c.area = *area;
-    }
-    if (auto v = o.value("--colour-mode")) {
-        auto m = pick(*v, modes);
-        if (!m)
-            return "--colour-mode takes hsl, rgb or nes, not '" + *v + "'";
-        c.colourMode = *m;
-    }
-    if (auto v = o.value("--colours")) {
-        auto n = pick(*v, counts);
-        if (!n)
-            return "--colours takes 16 or 4, not '" + *v + "'";
-        c.colourCount = *n;
-    }
-    if (auto v = o.value("--char")) {
-        auto n = pick(*v, chars);
-        if (!n)
-            return "--char takes 8x8, 8x16, 16x8 or 16x16, not '" + *v + "'";
-        c.charSize = *n;
-    }
-    if (o.flag("--no-compress"))
-        c.compressMode = 1;
-    if (auto v = o.value("--start"))
-        c.startAddress = readAddressText(*v);
-    if (auto v = o.value("--end"))
-        c.endAddress = readAddressText(*v);
-    if (auto v = o.value("--background")) {
-        auto colour = parseColour(*v);
-        if (!colour)
-            return "--background takes a colour as #RRGGBB, not '" + *v + "'";
-        c.backgroundColour = *colour;
-    }
-    return {};
+// The dialog's choice from the options; the area and background when they were given.
+ConversionChoice choiceFrom(const ConvertArguments& a) {
+    ConversionChoice c;
+    c.colourMode = choiceOf(colourModeChoices, a.colourMode).value;
+    c.colourCount = choiceOf(colourCountChoices, a.colours).value;
+    c.charSize = choiceOf(charSizeChoices, a.charSize).value;
+    c.compressMode = a.noCompress ? 1 : 0;
+    if (!a.start.empty())
+        c.startAddress = readAddressText(a.start);
+    if (!a.end.empty())
+        c.endAddress = readAddressText(a.end);
+    return c;
 }
 
 bool loadInput(Context& context, Picture& picture, const std::string& path) {
@@ -104,7 +92,7 @@ bool loadInput(Context& context, Picture& picture, const std::string& path) {
     if (!picture.loadKdr(path)) {
         const auto read = readKdr(path);
         if (read.status == KdrStatus::CannotOpen || read.status == KdrStatus::TooShort)
-            fail(describeKdrFailure(path, read));
+            fail(trMessage(describeKdrFailure(path, read)));
         return false;
     }
     picture.refresh();
@@ -112,14 +100,12 @@ bool loadInput(Context& context, Picture& picture, const std::string& path) {
 }
 
 // The colour adaptation command of one colour mode.
-bool adapt(Picture& picture, const std::string& mode) {
-    if (mode == "hsl")
-        return picture.adaptHsl4k();
-    if (mode == "rgb")
+bool adapt(Picture& picture, const Choice& mode) {
+    if (mode.value == chip::RgbMode)
         return picture.adaptRgb4k();
-    if (mode == "nes")
+    if (mode.value == chip::NesMode)
         return picture.adapt64();
-    return false;
+    return picture.adaptHsl4k();
 }
 
 // Stored tiles over all banks, less bank 0's leading space.
@@ -148,14 +134,13 @@ void printSummary(const std::string& out, const Picture& picture) {
               << ", " << used << (used == 1 ? " palette" : " palettes") << " used\n";
 }
 
-int saveResults(Picture& picture, const std::string& out,
-                const std::optional<std::string>& palettePath) {
+int saveResults(Picture& picture, const std::string& out, const std::string& palettePath) {
     if (!picture.save(out))
         return exitFailed;
-    if (palettePath) {
+    if (!palettePath.empty()) {
         std::string error;
-        if (!writePaletteFile(*palettePath, picture.converter()->paletteTable(), &error))
-            return fail(error);
+        if (!writePaletteFile(palettePath, picture.converter()->paletteTable(), &error))
+            return fail(trMessage(error));
     }
     printSummary(out, picture);
     return exitOk;
@@ -163,44 +148,37 @@ int saveResults(Picture& picture, const std::string& out,
 
 } // namespace
 
-int runConvert(Context& context, std::span<const std::string> args) {
-    Options options({"-o", "--area", "--colour-mode", "--colours", "--char", "--start", "--end",
-                     "--background", "--palette", "--save-palette", "--adapt"},
-                    {"--no-compress"});
-    if (auto error = options.parse(args); !error.empty())
-        return usageError("convert", error);
-    if (options.positional().size() != 1)
-        return usageError("convert", "expected one picture file");
-    const auto out = options.value("-o");
-    if (!out || paths::lowerExtension(*out) != "kdr")
-        return usageError("convert", "-o OUT.kdr names the document to write");
-    const auto adaptMode = options.value("--adapt");
-    if (adaptMode && *adaptMode != "hsl" && *adaptMode != "rgb" && *adaptMode != "nes")
-        return usageError("convert", "--adapt takes hsl, rgb or nes, not '" + *adaptMode + "'");
-    ConversionChoice choice;
-    if (auto error = applyOptions(options, choice); !error.empty())
-        return usageError("convert", error);
+int runConvert(Context& context, CommandLine& line) {
+    ConvertArguments a;
+    defineOptions(line, a);
+    if (auto exit = line.parse())
+        return *exit;
+    if (paths::lowerExtension(paths::fileName(a.out)) != "kdr")
+        return line.usageError(tr("-o: the document is written as .kdr, not '%1'", {a.out}));
+    ConversionChoice choice = choiceFrom(a);
 
     PaletteMergingUserInterface ui;
-    if (auto pal = options.value("--palette")) {
-        auto read = readPaletteFile(*pal);
+    if (!a.palette.empty()) {
+        auto read = readPaletteFile(a.palette);
         if (read.status != PaletteFileStatus::Ok)
-            return fail(describePaletteFailure(*pal, read.status));
+            return fail(trMessage(describePaletteFailure(a.palette, read.status)));
         ui.stored = read.slots;
     }
     Picture picture(context.programDirectory, ui);
-    if (!loadInput(context, picture, options.positional()[0]) ||
-        (adaptMode && !adapt(picture, *adaptMode)))
+    if (!loadInput(context, picture, a.input) ||
+        (!a.adapt.empty() && !adapt(picture, choiceOf(adaptationChoices, a.adapt))))
         return exitFailed;
     // The area and background the dialog would open with, taken after any adaptation.
     const ConversionChoice initial = picture.initialChoice();
-    if (!options.value("--area"))
-        choice.area = initial.area;
-    if (!options.value("--background"))
-        choice.backgroundColour = initial.backgroundColour;
+    choice.area = a.area.empty() ? initial.area : *parseArea(a.area);
+    choice.backgroundColour =
+        a.background.empty() ? initial.backgroundColour : *parseColour(a.background);
+    ui.showProgress(!a.quiet &&
+                    static_cast<long long>(choice.area.width()) * choice.area.height() >=
+                        largeArea);
     if (!picture.transform(choice) || !picture.convert())
-        return ui.messageCount() > 0 ? exitFailed : fail("the conversion failed");
-    return saveResults(picture, *out, options.value("--save-palette"));
+        return ui.messageCount() > 0 ? exitFailed : fail(tr("the conversion failed"));
+    return saveResults(picture, a.out, a.savePalette);
 }
 
 } // namespace kadro::cli

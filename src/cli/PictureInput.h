@@ -1,7 +1,6 @@
 #pragma once
 
 #include "Command.h"
-#include "Options.h"
 
 #include "picture/DibImage.h"
 

@@ -1,12 +1,12 @@
 #include "Command.h"
-#include "Options.h"
+#include "OptionValues.h"
+#include "Text.h"
 
 #include "common/Paths.h"
 #include "picture/KdrFile.h"
 #include "project/ProjectEditing.h"
 #include "project/ProjectFile.h"
 
-#include <charconv>
 #include <filesystem>
 #include <iostream>
 
@@ -61,7 +61,7 @@ int show(Context& context, const std::string& path) {
 int create(Context& context, const std::string& path) {
     std::error_code ec;
     if (std::filesystem::exists(path, ec))
-        return fail(path + ": already exists; remove it first to start a new project");
+        return fail(tr("%1: already exists; remove it first to start a new project", {path}));
     ProjectModel model;
     model.projectPath = path;
     model.tree.insertLast(noEntry, path, static_cast<std::uint8_t>(EntryKind::Root), 0);
@@ -71,109 +71,115 @@ int create(Context& context, const std::string& path) {
     return exitOk;
 }
 
-std::optional<std::vector<int>> parseNumbers(const std::string& text, std::size_t count) {
-    std::vector<int> numbers;
-    const char* at = text.data();
-    const char* end = text.data() + text.size();
-    while (numbers.size() < count) {
-        int value = 0;
-        auto [next, error] = std::from_chars(at, end, value);
-        if (error != std::errc{})
-            return std::nullopt;
-        numbers.push_back(value);
-        at = next;
-        if (numbers.size() < count && (at == end || *at++ != ','))
-            return std::nullopt;
-    }
-    if (at != end)
-        return std::nullopt;
-    return numbers;
-}
+struct EntryArguments {
+    std::string under = "0", section, group, item, name, subBlock, rect;
+    bool noAutoIncrease = false;
+};
 
 // The fields of the one entry option given, or the reason they cannot be made.
-std::variant<EntryFields, std::string> fieldsFrom(const Options& options) {
+std::variant<EntryFields, std::string> fieldsFrom(const CommandLine& line,
+                                                  const EntryArguments& a) {
     int given = 0;
     for (const char* name : {"--section", "--group", "--item", "--sub-block"})
-        given += options.value(name) ? 1 : 0;
+        given += line.given(name) ? 1 : 0;
     if (given != 1)
-        return std::string("give exactly one of --section, --group, --item, --sub-block");
-    if (auto name = options.value("--section"))
-        return EntryFields{SectionFields{*name, !options.flag("--no-auto-increase")}};
-    if (auto name = options.value("--group"))
-        return EntryFields{IncreaseFields{false, *name, {}, true}};
-    if (auto document = options.value("--item")) {
+        return tr("give exactly one of --section, --group, --item, --sub-block");
+    if (line.given("--section"))
+        return EntryFields{SectionFields{a.section, !a.noAutoIncrease}};
+    if (line.given("--group"))
+        return EntryFields{IncreaseFields{false, a.group, {}, true}};
+    if (line.given("--item")) {
         std::error_code ec;
-        const std::string full = std::filesystem::absolute(*document, ec).string();
-        return EntryFields{
-            IncreaseFields{true, options.value("--name").value_or(paths::baseName(*document)),
-                           ec ? *document : full, true}};
+        const std::string full = std::filesystem::absolute(a.item, ec).string();
+        return EntryFields{IncreaseFields{true,
+                                          line.given("--name") ? a.name : paths::baseName(a.item),
+                                          ec ? a.item : full, true}};
     }
-    const auto rect = parseNumbers(options.value("--rect").value_or(""), 4);
+    const auto rect = parseNumbers(a.rect, 4);
     if (!rect)
-        return std::string("--sub-block needs --rect X,Y,WIDTH,HEIGHT");
+        return tr("--sub-block needs --rect X,Y,WIDTH,HEIGHT");
     // The project file keeps Y, width and height in one byte each.
     for (std::size_t i = 1; i < 4; ++i)
         if ((*rect)[i] < 0 || (*rect)[i] > 255)
-            return std::string("--rect: Y, width and height of a sub block must be 0 to 255");
-    return EntryFields{SubBlockFields{*options.value("--sub-block"), (*rect)[0], (*rect)[1],
-                                      (*rect)[2], (*rect)[3]}};
+            return tr("--rect: Y, width and height of a sub block must be 0 to 255");
+    return EntryFields{SubBlockFields{a.subBlock, (*rect)[0], (*rect)[1], (*rect)[2], (*rect)[3]}};
 }
 
 // An item may name a document that is converted later; say so now rather than at output time.
-void warnAboutDocument(const Options& options) {
-    const auto document = options.value("--item");
-    if (!document)
+void warnAboutDocument(const EntryArguments& a) {
+    if (a.item.empty())
         return;
-    const KdrReadResult read = readKdr(*document);
+    const KdrReadResult read = readKdr(a.item);
     if (read.status != KdrStatus::Ok)
-        std::cerr << "kadro-cli: warning: " << describeKdrFailure(*document, read)
-                  << " (project-output needs a converted, saved document)\n";
+        std::cerr << "kadro-cli: "
+                  << tr("warning: %1 (project-output needs a converted, saved document)",
+                        {trMessage(describeKdrFailure(a.item, read))})
+                  << '\n';
 }
 
-int add(Context& context, const std::string& path, const Options& options) {
-    auto fields = fieldsFrom(options);
+int add(Context& context, const std::string& path, const CommandLine& line,
+        const EntryArguments& a) {
+    auto fields = fieldsFrom(line, a);
     if (auto* why = std::get_if<std::string>(&fields))
-        return usageError("project", *why);
+        return line.usageError(*why);
     ProjectModel model;
     if (readProjectFile(model, path, context.ui) == 0)
         return exitFailed;
     model.projectPath = path;
     model.labelRootWithPath();
     const auto entries = entriesWithDepth(model);
-    const auto under = parseNumbers(options.value("--under").value_or("0"), 1);
-    if (!under || (*under)[0] < 0 || static_cast<std::size_t>((*under)[0]) >= entries.size())
-        return fail("--under needs an entry number that 'kadro-cli project show' lists");
-    const EntryId parent = entries[static_cast<std::size_t>((*under)[0])].first;
+    const std::size_t under = std::stoul(a.under);
+    if (under >= entries.size())
+        return fail(tr("--under needs an entry number that 'kadro-cli project show' lists"));
+    const EntryId parent = entries[under].first;
     if (addEntry(model, parent, std::get<EntryFields>(fields)) == noEntry)
-        return fail("entry " + std::to_string((*under)[0]) + " (" +
-                    std::string(kindName(model.kindOf(parent))) +
-                    ") cannot hold that entry: sections go under the project, groups and items "
-                    "under a section or group, sub blocks under an item");
+        return fail(tr("entry %1 (%2) cannot hold that entry: sections go under the project, "
+                       "groups and items under a section or group, sub blocks under an item",
+                       {a.under, kindName(model.kindOf(parent))}));
     if (!writeProjectFile(model, path, context.ui))
         return exitFailed;
     std::cout << "wrote " << path << '\n';
-    warnAboutDocument(options);
+    warnAboutDocument(a);
     return exitOk;
+}
+
+constexpr std::array<Choice, 3> actionChoices{{{"show", "", 0}, {"new", "", 1}, {"add", "", 2}}};
+
+void defineOptions(CommandLine& line, EntryArguments& a) {
+    line.number("--under", a.under, 0, 65535, "N",
+                tr("add: the entry, numbered as 'project show' lists them, that gets the new "
+                   "entry first among its children"),
+                "0");
+    line.option("--section", a.section, "NAME", tr("add a section (under the project)"));
+    line.flag("--no-auto-increase", a.noAutoIncrease,
+              tr("the new section does not number its items on"));
+    line.option("--group", a.group, "NAME", tr("add a group (under a section or group)"));
+    line.option("--item", a.item, "DOCUMENT.kdr",
+                tr("add an item for a converted document (under a section or group)"));
+    line.option("--name", a.name, "NAME", tr("the item's name"), tr("the document's name"));
+    line.option("--sub-block", a.subBlock, "NAME", tr("add a sub block (under an item)"));
+    line.option("--rect", a.rect, "X,Y,W,H", tr("the sub block's place and size in pixels"));
 }
 
 } // namespace
 
-int runProject(Context& context, std::span<const std::string> args) {
-    Options options(
-        {"--under", "--section", "--group", "--item", "--name", "--sub-block", "--rect"},
-        {"--no-auto-increase"});
-    if (auto error = options.parse(args); !error.empty())
-        return usageError("project", error);
-    const auto& words = options.positional();
-    if (words.size() != 2)
-        return usageError("project", "expected an action (show, new, add) and a project file");
-    if (words[0] == "show")
-        return show(context, words[1]);
-    if (words[0] == "new")
-        return create(context, words[1]);
-    if (words[0] == "add")
-        return add(context, words[1], options);
-    return usageError("project", "unknown action " + words[0]);
+int runProject(Context& context, CommandLine& line) {
+    std::string action, path;
+    EntryArguments a;
+    line.argument("ACTION", action,
+                  tr("show (print the tree), new (start a project) or add (add an entry)"));
+    line.argument("PROJECT.prg", path, tr("the project file"));
+    defineOptions(line, a);
+    if (auto exit = line.parse())
+        return *exit;
+    const Choice* chosen = findChoice(actionChoices, action);
+    if (!chosen)
+        return line.usageError(tr("unknown action '%1'; use show, new or add", {action}));
+    if (chosen->value == 0)
+        return show(context, path);
+    if (chosen->value == 1)
+        return create(context, path);
+    return add(context, path, line, a);
 }
 
 } // namespace kadro::cli

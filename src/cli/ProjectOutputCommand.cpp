@@ -1,5 +1,5 @@
 #include "Command.h"
-#include "Options.h"
+#include "Text.h"
 
 #include "project/ProjectFile.h"
 #include "project/ProjectOutput.h"
@@ -8,28 +8,29 @@
 
 namespace kadro::cli {
 
-int runProjectOutput(Context& context, std::span<const std::string> args) {
-    Options options({}, {});
-    if (auto error = options.parse(args); !error.empty())
-        return usageError("project-output", error);
-    if (options.positional().size() != 1)
-        return usageError("project-output", "expected one project file");
-    const std::string& path = options.positional()[0];
+int runProjectOutput(Context& context, CommandLine& line) {
+    std::string path;
+    bool quiet = false;
+    line.argument("PROJECT.prg", path, tr("the project file"));
+    line.quietFlag(quiet);
+    if (auto exit = line.parse())
+        return *exit;
     ProjectModel model;
     if (readProjectFile(model, path, context.ui) == 0)
         return exitFailed;
     model.projectPath = path;
 
+    context.ui.showProgress(!quiet);
     const auto report =
         writeProjectOutput(model.records(), projectOutputDirectory(path), context.ui);
     for (const auto& file : report.files)
         std::cout << "wrote " << file << '\n';
     if (!report.written)
-        return fail("project output not written");
+        return fail(tr("project output not written"));
     std::cout << report.blocks << " pattern block(s) of 2 KB\n";
     if (!report.skipped.empty())
-        return fail(std::to_string(report.skipped.size()) +
-                    " item(s) skipped; the output lacks them");
+        return fail(tr("%1 item(s) skipped; the output lacks them",
+                       {std::to_string(report.skipped.size())}));
     return exitOk;
 }
 

@@ -1,7 +1,8 @@
 #include "Command.h"
 #include "PictureInput.h"
+#include "PngFile.h"
+#include "Text.h"
 
-#include "common/Paths.h"
 #include "picture/KdrFile.h"
 #include "picture/Picture.h"
 
@@ -9,33 +10,36 @@
 
 namespace kadro::cli {
 
-int runRender(Context& context, std::span<const std::string> args) {
-    Options options({"-o"}, {});
-    if (auto error = options.parse(args); !error.empty())
-        return usageError("render", error);
-    if (options.positional().size() != 1)
-        return usageError("render", "expected one document");
-    const auto out = options.value("-o");
-    if (!out || paths::lowerExtension(*out) != "bmp")
-        return usageError("render", "-o OUT.bmp names the picture to write");
-    const std::string& path = options.positional()[0];
+int runRender(Context& context, CommandLine& line) {
+    std::string path, out;
+    line.argument("DOC.kdr", path, tr("the converted document"));
+    line.option("-o", out, "OUT.bmp|OUT.png", tr("the picture to write, as BMP or PNG")).required();
+    if (auto exit = line.parse())
+        return *exit;
+    if (!isPictureOutputName(out))
+        return line.usageError(tr("-o: the picture is written as .bmp or .png, not '%1'", {out}));
 
     Picture picture(context.programDirectory, context.ui);
     // Only converted data can be drawn, so a header-only document is refused before a blank of
     // its claimed size is made.
     if (!picture.loadKdr(path, true)) {
         const auto read = readKdr(path);
-        if (read.status == KdrStatus::CannotOpen || read.status == KdrStatus::TooShort ||
-            read.status == KdrStatus::NotConverted)
-            return fail(describeKdrFailure(path, read));
+        if (read.status == KdrStatus::CannotOpen || read.status == KdrStatus::TooShort)
+            return fail(trMessage(describeKdrFailure(path, read)));
+        if (read.status == KdrStatus::NotConverted)
+            return fail(tr("%1: the document holds no converted picture", {path}));
         return exitFailed;
     }
     if (const int skipped = picture.refresh(); skipped > 0)
-        std::cerr << "kadro-cli: " << path << ": " << skipped
-                  << " character(s) name patterns the document lacks; they are left blank\n";
-    if (!picture.save(*out))
-        return exitFailed;
-    std::cout << *out << ": " << picture.width() << "x" << picture.height() << '\n';
+        std::cerr << "kadro-cli: "
+                  << tr("%1: %2 character(s) name patterns the document lacks; they are left "
+                        "blank",
+                        {path, std::to_string(skipped)})
+                  << '\n';
+    std::string error;
+    if (!writePicture(*picture.image(), out, &error))
+        return fail(trMessage(error));
+    std::cout << out << ": " << picture.width() << "x" << picture.height() << '\n';
     return exitOk;
 }
 

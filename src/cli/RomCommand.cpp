@@ -1,5 +1,6 @@
 #include "Command.h"
 #include "DocumentInput.h"
+#include "Text.h"
 
 #include "common/FileIo.h"
 #include "common/Paths.h"
@@ -28,24 +29,25 @@ std::optional<int> panelIndex(const std::string& text) {
 
 } // namespace
 
-int runRom(Context& context, std::span<const std::string> args) {
-    Options options({"--panel", "-o"}, {});
-    if (auto error = options.parse(args); !error.empty())
-        return usageError("rom", error);
-    if (options.positional().size() != 1)
-        return usageError("rom", "expected one converted document (.kdr)");
-    const auto panel = panelIndex(options.value("--panel").value_or("0"));
-    if (!panel)
-        return usageError("rom", "--panel takes an index from 0 to 29 or one of the panel codes");
+int runRom(Context& context, CommandLine& line) {
+    std::string path, panel = "0", extra;
+    line.argument("DOC.kdr", path, tr("the converted document"));
+    line.option("--panel", panel, "INDEX|CODE", tr("the TV panel, by index (0-29) or code"),
+                std::string(TestRom::panelCodes[0]))
+        .check({[](const std::string& v) { return panelIndex(v).has_value(); },
+                trNoop("takes an index from 0 to 29 or one of the panel codes, not '%1'")});
+    line.option("-o", extra, "FILE", tr("also save the ROM image here"));
+    if (auto exit = line.parse())
+        return *exit;
 
-    const auto document = loadDocumentOrExplain(options.positional()[0]);
+    const auto document = loadDocumentOrExplain(path);
     if (!document)
         return exitFailed;
     const auto romTemplate = TestRom::loadTemplate(context.programDirectory, context.ui);
     if (!romTemplate)
         return exitFailed;
     const ConvertedData data(document->settings, document->results);
-    const auto image = TestRom::build(*romTemplate, data, *panel, context.ui);
+    const auto image = TestRom::build(*romTemplate, data, *panelIndex(panel), context.ui);
     if (!image)
         return exitFailed;
 
@@ -54,19 +56,19 @@ int runRom(Context& context, std::span<const std::string> args) {
     if (delivery.imageSaved)
         std::cout << delivery.imagePath << '\n';
     else
-        std::cerr << "kadro-cli: the program's folder is not writable, so " << TestRom::imageName
-                  << " was not saved there\n";
-    bool extraSaved = false;
-    if (const auto extra = options.value("-o")) {
+        std::cerr << "kadro-cli: "
+                  << tr("the program's folder is not writable, so %1 was not saved there",
+                        {TestRom::imageName})
+                  << '\n';
+    if (!extra.empty()) {
         std::string error;
-        if (!fileio::writeFile(*extra, *image, &error))
-            return fail(error);
-        std::cout << *extra << '\n';
-        extraSaved = true;
+        if (!fileio::writeFile(extra, *image, &error))
+            return fail(trMessage(error));
+        std::cout << extra << '\n';
     }
     if (delivery.copy)
         std::cout << *delivery.copy << " (volume " << TestRom::volumeLabel << ")\n";
-    return delivery.imageSaved || extraSaved ? exitOk : exitFailed;
+    return delivery.imageSaved || !extra.empty() ? exitOk : exitFailed;
 }
 
 } // namespace kadro::cli

@@ -145,7 +145,7 @@ TEST(AdaptCli, MissingTablesStopTheCommandAndWriteNothing) {
 TEST(AdaptCli, WrongUsageAndUnwritableOutput) {
     TempDir dir;
     EXPECT_EQ(runCli({"adapt", samplePath}).exitCode, 2);
-    EXPECT_EQ(runCli({"adapt", samplePath, "-o", dir.file("out.png")}).exitCode, 2);
+    EXPECT_EQ(runCli({"adapt", samplePath, "-o", dir.file("out.gif")}).exitCode, 2);
     EXPECT_EQ(runCli({"adapt", samplePath, "--mode", "cmyk", "-o", dir.file("o.bmp")}).exitCode, 2);
     const std::string nowhere = dir.file("no-such-folder/out.bmp");
     const auto run = runCli({"adapt", samplePath, "-o", nowhere});

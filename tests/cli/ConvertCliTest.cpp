@@ -127,3 +127,34 @@ TEST(ConvertCli, RefusalsExplainThemselvesAndWriteNothing) {
     EXPECT_EQ(runCli({"render", dir.file("x.kdr")}).exitCode, 2);
     EXPECT_EQ(runCli({"convert", sample, "-o", dir.file("x.kdr"), "--adapt", "grey"}).exitCode, 2);
 }
+
+TEST(ConvertCli, PicturesAreWrittenAsPngForPngNames) {
+    test::TempDir dir;
+    ASSERT_EQ(runCli({"convert", sample, "-o", dir.file("s.kdr"), "--area", "0,0,72,40"}).exitCode,
+              0);
+    for (const char* name : {"s.bmp", "s.PNG"})
+        ASSERT_EQ(runCli({"render", dir.file("s.kdr"), "-o", dir.file(name)}).exitCode, 0) << name;
+    ASSERT_EQ(runCli({"adapt", sample, "--mode", "nes", "-o", dir.file("a.png")}).exitCode, 0);
+    ASSERT_EQ(runCli({"adapt", sample, "--mode", "nes", "-o", dir.file("a.bmp")}).exitCode, 0);
+    EXPECT_EQ(test::slurp(dir.file("s.PNG")).substr(1, 3), "PNG");
+
+    // The PNG module reads back exactly the pixels of the BMP.
+    for (const auto& [png, bmp] : {std::pair{"s.PNG", "s.bmp"}, std::pair{"a.png", "a.bmp"}}) {
+        SilentUserInterface ui;
+        auto fromPng = loadPictureFile(KADRO_BIN_DIR, dir.file(png), ui);
+        const auto fromBmp = readBmp(dir.file(bmp));
+        ASSERT_TRUE(fromPng) << png;
+        ASSERT_EQ(fromPng->width(), fromBmp.width());
+        ASSERT_EQ(fromPng->height(), fromBmp.height());
+        for (int y = 0; y < fromBmp.height(); ++y)
+            for (int x = 0; x < fromBmp.width(); ++x) {
+                Colour want = 0, got = 0;
+                fromBmp.getPixel(x, y, want);
+                fromPng->getPixel(x, y, got);
+                ASSERT_EQ(got, want) << png << " " << x << "," << y;
+            }
+    }
+    const auto unwritable = runCli({"render", dir.file("s.kdr"), "-o", dir.file("no/s.png")});
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_NE(unwritable.err.find(dir.file("no/s.png")), std::string::npos) << unwritable.err;
+}

@@ -4,11 +4,16 @@
 #include "common/FileIo.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
 
 using kadro::test::runCli;
 
 namespace {
-std::string data(const std::string& name) { return std::string(KADRO_TEST_DATA_DIR) + "/" + name; }
+std::string data(const std::string& name) {
+    return std::string(KADRO_TEST_DATA_DIR) + "/" + name;
+}
 } // namespace
 
 TEST(InfoCli, DescribesAPicture) {
@@ -58,4 +63,35 @@ TEST(InfoCli, WrongUsageExitsWithTwo) {
     EXPECT_EQ(runCli({"frobnicate"}).exitCode, 2);
     EXPECT_EQ(runCli({}).exitCode, 2);
     EXPECT_EQ(runCli({"--help"}).exitCode, 0);
+}
+
+TEST(InfoCli, JsonForScripts) {
+    kadro::test::TempDir dir;
+    // A name with a quote, a backslash and a byte that is not UTF-8 still gives valid JSON.
+    const std::string odd = dir.file("say \"hi\\\xff.png");
+    std::filesystem::copy_file(data("formats/sample.png"), odd);
+    const auto run = runCli({"info", odd, "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto figures = nlohmann::json::parse(run.out);
+    EXPECT_EQ(figures["format"], "PNG");
+    EXPECT_EQ(figures["width"], 48);
+    EXPECT_EQ(figures["height"], 32);
+    EXPECT_EQ(figures["colours"], 5);
+    EXPECT_EQ(figures["coloursCapped"], false);
+    EXPECT_EQ(figures["file"].get<std::string>().rfind(dir.file("say \"hi\\"), 0), 0u);
+
+    const std::string kdr = dir.file("s.kdr");
+    ASSERT_EQ(runCli({"convert", std::string(KADRO_SAMPLES_DIR) + "/sample.bmp", "-o", kdr,
+                      "--char", "8x16", "--colour-mode", "nes"})
+                  .exitCode,
+              0);
+    const auto document = nlohmann::json::parse(runCli({"info", "--json", kdr}).out);
+    EXPECT_EQ(document["format"], "KDR");
+    EXPECT_EQ(document["width"], 256);
+    EXPECT_EQ(document["characters"], 480);
+    EXPECT_EQ(document["characterSize"], "8*16");
+    EXPECT_EQ(document["colourMode"], "VT03 OLD(64 NES)");
+    EXPECT_EQ(document["colourCount"], "16 Color");
+    EXPECT_GT(document["patternBytes"].get<int>(), 0);
+    EXPECT_EQ(document["banks"], 1);
 }

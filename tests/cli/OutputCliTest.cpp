@@ -78,6 +78,7 @@ struct ProgramCopy {
     }
     kadro::test::CliRun run(std::vector<std::string> args) const {
         const std::string command = "cd " + kadro::test::shellQuote(dir.path().string()) + " && " +
+                                    kadro::test::inLocale("C") +
                                     kadro::test::shellQuote((bin / "kadro-cli").string());
         std::string line = command;
         for (const auto& a : args)

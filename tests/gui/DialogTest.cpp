@@ -283,7 +283,7 @@ private Q_SLOTS:
         QCOMPARE(edits.back(), (AreaRect{0, 0, 100, 240}));
         dialog->show();
         QTest::mouseClick(button(*dialog, QStringLiteral("Next")), Qt::LeftButton);
-        QCOMPARE(messages_, QStringList{TransformationDialog::mismatchMessage});
+        QCOMPARE(messages_, QStringList{TransformationDialog::mismatchMessage()});
         QCOMPARE(nexts, 0);
         QCOMPARE(dialog->focusWidget(), child<QLineEdit>(*dialog, "width"));
 
@@ -314,7 +314,7 @@ private Q_SLOTS:
         charSize->setFocus();
         QTest::keyClick(charSize, Qt::Key_Down); // 8*16 does not divide 24
         QCOMPARE(charSize->currentText(), QStringLiteral("8*16"));
-        QCOMPARE(messages_, QStringList{TransformationDialog::mismatchMessage});
+        QCOMPARE(messages_, QStringList{TransformationDialog::mismatchMessage()});
         QTest::keyClick(charSize, Qt::Key_Down); // 16*8 does
         QCOMPARE(messages_.size(), 1);
     }
@@ -394,7 +394,7 @@ private Q_SLOTS:
         int writes = 0;
         PaletteToolDialog dialog([&](const QString&, Colour, int) { ++writes; });
         button(dialog, QStringLiteral("OK"))->click();
-        QCOMPARE(messages_, QStringList{PaletteToolDialog::noFileMessage});
+        QCOMPARE(messages_, QStringList{PaletteToolDialog::noFileMessage()});
         QCOMPARE(writes, 0);
         QCOMPARE(dialog.result(), int{QDialog::Accepted});
     }
@@ -443,12 +443,12 @@ private Q_SLOTS:
             retype(field, QString::fromLatin1(typed));
             QCOMPARE(field->text(), QString::fromLatin1(typed)); // nothing cut while typing
             button(dialog, QStringLiteral("OK"))->click();
-            QCOMPARE(messages_, QStringList{PaletteToolDialog::levelRangeMessage});
+            QCOMPARE(messages_, QStringList{PaletteToolDialog::levelRangeMessage()});
             QVERIFY2(dialog.isVisible(), typed);
             QCOMPARE(field->selectedText(), QString::fromLatin1(typed));
         }
         QCOMPARE(writes, 0);
-        QCOMPARE(PaletteToolDialog::levelRangeMessage,
+        QCOMPARE(PaletteToolDialog::levelRangeMessage(),
                  QStringLiteral("Please enter an integer between 1 and 255."));
 
         retype(field, QStringLiteral("255"));

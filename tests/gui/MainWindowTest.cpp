@@ -13,6 +13,7 @@
 #include "palette/PaletteFile.h"
 #include "project/CPRGTreeView.h"
 #include "project/PntAttribDialog.h"
+#include "project/ProjectFile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -177,6 +178,24 @@ private Q_SLOTS:
         QCOMPARE(CKadroApp::ppuMode(), 2);
         QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("KADRO"))
             .setValue(QStringLiteral("PPUMode"), 0);
+    }
+
+    // A file manager opens a project by giving its file: the tree shows it and remembers it.
+    void aProjectFileGivenAtTheStartOpensInTheTree() {
+        const QString prg = dir_.filePath(QStringLiteral("given.prg"));
+        ProjectModel model;
+        model.projectPath = prg.toStdString();
+        model.tree.insertLast(noEntry, model.projectPath,
+                              static_cast<std::uint8_t>(EntryKind::Root), 0);
+        SilentUserInterface silent;
+        QVERIFY(writeProjectFile(model, model.projectPath, silent));
+        QVERIFY(start({prg}));
+        QCOMPARE(QString::fromStdString(frame().projectPane().model().projectPath), prg);
+        QCOMPARE(app_->picture().width(), 0); // no picture: a project is not one
+        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("KADRO"));
+        QCOMPARE(settings.value(QStringLiteral("PRGPath")).toString(), prg);
+        settings.remove(QStringLiteral("PRGPath"));
+        QVERIFY(messages_.isEmpty());
     }
 
     // A remembered project that has gone is reported over the window, once it shows.

@@ -382,7 +382,7 @@ private Q_SLOTS:
         dialog.show();
         child<QLineEdit>(&dialog, "y")->setText(QStringLiteral("1.5"));
         clickOk(&dialog);
-        QCOMPARE(messages_, QStringList({SubBlockDialog::integerMessage}));
+        QCOMPARE(messages_, QStringList({SubBlockDialog::integerMessage()}));
         QVERIFY(dialog.isVisible());
         child<QLineEdit>(&dialog, "y")->setText(QStringLiteral("-300"));
         child<QLineEdit>(&dialog, "name")->setText(QStringLiteral("top"));

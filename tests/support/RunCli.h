@@ -31,14 +31,20 @@ inline std::string slurp(const std::string& path) {
     return ss.str();
 }
 
-// Runs a program with the arguments, in workDir when given.
+// The start of a shell command that runs the program in one locale, whatever the tests run in:
+// the C locale shows the system's own texts.
+inline std::string inLocale(const std::string& locale) {
+    return "env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG=" + shellQuote(locale) + " ";
+}
+
+// Runs a program with the arguments, in workDir when given, in the C locale unless told.
 inline CliRun runProgram(const std::string& program, const std::vector<std::string>& args,
-                         const std::string& workDir = {}) {
+                         const std::string& workDir = {}, const std::string& locale = "C") {
     TempDir capture;
     std::string command;
     if (!workDir.empty())
         command += "cd " + shellQuote(workDir) + " && ";
-    command += shellQuote(program);
+    command += inLocale(locale) + shellQuote(program);
     for (const auto& a : args)
         command += " " + shellQuote(a);
     command += " >" + shellQuote(capture.file("out")) + " 2>" + shellQuote(capture.file("err")) +
@@ -52,8 +58,9 @@ inline CliRun runProgram(const std::string& program, const std::vector<std::stri
 }
 
 // Runs the built kadro-cli with the arguments, in workDir when given.
-inline CliRun runCli(const std::vector<std::string>& args, const std::string& workDir = {}) {
-    return runProgram(std::string(KADRO_BIN_DIR) + "/kadro-cli", args, workDir);
+inline CliRun runCli(const std::vector<std::string>& args, const std::string& workDir = {},
+                     const std::string& locale = "C") {
+    return runProgram(std::string(KADRO_BIN_DIR) + "/kadro-cli", args, workDir, locale);
 }
 
 } // namespace kadro::test

@@ -4,9 +4,14 @@
 #include "common/ChipRules.h"
 #include "common/FileIo.h"
 #include "common/Paths.h"
+#include "common/ProgramFiles.h"
 #include "common/UserInterface.h"
 
+#include <bit>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <map>
 #include <unordered_set>
 
 namespace kadro {
@@ -14,8 +19,10 @@ namespace kadro {
 namespace {
 
 // The table files may have been copied from a system that does not keep the case of names.
-std::optional<std::vector<std::uint8_t>> readTableFile(const std::string& directory,
+std::optional<std::vector<std::uint8_t>> readTableFile(const std::string& programDirectory,
                                                        std::string_view name, std::size_t size) {
+    const std::string directory =
+        programfiles::folderOf(programDirectory, name, programfiles::Room::Data);
     std::string path = paths::join(directory, name);
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
@@ -28,6 +35,28 @@ std::optional<std::vector<std::uint8_t>> readTableFile(const std::string& direct
     if (!bytes || bytes->size() < size)
         return std::nullopt;
     return bytes;
+}
+
+// The table's first bytes straight into their final place: the HSL table is read at every
+// start, and a second copy of it would cost as much as the reading.
+bool readTableInto(const std::string& programDirectory, std::string_view name,
+                   std::span<std::uint8_t> into) {
+    const std::string directory =
+        programfiles::folderOf(programDirectory, name, programfiles::Room::Data);
+    std::string path = paths::join(directory, name);
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) {
+        auto found = fileio::findCaseInsensitive(directory, name);
+        if (!found)
+            return false;
+        path = *found;
+        f = std::fopen(path.c_str(), "rb");
+        if (!f)
+            return false;
+    }
+    const bool whole = std::fread(into.data(), 1, into.size(), f) == into.size();
+    std::fclose(f);
+    return whole;
 }
 
 std::uint16_t rgb4kCode(Colour colour) {
@@ -51,7 +80,13 @@ ColorTables::ColorTables(std::vector<Colour> hslTable,
                          const std::array<Colour, nesPaletteEntries>& nes)
     : hsl_(std::move(hslTable)), nes_(nes) {
     hsl_.resize(hslTableEntries, chip::noColourMark);
-    hslSearch_ = NearestColourSearch(hsl_, CandidateSet{0, false});
+}
+
+const NearestColourSearch& ColorTables::hslSearch() const {
+    std::call_once(hslSearch_->built, [this] {
+        hslSearch_->search = NearestColourSearch(hsl_, CandidateSet{0, false});
+    });
+    return hslSearch_->search;
 }
 
 ColorTables ColorTables::fromData(std::vector<Colour> hslTable,
@@ -61,14 +96,19 @@ ColorTables ColorTables::fromData(std::vector<Colour> hslTable,
 
 std::optional<std::vector<Colour>> ColorTables::readHslTable(const std::string& programDirectory,
                                                              UserInterface& ui) {
-    const auto bytes = readTableFile(programDirectory, hslTableFileName, hslTableBytes);
-    if (!bytes) {
+    std::vector<Colour> table(hslTableEntries);
+    if (!readTableInto(programDirectory, hslTableFileName,
+                       {reinterpret_cast<std::uint8_t*>(table.data()), hslTableBytes})) {
         ui.showMessage(hslTableErrorMessage, MessageIcon::Warning);
         return std::nullopt;
     }
-    std::vector<Colour> table(hslTableEntries);
-    for (std::size_t i = 0; i < table.size(); ++i)
-        table[i] = bytes::readU32(*bytes, i * 4);
+    if constexpr (std::endian::native != std::endian::little) {
+        const std::vector<Colour> stored = table;
+        const std::span<const std::uint8_t> bytes(
+            reinterpret_cast<const std::uint8_t*>(stored.data()), hslTableBytes);
+        for (std::size_t i = 0; i < table.size(); ++i)
+            table[i] = bytes::readU32(bytes, i * 4);
+    }
     return table;
 }
 
@@ -98,6 +138,20 @@ std::optional<ColorTables> ColorTables::load(const std::string& programDirectory
     return ColorTables(std::move(*hsl), *nes);
 }
 
+std::shared_ptr<const ColorTables> ColorTables::shared(const std::string& programDirectory,
+                                                       UserInterface& ui) {
+    static std::mutex mutex;
+    // Kept until the process ends; nothing is left to do at exit.
+    static auto* tables = new std::map<std::string, std::shared_ptr<const ColorTables>>;
+    const std::lock_guard lock(mutex);
+    auto& kept = (*tables)[programDirectory];
+    if (!kept) {
+        if (auto loaded = load(programDirectory, ui))
+            kept = std::make_shared<const ColorTables>(std::move(*loaded));
+    }
+    return kept;
+}
+
 std::uint16_t ColorTables::toVt03Code(Colour colour, int colourMode) const {
     switch (colourMode) {
     case chip::RgbMode:
@@ -106,7 +160,7 @@ std::uint16_t ColorTables::toVt03Code(Colour colour, int colourMode) const {
         return static_cast<std::uint16_t>(*scanNearest(nes_, CandidateSet{0, true}, colour));
     default:
         // A table without a single colour has no nearer answer than code 0.
-        return static_cast<std::uint16_t>(hslSearch_.find(colour).value_or(0));
+        return static_cast<std::uint16_t>(hslSearch().find(colour).value_or(0));
     }
 }
 

@@ -5,6 +5,8 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <span>
 #include <string>
@@ -30,6 +32,11 @@ public:
     // Reads both tables from the program's folder. A table that cannot be read shows
     // "RGB2HSL.TAB文件读取错误!" or "6576(ok).act文件错误!" and gives nothing.
     static std::optional<ColorTables> load(const std::string& programDirectory, UserInterface& ui);
+    // The tables of a folder as the whole process shares them: read at the first successful
+    // call, then handed out again (every conversion of a batch, a project or the desktop
+    // program). A failed read is not kept, so the next call tries again and tells again.
+    static std::shared_ptr<const ColorTables> shared(const std::string& programDirectory,
+                                                     UserInterface& ui);
     // Tables already in memory: 65536 HSL entries (values above 0xFFFFFF mark no colour) and
     // the 64 old-palette colours.
     static ColorTables fromData(std::vector<Colour> hslTable,
@@ -59,9 +66,17 @@ public:
 private:
     ColorTables(std::vector<Colour> hslTable, const std::array<Colour, nesPaletteEntries>& nes);
 
+    // Every colour of the HSL table, code 0 included; built the first time a code is asked for
+    // in that mode, since the other modes and most commands never need it.
+    const NearestColourSearch& hslSearch() const;
+
     std::vector<Colour> hsl_;
     std::array<Colour, nesPaletteEntries> nes_{};
-    NearestColourSearch hslSearch_; // every colour of the HSL table, code 0 included
+    struct LazySearch {
+        std::once_flag built;
+        NearestColourSearch search;
+    };
+    std::shared_ptr<LazySearch> hslSearch_ = std::make_shared<LazySearch>();
 };
 
 } // namespace kadro

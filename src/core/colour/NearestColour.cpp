@@ -47,35 +47,48 @@ std::optional<std::size_t> scanNearest(std::span<const Colour> table, const Cand
 }
 
 NearestColourSearch::NearestColourSearch(std::span<const Colour> table, const CandidateSet& set) {
-    // Colour in the high half, index in the low: sorting puts the lowest index of each colour
-    // first, which is the entry the scan would keep.
-    std::vector<std::uint64_t> keys;
-    auto add = [&](std::size_t i) {
-        keys.push_back(std::uint64_t{table[i] & highestColourValue} << 32 | i);
+    // Candidates of one colour merge into the lowest index, the entry the scan would keep: the
+    // table is walked in index order and a colour is kept the first time it is met. Tables
+    // repeat their colours many times over, so the kept list stays small.
+    std::vector<Point> distinct;
+    std::vector<std::uint32_t> seen(1024, UINT32_MAX); // open addressing: positions in distinct
+    auto keep = [&](std::size_t i) {
+        const Colour colour = table[i] & highestColourValue;
+        std::size_t mask = seen.size() - 1;
+        std::size_t slot = (colour * 0x9E3779B1u) >> 8 & mask;
+        for (; seen[slot] != UINT32_MAX; slot = (slot + 1) & mask)
+            if (distinct[seen[slot]].colour == colour)
+                return;
+        seen[slot] = static_cast<std::uint32_t>(distinct.size());
+        distinct.push_back({colour, static_cast<std::uint32_t>(i)});
+        if (2 * distinct.size() < seen.size())
+            return;
+        seen.assign(2 * seen.size(), UINT32_MAX);
+        mask = seen.size() - 1;
+        for (std::uint32_t d = 0; d < distinct.size(); ++d) {
+            std::size_t s2 = (distinct[d].colour * 0x9E3779B1u) >> 8 & mask;
+            while (seen[s2] != UINT32_MAX)
+                s2 = (s2 + 1) & mask;
+            seen[s2] = d;
+        }
     };
     std::size_t i = set.first;
     if (set.firstAlways && i < table.size())
-        add(i++);
+        keep(i++);
     for (; i < table.size(); ++i)
         if (table[i] <= highestColourValue)
-            add(i);
-    std::sort(keys.begin(), keys.end());
-    keys.erase(std::unique(keys.begin(), keys.end(),
-                           [](std::uint64_t a, std::uint64_t b) { return a >> 32 == b >> 32; }),
-               keys.end());
+            keep(i);
 
+    // Grouped by grid cell with a counting sort.
     cellStart_.assign(cellCount + 1, 0);
-    for (std::uint64_t key : keys)
-        ++cellStart_[static_cast<std::size_t>(cellOf(static_cast<Colour>(key >> 32))) + 1];
+    for (const Point& p : distinct)
+        ++cellStart_[static_cast<std::size_t>(cellOf(p.colour)) + 1];
     for (std::size_t c = 1; c < cellStart_.size(); ++c)
         cellStart_[c] += cellStart_[c - 1];
-    points_.resize(keys.size());
+    points_.resize(distinct.size());
     std::vector<std::uint32_t> fill(cellStart_.begin(), cellStart_.end() - 1);
-    for (std::uint64_t key : keys) {
-        const auto colour = static_cast<Colour>(key >> 32);
-        points_[fill[static_cast<std::size_t>(cellOf(colour))]++] = {
-            colour, static_cast<std::uint32_t>(key)};
-    }
+    for (const Point& p : distinct)
+        points_[fill[static_cast<std::size_t>(cellOf(p.colour))]++] = p;
 }
 
 void NearestColourSearch::searchCell(int cell, Colour colour, Best& best) const {

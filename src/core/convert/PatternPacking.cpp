@@ -3,12 +3,23 @@
 #include "common/ByteIo.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace kadro::packing {
 
 namespace {
 constexpr int subTilePixels = 64;
+} // namespace
+
+namespace {
+// Bit `plane` of each of the eight pixel bytes of a row (the first byte is the leftmost pixel) as
+// one plane byte, leftmost pixel in bit 7: the multiplier moves bit 8c of the masked word to bit
+// 63 - c and no two of its partial products meet.
+std::uint8_t planeByte(std::uint64_t row, int plane) {
+    return static_cast<std::uint8_t>(
+        ((row >> plane) & 0x0101010101010101ull) * 0x8040201008040201ull >> 56);
+}
 } // namespace
 
 std::vector<std::uint8_t> packPatterns(std::span<const std::uint8_t> pixels, int colourCount) {
@@ -19,6 +30,15 @@ std::vector<std::uint8_t> packPatterns(std::span<const std::uint8_t> pixels, int
     for (std::size_t i = 0; i < pixels.size(); i += 8) {
         const std::size_t tile = i / subTilePixels * tileBytes;
         const std::size_t row = (i % subTilePixels) / 8;
+        if (i + 8 <= pixels.size() &&
+            tile + 8 * static_cast<std::size_t>(planes - 1) + row < packed.size()) {
+            std::uint64_t word;
+            std::memcpy(&word, pixels.data() + i, sizeof word);
+            for (int plane = 0; plane < planes; ++plane)
+                packed[tile + 8 * static_cast<std::size_t>(plane) + row] = planeByte(word, plane);
+            continue;
+        }
+        // A trailing partial row or sub-tile is packed as far as it goes.
         for (int plane = 0; plane < planes; ++plane) {
             const std::size_t at = tile + 8 * static_cast<std::size_t>(plane) + row;
             if (at >= packed.size())

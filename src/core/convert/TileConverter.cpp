@@ -1,6 +1,6 @@
 #include "convert/TileConverter.h"
 
-#include "convert/CellReader.h"
+#include "convert/BlockIndex.h"
 #include "convert/PaletteMatch.h"
 #include "convert/PatternPacking.h"
 #include "convert/Preview.h"
@@ -8,6 +8,7 @@
 #include "convert/TileStore.h"
 #include "picture/ConversionChoice.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace kadro {
@@ -39,19 +40,19 @@ struct CutOutput {
     std::array<std::int16_t, chip::maxBanks> bankSizes{};
 };
 
-// The two passes over the character cells: the first finds the rows where the pattern banks
-// break, the second emits names, attributes and pattern pixels bank by bank.
+// The cut of the character cells, row by row. A row whose tiles overflow the bank is cut again
+// at the start of a new bank, and the full bank keeps the tiles of its whole rows: the banks,
+// names and patterns a planning pass and a separate emitting pass would give, from one cut of
+// each cell (and a second cut only of the rows that open a bank).
 class Passes {
 public:
-    Passes(const ConversionSettings& s, const ConversionSource& source, const PaletteTable& table,
+    Passes(const ConversionSettings& s, const BlockIndex& index, const PaletteTable& table,
            UserInterface& ui)
-        : s_(s), g_(s.geometry()), area_(source.area), limit_(chip::coloursPerTile(s.colourCount)),
-          reader_(source.image, source.area), cutter_(reader_, table, s.charSize, limit_),
-          store_(g_.tilePixelBytes, s.compressMode == 0),
+        : s_(s), g_(s.geometry()), area_(index.area()), limit_(chip::coloursPerTile(s.colourCount)),
+          cutter_(index, table, s.charSize, limit_), store_(g_.tilePixelBytes, s.compressMode == 0),
           tile_(static_cast<std::size_t>(g_.tilePixelBytes)), ui_(ui) {}
 
-    bool plan(CutOutput& out, std::string& message);
-    bool emit(CutOutput& out, std::string& message);
+    bool run(CutOutput& out, std::string& message);
 
 private:
     bool cutCell(int x, int y, int& palette, std::string& message) {
@@ -61,35 +62,52 @@ private:
         message = cellMessage(result, x, y, g_, limit_);
         return false;
     }
+    // Appends a bank's first `length` store bytes to the pattern pixels, padded to `padded`.
+    void closeBank(CutOutput& out, int bank, int length, std::size_t padded) {
+        const std::size_t at = out.pixels.size();
+        out.pixels.resize(at + padded, 0xFF);
+        std::copy_n(store_.bytes().begin(), length,
+                    out.pixels.begin() + static_cast<std::ptrdiff_t>(at));
+        out.bankSizes[static_cast<std::size_t>(bank)] =
+            static_cast<std::int16_t>(length / bytesPerPgtByte());
+    }
     int bytesPerPgtByte() const { return s_.colourCount == 1 ? 4 : 2; }
 
     const ConversionSettings& s_;
     const chip::CharGeometry& g_;
     Selection area_;
     int limit_;
-    CellReader reader_;
     TileCutter cutter_;
     TileStore store_;
     std::vector<std::uint8_t> tile_;
     UserInterface& ui_;
 };
 
-bool Passes::plan(CutOutput& out, std::string& message) {
+bool Passes::run(CutOutput& out, std::string& message) {
     out.bankStartRows.fill(-1);
     out.bankStartRows[0] = 0;
+    const std::size_t cells = static_cast<std::size_t>(s_.cellsAcross() * s_.cellsDown());
+    out.names.reserve(cells);
+    out.attributes.reserve(cells);
     const int limit = 2 * s_.endAddress;
     int bank = 0, bankFirstRow = area_.top;
     store_.reset(2 * s_.startAddress);
     for (int y = area_.top; y < area_.bottom;) {
+        const std::size_t rowStart = out.names.size();
+        const int sizeBefore = store_.size();
         bool broke = false;
         for (int x = area_.left; x < area_.right && !broke; x += g_.width) {
             int palette = 0;
             if (!cutCell(x, y, palette, message))
                 return false;
-            store_.place(tile_.data());
+            out.names.push_back(
+                static_cast<std::int16_t>(store_.place(tile_.data()) / g_.nameUnit));
+            out.attributes.push_back(static_cast<std::uint8_t>(palette));
             broke = store_.size() > limit;
         }
         if (!broke) {
+            // One step for planning the row and one for emitting it.
+            ui_.advanceProgress();
             ui_.advanceProgress();
             y += g_.height;
             continue;
@@ -102,51 +120,22 @@ bool Passes::plan(CutOutput& out, std::string& message) {
                            y, y + g_.height, bank == 0 ? s_.startAddress : 0, s_.endAddress);
             return false;
         }
-        if (++bank >= chip::maxBanks) {
+        if (bank + 1 >= chip::maxBanks) {
             message = formatText("The area needs more than %d pattern banks. Conversion stopped.",
                                  chip::maxBanks);
             return false;
         }
+        closeBank(out, bank, sizeBefore, chip::bankPixelBytes);
+        out.names.resize(rowStart);
+        out.attributes.resize(rowStart);
+        ++bank;
         // Bank rows count from the top of the converted picture, which the console shows at row 0.
         out.bankStartRows[static_cast<std::size_t>(bank)] = y - area_.top;
         bankFirstRow = y;
         store_.reset(0);
     }
-    return true;
-}
-
-bool Passes::emit(CutOutput& out, std::string& message) {
-    const std::size_t cells = static_cast<std::size_t>(s_.cellsAcross() * s_.cellsDown());
-    out.names.reserve(cells);
-    out.attributes.reserve(cells);
-    int bank = 0;
-    store_.reset(2 * s_.startAddress);
-    auto closeBank = [&](std::size_t length) {
-        const std::size_t at = out.pixels.size();
-        out.pixels.resize(at + length, 0xFF);
-        std::copy(store_.bytes().begin(), store_.bytes().end(),
-                  out.pixels.begin() + static_cast<std::ptrdiff_t>(at));
-        out.bankSizes[static_cast<std::size_t>(bank)] =
-            static_cast<std::int16_t>(store_.size() / bytesPerPgtByte());
-        store_.reset(0);
-        ++bank;
-    };
-    for (int y = area_.top; y < area_.bottom; y += g_.height) {
-        for (int x = area_.left; x < area_.right; x += g_.width) {
-            int palette = 0;
-            if (!cutCell(x, y, palette, message))
-                return false;
-            out.names.push_back(
-                static_cast<std::int16_t>(store_.place(tile_.data()) / g_.nameUnit));
-            out.attributes.push_back(static_cast<std::uint8_t>(palette));
-        }
-        ui_.advanceProgress();
-        const std::size_t next = static_cast<std::size_t>(bank + 1);
-        if (next < out.bankStartRows.size() && y + g_.height - area_.top == out.bankStartRows[next])
-            closeBank(chip::bankPixelBytes);
-    }
     if (!store_.empty())
-        closeBank(static_cast<std::size_t>(store_.size()));
+        closeBank(out, bank, store_.size(), static_cast<std::size_t>(store_.size()));
     return true;
 }
 
@@ -157,10 +146,10 @@ TileConverter::TileConverter(std::shared_ptr<const ColorTables> tables)
 
 std::unique_ptr<TileConverter> TileConverter::create(const std::string& programDirectory,
                                                      UserInterface& ui) {
-    auto tables = ColorTables::load(programDirectory, ui);
+    auto tables = ColorTables::shared(programDirectory, ui);
     if (!tables)
         return nullptr;
-    return std::make_unique<TileConverter>(std::make_shared<const ColorTables>(std::move(*tables)));
+    return std::make_unique<TileConverter>(std::move(tables));
 }
 
 std::string checkConversion(const ConversionSettings& s, const ConversionSource& source) {
@@ -190,39 +179,41 @@ bool TileConverter::allocatePalettes(ConversionSettings& settings, const Convers
         ui.showMessage(problem, MessageIcon::Warning);
         return false;
     }
-    return fitBlocks(settings, source, ui) && setUpPalettes(source, ui) &&
-           convertTiles(settings, source, ui);
+    // The area is read once; its blocks' colours serve both the fitting and the cutting.
+    BlockIndex index(source.image, source.area);
+    return fitBlocks(settings, index, source.backgroundColour, ui) && setUpPalettes(source, ui) &&
+           cutTiles(settings, index, ui);
 }
 
-bool TileConverter::fitBlocks(const ConversionSettings& settings, const ConversionSource& source,
-                              UserInterface& ui) {
+bool TileConverter::fitBlocks(const ConversionSettings& settings, BlockIndex& index,
+                              Colour backgroundColour, UserInterface& ui) {
     for (auto& slot : paletteTable_)
         slot.used = 0;
     for (int p = 0; p < chip::palettes; ++p)
-        paletteTable_[static_cast<std::size_t>(p * chip::slotsPerPalette)] = {
-            source.backgroundColour, 1};
+        paletteTable_[static_cast<std::size_t>(p * chip::slotsPerPalette)] = {backgroundColour, 1};
     const int limit = chip::coloursPerTile(settings.colourCount);
     const auto& g = settings.geometry();
-    const CellReader reader(source.image, source.area);
-    const Selection& a = source.area;
-    for (int top = a.top; top < a.bottom; top += chip::attributeBlock)
-        for (int left = a.left; left < a.right; left += chip::attributeBlock) {
-            CellReader::BlockColours colours;
-            const int n = reader.blockColours(left, top, colours);
-            if (n > limit) {
+    const Selection& a = index.area();
+    for (int by = 0; by < index.blocksDown(); ++by) {
+        index.readBlockRow(by);
+        for (int bx = 0; bx < index.blocksAcross(); ++bx) {
+            const int left = a.left + bx * chip::attributeBlock;
+            const int top = a.top + by * chip::attributeBlock;
+            const auto colours = index.colours(bx, by);
+            if (static_cast<int>(colours.size()) > limit) {
                 ui.showMessage(formatText("(%d,%d,%d,%d)内颜色超过%d种,转换终止!", left, top,
                                           left + g.width, top + g.height, limit),
                                MessageIcon::Warning);
                 return false;
             }
-            if (!fitColours(chip::palettes, limit,
-                            std::span(colours.data(), static_cast<std::size_t>(n)))) {
+            if (!fitColours(chip::palettes, limit, colours)) {
                 ui.showMessage(formatText("没有可用的调色板匹配(%d,%d,%d,%d),转换终止!", left, top,
                                           left + g.width, top + g.height),
                                MessageIcon::Warning);
                 return false;
             }
         }
+    }
     return true;
 }
 
@@ -230,19 +221,24 @@ bool TileConverter::fitColours(int count, int size, std::span<const Colour> colo
     if (palettematch::firstHolding(paletteTable_, count, size, colours) >= 0)
         return true;
     for (int p = 0; p < count; ++p) {
-        std::vector<Colour> missing;
-        for (Colour c : colours)
-            if (palettematch::slotOf(paletteTable_, p, size, c) < 0)
-                missing.push_back(c);
         PaletteSlot* palette = paletteTable_.data() + p * chip::slotsPerPalette;
-        std::vector<int> free;
+        int free = 0;
         for (int s = 0; s < size; ++s)
-            if (palette[s].used == 0)
-                free.push_back(s);
-        if (missing.size() > free.size())
+            free += palette[s].used == 0;
+        int missing = 0;
+        for (Colour c : colours)
+            if (palettematch::slotOf(paletteTable_, p, size, c) < 0 && ++missing > free)
+                break;
+        if (missing > free)
             continue;
-        for (std::size_t i = 0; i < missing.size(); ++i)
-            palette[free[i]] = {missing[i], 1};
+        int s = 0;
+        for (Colour c : colours) {
+            if (palettematch::slotOf(paletteTable_, p, size, c) >= 0)
+                continue;
+            while (palette[s].used != 0)
+                ++s;
+            palette[s] = {c, 1};
+        }
         return true;
     }
     return false;
@@ -268,13 +264,21 @@ bool TileConverter::convertTiles(ConversionSettings& settings, const ConversionS
         ui.showMessage(problem, MessageIcon::Warning);
         return false;
     }
+    BlockIndex index(source.image, source.area);
+    for (int by = 0; by < index.blocksDown(); ++by)
+        index.readBlockRow(by);
+    return cutTiles(settings, index, ui);
+}
+
+bool TileConverter::cutTiles(ConversionSettings& settings, const BlockIndex& index,
+                             UserInterface& ui) {
     CutOutput out;
     std::string message;
     {
-        const int step = settings.geometry().height;
-        ProgressScope progress(ui, convertingText, source.area.top, 2 * source.area.bottom, step);
-        Passes passes(settings, source, paletteTable_, ui);
-        if (!passes.plan(out, message) || !passes.emit(out, message)) {
+        const Selection& a = index.area();
+        ProgressScope progress(ui, convertingText, a.top, 2 * a.bottom, settings.geometry().height);
+        Passes passes(settings, index, paletteTable_, ui);
+        if (!passes.run(out, message)) {
             ui.showMessage(message, MessageIcon::Warning);
             return false;
         }

@@ -14,6 +14,8 @@
 
 namespace kadro {
 
+class BlockIndex;
+
 // What a conversion reads besides the settings header.
 struct ConversionSource {
     const DibImage& image;
@@ -63,8 +65,9 @@ public:
     int renderPreview(const ConversionSettings& settings, DibImage& image) const;
 
 private:
-    bool fitBlocks(const ConversionSettings& settings, const ConversionSource& source,
+    bool fitBlocks(const ConversionSettings& settings, BlockIndex& index, Colour backgroundColour,
                    UserInterface& ui);
+    bool cutTiles(ConversionSettings& settings, const BlockIndex& index, UserInterface& ui);
     bool setUpPalettes(const ConversionSource& source, UserInterface& ui);
 
     std::shared_ptr<const ColorTables> tables_;

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "common/ChipRules.h"
-#include "convert/CellReader.h"
+#include "convert/BlockIndex.h"
 #include "palette/PaletteFile.h"
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -11,15 +12,17 @@ namespace kadro {
 
 // Turns character cells into tile pixel bytes: each cell takes the first palette that holds
 // every colour of its attribute block, and each pixel becomes the slot number of its colour in
-// that palette. A block is examined once and its slot numbers are kept, so both conversion
-// passes and the cells sharing a block read the picture only once.
+// that palette. A block's palette and the slot of each of its colours are worked out once, the
+// first time one of its cells is cut.
 class TileCutter {
 public:
     enum class Result { Ok, TooManyColours, NoPalette };
 
-    TileCutter(const CellReader& reader, const PaletteTable& table, int charSize, int colourLimit);
+    // Every block of the index has been read.
+    TileCutter(const BlockIndex& index, const PaletteTable& table, int charSize, int colourLimit);
 
     // Writes the cell's tile pixel bytes (its 8 x 8 sub-tiles one after another) and its palette.
+    // x and y are picture pixels.
     Result cut(int x, int y, std::uint8_t* tile, int& palette);
 
 private:
@@ -27,18 +30,16 @@ private:
         bool known = false;
         Result result = Result::Ok;
         int palette = 0;
+        std::array<std::uint8_t, BlockIndex::maxColours> slots{};
     };
 
-    Block& examine(int x, int y);
-    void fillSlots(int left, int top, int palette);
+    Block& examine(int blockX, int blockY);
 
-    const CellReader& reader_;
+    const BlockIndex& index_;
     const PaletteTable& table_;
     const chip::CharGeometry& geometry_;
     int limit_;
-    int blocksAcross_;
     std::vector<Block> blocks_;
-    std::vector<std::uint8_t> slots_; // slot number per area pixel, row by row
 };
 
 } // namespace kadro

@@ -143,8 +143,6 @@ bool AnimationRun::processFrame(State& state, const std::string& entry) {
         if (data.cellCount() > namePageBytes)
             return stop(entry, "its " + std::to_string(data.cellCount()) +
                                    " names do not fit one 8 KB page of names");
-        if (!ScratchBinaries::from(data).write(directory_, ui_))
-            return false;
 
         int lo = 0xFF, hi = 0;
         for (int cell = 0; cell < data.cellCount(); ++cell) {
@@ -188,6 +186,7 @@ bool AnimationRun::processFrame(State& state, const std::string& entry) {
         state.index += indexRecord(stem, state.patternLength, firstName);
         state.frames += "\tdw\t" + stem + "_BG\n";
         state.patternLength += length;
+        state.lastFrame = std::move(*doc);
         return true;
     }
 }
@@ -236,6 +235,11 @@ bool AnimationRun::run(const std::vector<std::string>& frames) {
             return false;
         ui_.advanceProgress();
     }
+    // Each frame's scratch files would replace the previous frame's: only the last ones are kept.
+    if (state.lastFrame &&
+        !ScratchBinaries::from(ConvertedData(state.lastFrame->settings, state.lastFrame->results))
+             .write(directory_, ui_))
+        return false;
     return commit(state);
 }
 

@@ -58,6 +58,7 @@ private:
         int nameFileNumber = 0;
         std::vector<std::string> nameFiles;
         std::string palettes, index, frames;
+        std::optional<KdrDocument> lastFrame; // its scratch files are written at the end
     };
 
     bool processFrame(State& state, const std::string& entry);

@@ -1,14 +1,28 @@
 #include "output/AsmText.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace kadro {
 
+void AsmText::appendHex(std::string& out, std::uint32_t value) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    char buffer[9];
+    char* end = buffer + sizeof buffer;
+    char* at = end;
+    do {
+        *--at = digits[value & 0xF];
+        value >>= 4;
+    } while (value != 0);
+    if (end - at < 2)
+        *--at = '0';
+    *--at = '$';
+    out.append(at, end);
+}
+
 std::string AsmText::hex(std::uint32_t value) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "$%02X", static_cast<unsigned>(value));
-    return buffer;
+    std::string out;
+    appendHex(out, value);
+    return out;
 }
 
 void AsmText::label(std::string_view name) {
@@ -27,7 +41,7 @@ void AsmText::dataLine(std::span<const std::uint32_t> values) {
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (i != 0)
             text_ += ',';
-        text_ += hex(values[i]);
+        appendHex(text_, values[i]);
     }
     text_ += '\n';
 }
@@ -41,7 +55,7 @@ void AsmText::dataRun(std::span<const std::uint32_t> values, std::size_t perLine
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (i % perLine == 0)
             text_ += "\tdb\t";
-        text_ += hex(values[i]);
+        appendHex(text_, values[i]);
         text_ += i % perLine == perLine - 1 ? '\n' : ',';
     }
 }

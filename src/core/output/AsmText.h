@@ -14,6 +14,8 @@ class AsmText {
 public:
     // "$%02X": at least two upper-case digits, more for larger values.
     static std::string hex(std::uint32_t value);
+    // The same, added to the end of a text without a formatting call per value.
+    static void appendHex(std::string& out, std::uint32_t value);
 
     void label(std::string_view name);
     void pointer(std::string_view name);
@@ -25,6 +27,7 @@ public:
     // a full line by the line break instead, so a short last line ends in "," without a break.
     void dataRun(std::span<const std::uint32_t> values, std::size_t perLine = 16);
     void raw(std::string_view text) { text_ += text; }
+    void value(std::uint32_t v) { appendHex(text_, v); }
     void newline() { text_ += '\n'; }
 
     const std::string& text() const { return text_; }

@@ -6,13 +6,24 @@
 #include "output/AsmText.h"
 #include "output/SpriteTables.h"
 
-#include <cstdio>
-
 namespace kadro {
 
 namespace {
 constexpr int stripPixels = 256;
 constexpr int paletteEntriesWritten = 64;
+
+// "\t;%02X(%03d)\n" for a tile number, built without a formatting call for every line.
+std::string tileComment(int tile) {
+    std::string comment = "\t;";
+    AsmText::appendHex(comment, static_cast<std::uint32_t>(tile));
+    comment.erase(2, 1); // the hexadecimal digits without their "$"
+    const std::string decimal = std::to_string(tile);
+    comment += '(';
+    comment.append(decimal.size() < 3 ? 3 - decimal.size() : 0, '0');
+    comment += decimal;
+    comment += ")\n";
+    return comment;
+}
 
 std::span<const std::uint8_t> asBytes(const std::string& text) {
     return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
@@ -47,14 +58,12 @@ std::string AsmWriter::pgtText(std::span<const std::uint8_t> pgt, const std::str
             const auto at = start + static_cast<std::size_t>(j);
             if (j % 16 == 0)
                 text.raw("\tdb\t");
-            text.raw(AsmText::hex(at < pgt.size() ? pgt[at] : 0));
+            text.value(at < pgt.size() ? pgt[at] : 0);
             if (j % 16 != 15) {
                 text.raw(",");
                 continue;
             }
-            char comment[32];
-            std::snprintf(comment, sizeof comment, "\t;%02X(%03d)\n", j / perChar, j / perChar);
-            text.raw(comment);
+            text.raw(tileComment(j / perChar));
         }
         text.newline();
     }

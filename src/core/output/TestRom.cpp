@@ -2,6 +2,7 @@
 
 #include "common/FileIo.h"
 #include "common/Paths.h"
+#include "common/ProgramFiles.h"
 #include "common/UserInterface.h"
 
 #include <algorithm>
@@ -66,7 +67,9 @@ std::string hexText(std::size_t value) {
 
 std::optional<std::vector<std::uint8_t>> TestRom::loadTemplate(const std::string& programDirectory,
                                                                UserInterface& ui) {
-    auto bytes = fileio::readPrefix(paths::join(programDirectory, templateName), imageBytes);
+    auto bytes = fileio::readPrefix(
+        programfiles::locate(programDirectory, templateName, programfiles::Room::Library),
+        imageBytes);
     if (!bytes) {
         ui.showMessage("Open Rom.b00 Error!", MessageIcon::Warning);
         return std::nullopt;
@@ -121,7 +124,7 @@ TestRom::Delivery TestRom::deliver(std::span<const std::uint8_t> image,
                                    const std::string& programDirectory, const VolumeFinder& volumes,
                                    UserInterface& ui) {
     Delivery delivery;
-    delivery.imagePath = paths::join(programDirectory, imageName);
+    delivery.imagePath = paths::join(programfiles::ownOutputFolder(programDirectory), imageName);
     std::string error;
     delivery.imageSaved = fileio::writeFile(delivery.imagePath, image, &error);
     if (!delivery.imageSaved)

@@ -101,6 +101,28 @@ std::optional<DibImage> DibImage::createBlank(int width, int height) {
     return DibImage(std::move(block));
 }
 
+std::optional<DibImage>
+DibImage::fromStoredRows(int width, int height,
+                         const std::function<void(int stored, std::uint8_t* line)>& row) {
+    if (width < 0 || height < 0 || width > maxSide || height > maxSide)
+        return std::nullopt;
+    const std::int64_t stride = dib::stride(24, width);
+    const std::int64_t imageSize = stride * height;
+    if (imageSize > maxPixelBytes)
+        return std::nullopt;
+    // Rows are appended from a small buffer, so the large block is written only once.
+    std::vector<std::uint8_t> block;
+    block.reserve(dib::infoHeaderSize + static_cast<std::size_t>(imageSize));
+    block.resize(dib::infoHeaderSize);
+    fillInfoHeader(block, width, height, imageSize);
+    std::vector<std::uint8_t> line(static_cast<std::size_t>(stride));
+    for (int stored = 0; stored < height; ++stored) {
+        row(stored, line.data());
+        block.insert(block.end(), line.begin(), line.end());
+    }
+    return DibImage(std::move(block));
+}
+
 std::optional<DibImage> DibImage::fromBlock(std::vector<std::uint8_t> block) {
     if (block.size() < 4)
         return std::nullopt;

@@ -3,6 +3,7 @@
 #include "common/Colour.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -38,6 +39,11 @@ class DibImage {
 public:
     // A white 24-bit image; nothing when the size is negative or too large to allocate.
     static std::optional<DibImage> createBlank(int width, int height);
+    // A 24-bit image whose rows are each written once by `row`, in storage order (the bottom row
+    // first), into a buffer of stride() bytes; nothing when the size is refused.
+    static std::optional<DibImage>
+    fromStoredRows(int width, int height,
+                   const std::function<void(int stored, std::uint8_t* line)>& row);
     // Adopts a packed bitmap block after checking that its header and rows fit in it.
     static std::optional<DibImage> fromBlock(std::vector<std::uint8_t> block);
 

@@ -1,11 +1,14 @@
 #include "picture/FormatModule.h"
 
 #include "common/Paths.h"
+#include "common/ProgramFiles.h"
 #include "common/UserInterface.h"
 
+#include <bit>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -14,6 +17,14 @@ namespace kadro {
 namespace {
 
 constexpr const char* librarySuffix = ".so";
+
+// A format's type is its position in the table plus one, so a type names its slot.
+static_assert([] {
+    for (std::size_t i = 0; i < formatTable.size(); ++i)
+        if (formatTable[i].type != static_cast<int>(i + 1))
+            return false;
+    return true;
+}());
 
 struct RequestDeleter {
     void operator()(ImageRequest* r) const {
@@ -37,44 +48,67 @@ void fillPixelHeader(ImageRequest& r, int width, int height) {
 }
 
 // Rows stay in storage order; each 32-bit pixel keeps its three low bytes (blue, green, red).
-std::optional<DibImage> toTrueColour(const std::vector<std::uint32_t>& pixels, int width,
-                                     int height) {
-    auto image = DibImage::createBlank(width, height);
-    if (!image)
-        return std::nullopt;
-    const std::size_t stride = static_cast<std::size_t>(image->stride());
-    std::uint8_t* out = image->pixels().data();
-    for (int row = 0; row < height; ++row) {
-        std::uint8_t* line = out + static_cast<std::size_t>(row) * stride;
-        const std::uint32_t* in = pixels.data() + static_cast<std::size_t>(row) * width;
-        for (int x = 0; x < width; ++x) {
+std::optional<DibImage> toTrueColour(const std::uint32_t* pixels, int width, int height) {
+    return DibImage::fromStoredRows(width, height, [&](int row, std::uint8_t* line) {
+        const std::uint32_t* in = pixels + static_cast<std::size_t>(row) * width;
+        int x = 0;
+        if constexpr (std::endian::native == std::endian::little) {
+            // Four pixels make three whole words: no byte-by-byte stores.
+            for (; x + 4 <= width; x += 4) {
+                const std::uint32_t p0 = in[x] & 0xFFFFFF, p1 = in[x + 1] & 0xFFFFFF,
+                                    p2 = in[x + 2] & 0xFFFFFF, p3 = in[x + 3] & 0xFFFFFF;
+                const std::uint32_t words[3] = {p0 | p1 << 24, p1 >> 8 | p2 << 16,
+                                                p2 >> 16 | p3 << 8};
+                std::memcpy(line + 3 * x, words, sizeof words);
+            }
+        }
+        for (; x < width; ++x) {
             line[3 * x] = static_cast<std::uint8_t>(in[x]);
             line[3 * x + 1] = static_cast<std::uint8_t>(in[x] >> 8);
             line[3 * x + 2] = static_cast<std::uint8_t>(in[x] >> 16);
         }
-        std::memset(line + 3 * width, 0, stride - 3 * static_cast<std::size_t>(width));
-    }
-    return image;
+        // The padding after the pixels: the first byte zero, the others as well.
+        std::memset(line + 3 * width, 0, static_cast<std::size_t>(width % 4));
+    });
 }
 
 } // namespace
 
-FormatModuleLoader::FormatModuleLoader(const std::string& moduleDirectory) {
-    for (std::size_t i = 0; i < formatTable.size(); ++i) {
-        const std::string file = paths::join(moduleDirectory, libraryFileName(formatTable[i].name));
-        // Never unmapped: a decoder library with worker threads must not vanish under them.
-        void* lib = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
-        if (!lib)
-            continue;
-        slots_[i].library = lib;
-        slots_[i].entry = reinterpret_cast<FormatModuleEntry>(dlsym(lib, formatModuleEntryName));
-    }
-}
+FormatModuleLoader::FormatModuleLoader(std::string moduleDirectory)
+    : directory_(std::move(moduleDirectory)) {}
 
 FormatModuleLoader::~FormatModuleLoader() {
     for (auto& slot : slots_)
         if (slot.library)
             dlclose(slot.library);
+}
+
+FormatModuleLoader& FormatModuleLoader::shared(const std::string& moduleDirectory) {
+    static std::mutex mutex;
+    // Never destroyed: the modules stay loaded until the process ends, and nothing is left to
+    // do at exit.
+    static auto* loaders = new std::map<std::string, std::unique_ptr<FormatModuleLoader>>;
+    const std::lock_guard lock(mutex);
+    auto& loader = (*loaders)[moduleDirectory];
+    if (!loader)
+        loader = std::make_unique<FormatModuleLoader>(moduleDirectory);
+    return *loader;
+}
+
+FormatModuleLoader::Slot& FormatModuleLoader::slot(int type) {
+    const std::lock_guard lock(mutex_);
+    Slot& s = slots_[static_cast<std::size_t>(type - 1)];
+    if (s.tried)
+        return s;
+    s.tried = true;
+    const std::string file = programfiles::locate(
+        directory_, libraryFileName(formatTable[static_cast<std::size_t>(type - 1)].name),
+        programfiles::Room::Library);
+    // Never unmapped: a decoder library with worker threads must not vanish under them.
+    s.library = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
+    if (s.library)
+        s.entry = reinterpret_cast<FormatModuleEntry>(dlsym(s.library, formatModuleEntryName));
+    return s;
 }
 
 int FormatModuleLoader::classify(std::string_view path) {
@@ -103,14 +137,15 @@ std::string FormatModuleLoader::libraryFileName(std::string_view formatName) {
     return std::string(formatName) + "MODULE" + librarySuffix;
 }
 
-bool FormatModuleLoader::hasModule(int type) const {
-    return type >= 1 && type <= static_cast<int>(formatTable.size()) &&
-           slots_[static_cast<std::size_t>(type - 1)].entry != nullptr;
+bool FormatModuleLoader::hasModule(int type) {
+    return type >= 1 && type <= static_cast<int>(formatTable.size()) && slot(type).entry;
 }
 
 void FormatModuleLoader::setEntryPoint(int type, FormatModuleEntry entry) {
-    if (type >= 1 && type <= static_cast<int>(formatTable.size()))
-        slots_[static_cast<std::size_t>(type - 1)].entry = entry;
+    if (type < 1 || type > static_cast<int>(formatTable.size()))
+        return;
+    Slot& s = slot(type);
+    s.entry = entry;
 }
 
 std::optional<DibImage> FormatModuleLoader::load(const std::string& path, UserInterface& ui) {
@@ -119,13 +154,9 @@ std::optional<DibImage> FormatModuleLoader::load(const std::string& path, UserIn
         ui.showMessage("无效的文件类型", MessageIcon::Warning, "错误");
         return std::nullopt;
     }
-    FormatModuleEntry entry = nullptr;
-    for (std::size_t i = 0; i < formatTable.size(); ++i)
-        if (formatTable[i].type == type)
-            entry = slots_[i].entry;
-    if (!entry)
+    if (!hasModule(type))
         return std::nullopt;
-    return runRequest(entry, path);
+    return runRequest(slot(type).entry, path);
 }
 
 std::optional<DibImage> FormatModuleLoader::runRequest(FormatModuleEntry entry,
@@ -153,12 +184,18 @@ std::optional<DibImage> FormatModuleLoader::runRequest(FormatModuleEntry entry,
         return std::nullopt;
 
     fillPixelHeader(r, width, height);
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height, 0);
+    // Zero-filled as the protocol promises; fresh pages from calloc are zero already.
+    const std::unique_ptr<std::uint32_t[], decltype(&std::free)> pixels(
+        static_cast<std::uint32_t*>(
+            std::calloc(static_cast<std::size_t>(width) * height, sizeof(std::uint32_t))),
+        &std::free);
+    if (!pixels)
+        return std::nullopt;
     std::vector<std::uint32_t*> rows(static_cast<std::size_t>(height));
     for (int row = 0; row < height; ++row)
         rows[static_cast<std::size_t>(row)] =
-            pixels.data() + static_cast<std::size_t>(height - row - 1) * width;
-    r.pixels = pixels.data();
+            pixels.get() + static_cast<std::size_t>(height - row - 1) * width;
+    r.pixels = pixels.get();
     r.rowTable = rows.data();
     // A module that already delivered everything while describing is not asked again.
     int ok = 1;
@@ -171,13 +208,12 @@ std::optional<DibImage> FormatModuleLoader::runRequest(FormatModuleEntry entry,
     r.rowTable = nullptr;
     if (ok == 0)
         return std::nullopt;
-    return toTrueColour(pixels, width, height);
+    return toTrueColour(pixels.get(), width, height);
 }
 
 std::optional<DibImage> loadPictureFile(const std::string& moduleDirectory, const std::string& path,
                                         UserInterface& ui) {
-    FormatModuleLoader loader(moduleDirectory);
-    return loader.load(path, ui);
+    return FormatModuleLoader::shared(moduleDirectory).load(path, ui);
 }
 
 } // namespace kadro

@@ -4,6 +4,7 @@
 #include "picture/ImageRequest.h"
 
 #include <array>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,11 +40,12 @@ inline constexpr std::array<FormatEntry, 13> formatTable{{
 inline constexpr int maxModuleSide = 16384;
 inline constexpr long long maxModulePixels = 64LL * 1024 * 1024;
 
-// Loads the format modules found in one folder and reads pictures through them. A module that
-// cannot be loaded leaves its format unavailable.
+// Reads pictures through the format modules found in one folder. A module is opened when a
+// picture of its format is first asked for, and stays open; a module that cannot be loaded
+// leaves its format unavailable.
 class FormatModuleLoader {
 public:
-    explicit FormatModuleLoader(const std::string& moduleDirectory);
+    explicit FormatModuleLoader(std::string moduleDirectory);
     ~FormatModuleLoader();
     FormatModuleLoader(const FormatModuleLoader&) = delete;
     FormatModuleLoader& operator=(const FormatModuleLoader&) = delete;
@@ -55,7 +57,12 @@ public:
     // Library file of a format: name + "MODULE" + the platform's suffix.
     static std::string libraryFileName(std::string_view formatName);
 
-    bool hasModule(int type) const;
+    // The loader of a folder that the whole process shares, so that each module is opened once
+    // however many pictures are read (a batch, a project, the desktop program).
+    static FormatModuleLoader& shared(const std::string& moduleDirectory);
+
+    // Opens the format's module when that has not been tried yet.
+    bool hasModule(int type);
     // Replaces a format's entry point; how tests speak the protocol without a library.
     void setEntryPoint(int type, FormatModuleEntry entry);
 
@@ -68,13 +75,18 @@ public:
 
 private:
     struct Slot {
+        bool tried = false;
         void* library = nullptr;
         FormatModuleEntry entry = nullptr;
     };
+    Slot& slot(int type);
+
+    std::string directory_;
+    std::mutex mutex_;
     std::array<Slot, 16> slots_{};
 };
 
-// Builds a loader for one load, as the program does for every picture it opens.
+// Reads a picture through the shared loader of the folder.
 std::optional<DibImage> loadPictureFile(const std::string& moduleDirectory, const std::string& path,
                                         UserInterface& ui);
 

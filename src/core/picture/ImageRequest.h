@@ -8,7 +8,11 @@
 // are pointer-sized on 64-bit builds; every other field, command and value keeps its place.
 namespace kadro {
 
-enum ImageCommand : std::int32_t { CommandIdentify = 5, CommandDescribe = 6, CommandReadPixels = 7 };
+enum ImageCommand : std::int32_t {
+    CommandIdentify = 5,
+    CommandDescribe = 6,
+    CommandReadPixels = 7
+};
 inline constexpr std::int32_t imageRequestVersion = 8;
 
 struct BitmapInfoHeader {

@@ -6,6 +6,8 @@
 #include "picture/FormatModule.h"
 #include "picture/KdrFile.h"
 
+#include <cstring>
+
 namespace kadro {
 
 namespace {
@@ -31,23 +33,44 @@ bool Picture::createEmpty(int width, int height) {
 }
 
 void Picture::attach(DibImage image) {
+    blankSize_.reset();
     image_ = std::move(image);
     selection_ = Selection::fromSize(0, 0, image_->width(), image_->height());
 }
 
+DibImage* Picture::current() const {
+    if (blankSize_) {
+        image_ = DibImage::createBlank(blankSize_->first, blankSize_->second);
+        blankSize_.reset();
+    }
+    return image_ ? &*image_ : nullptr;
+}
+
+int Picture::width() const {
+    if (blankSize_)
+        return blankSize_->first;
+    return image_ ? image_->width() : 0;
+}
+
+int Picture::height() const {
+    if (blankSize_)
+        return blankSize_->second;
+    return image_ ? image_->height() : 0;
+}
+
 bool Picture::getPixel(int x, int y, Colour& colour) const {
-    if (!image_)
+    if (!current())
         return false;
-    const auto status = image_->getPixel(x, y, colour);
+    const auto status = current()->getPixel(x, y, colour);
     if (status == PixelStatus::NotTrueColour)
         ui_.showMessage(notTrueColourMessage, MessageIcon::Warning);
     return status == PixelStatus::Ok;
 }
 
 bool Picture::setPixel(int x, int y, Colour colour) {
-    if (!image_)
+    if (!current())
         return false;
-    const auto status = image_->setPixel(x, y, colour);
+    const auto status = current()->setPixel(x, y, colour);
     if (status == PixelStatus::NotTrueColour)
         ui_.showMessage(notTrueColourMessage, MessageIcon::Warning);
     return status == PixelStatus::Ok;
@@ -105,9 +128,9 @@ bool Picture::save(const std::string& path) {
     std::string error;
     bool ok;
     if (extension == "bmp") {
-        if (!image_)
+        if (!current())
             error = path + ": there is no picture to save";
-        ok = image_ && image_->writeBmp(path, &error);
+        ok = current() && current()->writeBmp(path, &error);
     } else if (extension == "kdr" && hasConversion()) {
         ok = fileio::writeFile(path, kdrBytes({settings, converter_->results()}), &error);
     } else {
@@ -127,7 +150,7 @@ ConversionChoice Picture::initialChoice() const {
     ConversionChoice choice;
     choice.area = Selection::fromSize(0, 0, width(), height());
     Colour corner = 0;
-    if (image_ && image_->getPixel(0, 0, corner) == PixelStatus::Ok)
+    if (current() && current()->getPixel(0, 0, corner) == PixelStatus::Ok)
         choice.backgroundColour = corner;
     return choice;
 }
@@ -178,42 +201,41 @@ int Picture::availableColours(int colourMode) const {
 }
 
 bool Picture::convert() {
-    if (!transformed_ || !pendingConverter_ || !image_)
+    if (!transformed_ || !pendingConverter_ || !current())
         return false;
     transformed_ = false;
     auto converter = std::move(pendingConverter_);
     ConversionSettings s = pendingSettings_;
-    const ConversionSource source{*image_, pendingChoice_.area, pendingChoice_.backgroundColour,
+    const ConversionSource source{*current(), pendingChoice_.area, pendingChoice_.backgroundColour,
                                   values.animationMode, animationPalettePath};
     if (!converter->allocatePalettes(s, source, ui_))
-        return false;
-    auto blank = DibImage::createBlank(s.width, s.height);
-    if (!blank)
         return false;
     settings = s;
     converter_ = std::move(converter);
     values.backgroundColour = pendingChoice_.backgroundColour;
     values.currentPictureType = settings.pictureType;
-    attach(std::move(*blank));
+    image_.reset();
+    blankSize_ = {s.width, s.height};
+    selection_ = Selection::fromSize(0, 0, s.width, s.height);
     return true;
 }
 
 bool Picture::adaptHsl4k() {
-    if (!image_ || !kadro::adaptHsl4k(*image_, programDirectory_, ui_))
+    if (!current() || !kadro::adaptHsl4k(*current(), programDirectory_, ui_))
         return false;
     colourStats(0, 0, width(), height());
     return true;
 }
 
 bool Picture::adaptRgb4k() {
-    if (!image_ || !kadro::adaptRgb4k(*image_, ui_))
+    if (!current() || !kadro::adaptRgb4k(*current(), ui_))
         return false;
     colourStats(0, 0, width(), height());
     return true;
 }
 
 bool Picture::adapt64() {
-    if (!image_ || !kadro::adapt64(*image_, programDirectory_, ui_))
+    if (!current() || !kadro::adapt64(*current(), programDirectory_, ui_))
         return false;
     colourStats(0, 0, width(), height());
     return true;
@@ -221,19 +243,32 @@ bool Picture::adapt64() {
 
 int Picture::refresh() {
     fillBackground();
-    if (hasConversion() && image_)
-        return converter_->renderPreview(settings, *image_);
+    if (hasConversion() && current())
+        return converter_->renderPreview(settings, *current());
     return 0;
 }
 
 bool Picture::fillBackground() {
-    if (!image_)
+    DibImage* image = current();
+    if (!image)
         return false;
+    if (image->bitCount() != 24) {
+        ui_.showMessage(notTrueColourMessage, MessageIcon::Warning);
+        return false;
+    }
+    // Row by row over the pixels only: the rows' padding bytes stay as they are.
     const Colour background = ColorTables::fromTwelveBit(previewBackground);
-    for (int y = 0; y < image_->height(); ++y)
-        for (int x = 0; x < image_->width(); ++x)
-            if (!setPixel(x, y, background))
-                return false;
+    const std::uint8_t pixel[3] = {static_cast<std::uint8_t>(blueOf(background)),
+                                   static_cast<std::uint8_t>(greenOf(background)),
+                                   static_cast<std::uint8_t>(redOf(background))};
+    const auto rowBytes = static_cast<std::size_t>(3 * image->width());
+    std::vector<std::uint8_t> row(rowBytes);
+    for (std::size_t at = 0; at < rowBytes; at += 3)
+        std::memcpy(row.data() + at, pixel, 3);
+    const auto stride = static_cast<std::size_t>(image->stride());
+    std::uint8_t* rows = image->pixels().data();
+    for (int y = 0; y < image->height(); ++y)
+        std::memcpy(rows + static_cast<std::size_t>(y) * stride, row.data(), rowBytes);
     return true;
 }
 

@@ -30,10 +30,10 @@ public:
     // A new white image; the selection becomes the whole image.
     bool createEmpty(int width, int height);
     void attach(DibImage image);
-    const DibImage* image() const { return image_ ? &*image_ : nullptr; }
-    DibImage* image() { return image_ ? &*image_ : nullptr; }
-    int width() const { return image_ ? image_->width() : 0; }
-    int height() const { return image_ ? image_->height() : 0; }
+    const DibImage* image() const { return current(); }
+    DibImage* image() { return current(); }
+    int width() const;
+    int height() const;
 
     // Pixel access for editing and adaptation. A picture that is not 24-bit shows
     // "请将位图转换为24位色处理!" on every call; no image or a point outside fails silently.
@@ -102,9 +102,15 @@ public:
     bool fillBackground();
 
 private:
+    // The image; a converted picture's white blank is made here, when it is first needed.
+    DibImage* current() const;
+
     std::string programDirectory_;
     UserInterface& ui_;
-    std::optional<DibImage> image_;
+    mutable std::optional<DibImage> image_;
+    // The size of the blank a conversion leaves, until someone looks at it: the command line
+    // saves and writes the converted data without ever drawing it.
+    mutable std::optional<std::pair<int, int>> blankSize_;
     Selection selection_;
     std::unique_ptr<TileConverter> converter_;
     // The conversion between transform and convert.

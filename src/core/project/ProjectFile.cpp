@@ -186,8 +186,7 @@ int parseProjectFile(ProjectModel& model, std::span<const std::uint8_t> bytes,
     }
     if (adopted > 0)
         ui.showMessage(path + ": the project file is damaged: " + std::to_string(adopted) +
-                           " entr" + (adopted == 1 ? "y lay" : "ies lay") +
-                           " outside the project; they were put under the project entry",
+                           " entry(ies) lay outside the project and were put under it",
                        MessageIcon::Warning);
     loaded.projectPath = std::move(model.projectPath);
     model = std::move(loaded);

@@ -212,7 +212,10 @@ ItemFiles buildItems(const std::vector<ProjectRecord>& records, const std::strin
                      ProjectOutput& output, ProjectOutputReport& report, UserInterface& ui) {
     ItemFiles itemFiles;
     std::set<std::string> used;
+    // Reading the documents is the long part of a large project.
+    ProgressScope progress(ui, projectOutputText, 0, static_cast<int>(records.size()), 1);
     for (const ProjectRecord& r : records) {
+        ui.advanceProgress();
         if (r.live == 0 || r.entryKind() != EntryKind::Item)
             continue;
         const std::string name = paths::toUpper(r.name);

@@ -15,6 +15,7 @@ class AsmText;
 
 inline constexpr const char* projectPatternFile = "VT03PGT.BIN";
 inline constexpr const char* projectIrqFile = "VT03IRQ.ASM";
+inline constexpr const char* projectOutputText = "Project output";
 
 // The combined console data of a project, built in memory item by item: one pattern file
 // shared by all items (numbered in 2 KB blocks), the IRQ table of every item and each item's own

@@ -61,9 +61,8 @@ void CHyperLink::restyle() {
 void CHyperLink::openLink() {
     if (!QDesktopServices::openUrl(QUrl(url_))) {
         QApplication::beep();
-        Prompts::message(this,
-                         QStringLiteral("Can't open link:\n\n") +
-                             QStringLiteral("No program on this desktop opens \"%1\".").arg(url_));
+        Prompts::message(this, tr("Can't open link:\n\n") +
+                                   tr("No program on this desktop opens \"%1\".").arg(url_));
         return;
     }
     visited_ = true;

@@ -12,6 +12,7 @@
 #include "output/PaletteSteps.h"
 #include "palette/PaletteToolDialog.h"
 #include "project/CPRGTreeView.h"
+#include "project/RegistrySettingsStore.h"
 
 #include <QAction>
 #include <QDir>
@@ -26,12 +27,20 @@ namespace kadro::gui {
 int CKadroApp::ppuMode_ = 0;
 
 const QString CKadroApp::settingsName = QStringLiteral("KADRO");
-const QString CKadroApp::openPictureTitle = QStringLiteral("打开图像文件");
-const QString CKadroApp::openPictureFilter =
-    QStringLiteral("所有图象文件(*.bmp,*.pcx,*.gif;*.tga;*.psd;*.jpg;*.tif;)|"
-                   "*.bmp;*.pcx;*.gif;*.tga;*.psd;*.jpg;*.tif;|KDR文件|*.gs?;*.kdr||");
+QString CKadroApp::openPictureTitle() {
+    return tr("打开图像文件");
+}
+
+QString CKadroApp::openPictureFilter() {
+    return tr("所有图象文件(*.bmp,*.pcx,*.gif;*.tga;*.psd;*.jpg;*.tif;)|"
+              "*.bmp;*.pcx;*.gif;*.tga;*.psd;*.jpg;*.tif;|KDR文件|*.gs?;*.kdr||");
+}
 
 namespace {
+bool isProjectFile(const QString& path) {
+    return QFileInfo(path).suffix().compare(QLatin1String("prg"), Qt::CaseInsensitive) == 0;
+}
+
 const QString recentGroup = QStringLiteral("Recent File List");
 
 QSettings userSettings() {
@@ -70,7 +79,7 @@ void CKadroApp::runPaletteTool() {
                                     folder.toStdString(), ui_) &&
                 frame_)
                 frame_->statusBar()->showMessage(
-                    QStringLiteral("%1 written in %2")
+                    tr("%1 written in %2")
                         .arg(QString::fromLatin1(PaletteSteps::fileName),
                              QDir::toNativeSeparators(folder)),
                     10000);
@@ -137,23 +146,28 @@ bool CKadroApp::initInstance(const QStringList& arguments) {
     ui_.setWindow(frame_.get());
 
     if (arguments.size() > 1) {
-        std::cerr << "usage: kadro [PICTURE or DOCUMENT.kdr]\n";
+        std::cerr << "usage: kadro [PICTURE, DOCUMENT.kdr or PROJECT.prg]\n";
         return false;
     }
-    if (arguments.isEmpty()) {
+    if (arguments.isEmpty() || isProjectFile(arguments.first())) {
         if (!document_->onNewDocument())
             return false;
     } else if (!document_->onOpenDocument(arguments.first())) {
         return false;
     }
+    // A project opened from a file manager becomes the remembered one, as Project > Load makes
+    // it, so the tree reads it when it first shows.
+    if (!arguments.isEmpty() && isProjectFile(arguments.first()))
+        RegistrySettingsStore().writeString(
+            prgPathKey, QFileInfo(arguments.first()).absoluteFilePath().toStdString());
     frame_->show();
     return true;
 }
 
 bool CKadroApp::promptOpenPicture(QString& path) {
     FilePrompt prompt;
-    prompt.title = openPictureTitle;
-    prompt.filter = openPictureFilter;
+    prompt.title = openPictureTitle();
+    prompt.filter = openPictureFilter();
     prompt.filterIndex = lastFilterIndex_;
     prompt.initialPath = path;
     const auto answer = Prompts::file(mainWindow(), prompt);

@@ -22,9 +22,9 @@ class CKadroApp : public QObject {
     Q_OBJECT
 public:
     static constexpr int recentFileCount = 4;
-    static const QString settingsName;     // "KADRO"
-    static const QString openPictureTitle; // "打开图像文件"
-    static const QString openPictureFilter;
+    static const QString settingsName; // "KADRO"
+    static QString openPictureTitle(); // "打开图像文件"
+    static QString openPictureFilter();
 
     explicit CKadroApp(QString programDirectory);
     ~CKadroApp() override;

@@ -4,6 +4,8 @@
 #include "app/CKadroApp.h"
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
+#include "app/Language.h"
+#include "app/Prompts.h"
 #include "app/ToolBox.h"
 #include "app/ViewMessage.h"
 #include "document/CKadroDoc.h"
@@ -30,7 +32,7 @@
 namespace kadro::gui {
 
 namespace {
-const QString readyText = QStringLiteral("就绪");
+const char* const readyText = QT_TRANSLATE_NOOP("kadro::gui::CMainFrame", "就绪");
 const QString applicationTitle = QStringLiteral("Kadro");
 const QString layoutGroup = QStringLiteral("Layout");
 const QString windowKey = QStringLiteral("Window");
@@ -167,13 +169,13 @@ QMenu* CMainFrame::menu(const QString& title) {
 }
 
 void CMainFrame::createFileMenu() {
-    QMenu* file = menu(QStringLiteral("(&F)ile"));
+    QMenu* file = menu(tr("(&F)ile"));
     for (int id : {cmd::fileNew, cmd::newProject, cmd::fileOpen, cmd::fileSave, cmd::fileSaveAs})
         file->addAction(commandAction(id));
     file->addSeparator();
     file->addAction(commandAction(cmd::output));
     file->addSeparator();
-    recentMenu_ = file->addMenu(QStringLiteral("Recent Files"));
+    recentMenu_ = file->addMenu(tr("Recent Files"));
     connect(&app_, &CKadroApp::recentFilesChanged, this, &CMainFrame::rebuildRecentFiles);
     rebuildRecentFiles();
     file->addSeparator();
@@ -184,7 +186,7 @@ void CMainFrame::rebuildRecentFiles() {
     recentMenu_->clear();
     const QStringList files = app_.recentFiles();
     if (files.isEmpty()) {
-        recentMenu_->addAction(QStringLiteral("Recent File"))->setEnabled(false);
+        recentMenu_->addAction(tr("Recent File"))->setEnabled(false);
         return;
     }
     for (qsizetype i = 0; i < files.size(); ++i) {
@@ -192,13 +194,13 @@ void CMainFrame::rebuildRecentFiles() {
         QAction* a = recentMenu_->addAction(
             QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
         a->setData(cmd::fileMru + static_cast<int>(i));
-        a->setStatusTip(QStringLiteral("打开该文档"));
+        a->setStatusTip(tr("打开该文档"));
         connect(a, &QAction::triggered, this, [this, path] { document_.openAndShow(path); });
     }
 }
 
 void CMainFrame::createProjectMenu() {
-    QMenu* project = menu(QStringLiteral("(&P)roject"));
+    QMenu* project = menu(tr("(&P)roject"));
     for (int id : {cmd::projectAdd, cmd::projectDel, cmd::projectUp, cmd::projectDown})
         project->addAction(commandAction(id));
     project->addSeparator();
@@ -209,7 +211,7 @@ void CMainFrame::createProjectMenu() {
 }
 
 void CMainFrame::createEditMenu() {
-    QMenu* edit = menu(QStringLiteral("(&E)dit"));
+    QMenu* edit = menu(tr("(&E)dit"));
     edit->addAction(commandAction(cmd::editUndo));
     edit->addSeparator();
     for (int id : {cmd::editCut, cmd::editCopy, cmd::editPaste})
@@ -217,7 +219,7 @@ void CMainFrame::createEditMenu() {
 }
 
 void CMainFrame::createViewMenu() {
-    QMenu* view = menu(QStringLiteral("(&V)iew"));
+    QMenu* view = menu(tr("(&V)iew"));
     view->addAction(commandAction(cmd::viewToolBar));
     view->addAction(commandAction(cmd::viewStatusBar));
     view->addAction(commandAction(cmd::viewPal));
@@ -226,22 +228,50 @@ void CMainFrame::createViewMenu() {
     view->addAction(commandAction(cmd::refresh));
     view->addAction(commandAction(cmd::displayGrid));
     view->addSeparator();
-    QMenu* in = view->addMenu(QStringLiteral("Zoom in"));
+    QMenu* in = view->addMenu(tr("Zoom in"));
     for (QAction* a : view_->zoomInActions())
         in->addAction(a);
     view->addAction(commandAction(cmd::zoomNormal));
-    QMenu* out = view->addMenu(QStringLiteral("Zoom out"));
+    QMenu* out = view->addMenu(tr("Zoom out"));
     for (QAction* a : view_->zoomOutActions())
         out->addAction(a);
     // The step keys work wherever the focus is in the window.
     addAction(commandAction(cmd::zoomInStep));
     addAction(commandAction(cmd::zoomOutStep));
+    view->addSeparator();
+    createLanguageMenu(view);
+}
+
+// The texts are made when the windows are built, so a new language shows from the next start.
+void CMainFrame::createLanguageMenu(QMenu* view) {
+    QMenu* language = view->addMenu(tr("Language"));
+    auto* group = new QActionGroup(language);
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, CKadroApp::settingsName);
+    const QString chosen = settings.value(QLatin1String(languageKey)).toString();
+    const std::pair<QString, QString> choices[] = {
+        {QStringLiteral("system"), tr("The system's language")},
+        {QStringLiteral("original"), tr("Original texts")},
+        {QStringLiteral("english"), QStringLiteral("English")},
+        {QStringLiteral("chinese"), QStringLiteral("中文")},
+    };
+    for (const auto& [value, text] : choices) {
+        QAction* a = language->addAction(text);
+        a->setCheckable(true);
+        a->setChecked(value == chosen || (chosen.isEmpty() && value == QLatin1String("system")));
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, value] {
+            QSettings(QSettings::NativeFormat, QSettings::UserScope, CKadroApp::settingsName)
+                .setValue(QLatin1String(languageKey), value);
+            Prompts::message(this, tr("Kadro shows the new language when it starts again."),
+                             PromptIcon::Information);
+        });
+    }
 }
 
 void CMainFrame::createToolMenu() {
-    QMenu* tool = menu(QStringLiteral("(&T)ool"));
+    QMenu* tool = menu(tr("(&T)ool"));
     tool->addAction(commandAction(cmd::transform));
-    QMenu* adaptation = tool->addMenu(QStringLiteral("VT03 color adaptation"));
+    QMenu* adaptation = tool->addMenu(tr("VT03 color adaptation"));
     for (int id : {cmd::adaptHsl, cmd::adaptRgb, cmd::adaptNes})
         adaptation->addAction(commandAction(id));
     tool->addAction(commandAction(cmd::tvEffect));
@@ -251,11 +281,11 @@ void CMainFrame::createToolMenu() {
 }
 
 void CMainFrame::createHelpMenu() {
-    menu(QStringLiteral("(&H)elp"))->addAction(commandAction(cmd::appAbout));
+    menu(tr("(&H)elp"))->addAction(commandAction(cmd::appAbout));
 }
 
 void CMainFrame::createToolBar() {
-    toolBar_ = addToolBar(QStringLiteral("Standard"));
+    toolBar_ = addToolBar(tr("Standard"));
     toolBar_->setObjectName(QStringLiteral("mainToolBar"));
     toolBar_->setIconSize(artwork::buttonSize);
     const int layout[] = {cmd::refresh,     cmd::fileOpen,
@@ -277,17 +307,17 @@ void CMainFrame::createToolBar() {
 void CMainFrame::createStatusBar() {
     QStatusBar* bar = statusBar();
     // Caps, Num and Scroll Lock panes, as the status bar has always had them.
-    for (const char* indicator : {"大写", "数字", "滚动"}) {
-        auto* pane = new QLabel(QString::fromUtf8(indicator), bar);
+    for (const char* indicator : {QT_TR_NOOP("大写"), QT_TR_NOOP("数字"), QT_TR_NOOP("滚动")}) {
+        auto* pane = new QLabel(tr(indicator), bar);
         pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         pane->setEnabled(false);
         bar->addPermanentWidget(pane);
     }
     connect(bar, &QStatusBar::messageChanged, this, [bar](const QString& text) {
         if (text.isEmpty())
-            bar->showMessage(readyText);
+            bar->showMessage(tr(readyText));
     });
-    bar->showMessage(readyText);
+    bar->showMessage(tr(readyText));
 }
 
 void CMainFrame::createToolBox() {

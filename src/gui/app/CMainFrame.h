@@ -55,6 +55,7 @@ private:
     void createProjectMenu();
     void createEditMenu();
     void createViewMenu();
+    void createLanguageMenu(QMenu* view);
     void createToolMenu();
     void createHelpMenu();
     void createToolBar();

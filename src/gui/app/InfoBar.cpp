@@ -2,6 +2,7 @@
 
 #include "app/ColourCells.h"
 #include "app/ColourSwatch.h"
+#include "app/Language.h"
 #include "app/Prompts.h"
 #include "app/ViewMessage.h"
 
@@ -111,7 +112,7 @@ QWidget* InfoBar::createReadout() {
 }
 
 QWidget* InfoBar::createInformation() {
-    auto* box = new QGroupBox(QStringLiteral("Information"), this);
+    auto* box = new QGroupBox(tr("Information"), this);
     information_ = new QLabel(box);
     information_->setObjectName(QStringLiteral("informationPanel"));
     information_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -188,7 +189,12 @@ void InfoBar::setSecondaryColour(Colour colour) {
 void InfoBar::setInformation(const QString& text) {
     informationText_ = text;
     // Every line of the texts ends with "\n"; the last one would only add an empty line.
-    information_->setText(text.endsWith(QLatin1Char('\n')) ? text.chopped(1) : text);
+    // Each line is a figure of the core ("width:256"), translated as its own message.
+    QStringList lines =
+        (text.endsWith(QLatin1Char('\n')) ? text.chopped(1) : text).split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        line = trCore(line.toStdString());
+    information_->setText(lines.join(QLatin1Char('\n')));
     settleLayout();
 }
 

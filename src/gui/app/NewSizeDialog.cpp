@@ -24,13 +24,13 @@ QSpinBox* sizeField(int value, const char* name, QWidget* parent) {
 NewSizeDialog::NewSizeDialog(const NewSize& size, QWidget* parent)
     : QDialog(parent), width_(sizeField(size.width, "width", this)),
       height_(sizeField(size.height, "height", this)) {
-    setWindowTitle(QStringLiteral("Dialog"));
+    setWindowTitle(tr("Dialog"));
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("Width"), width_);
-    form->addRow(QStringLiteral("High"), height_);
+    form->addRow(tr("Width"), width_);
+    form->addRow(tr("High"), height_);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     form->addRow(buttons);

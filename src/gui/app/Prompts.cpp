@@ -39,7 +39,7 @@ QString applicationTitle() {
 }
 
 // The platform's colour chooser has this title; "Select Color" belongs to the used-colour grid.
-const QString colourChooserTitle = QStringLiteral("Color");
+const char* const colourChooserTitle = QT_TRANSLATE_NOOP("Prompts", "Color");
 
 // Qt's own file dialog opens too small for its columns: give it room and the name column the
 // rest of it, so sizes, types and dates show whole.
@@ -123,7 +123,8 @@ std::optional<FileAnswer> Prompts::file(QWidget* parent, const FilePrompt& promp
         return fileHandler()(prompt);
     const bool open = prompt.kind == FilePrompt::Kind::Open;
     QFileDialog dialog(parent, prompt.title.isEmpty()
-                                   ? (open ? QStringLiteral("Open") : QStringLiteral("Save As"))
+                                   ? (open ? QCoreApplication::translate("Prompts", "Open")
+                                           : QCoreApplication::translate("Prompts", "Save As"))
                                    : prompt.title);
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -145,7 +146,8 @@ std::optional<FileAnswer> Prompts::file(QWidget* parent, const FilePrompt& promp
 std::optional<QColor> Prompts::colour(QWidget* parent, const QColor& initial) {
     if (colourHandler())
         return colourHandler()(initial);
-    const QColor chosen = QColorDialog::getColor(initial, parent, colourChooserTitle);
+    const QColor chosen = QColorDialog::getColor(
+        initial, parent, QCoreApplication::translate("Prompts", colourChooserTitle));
     if (!chosen.isValid())
         return std::nullopt;
     return chosen;

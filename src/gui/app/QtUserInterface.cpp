@@ -1,5 +1,7 @@
 #include "app/QtUserInterface.h"
 
+#include "app/Language.h"
+
 #include "app/Prompts.h"
 #include "palette/PalSetupDialog.h"
 #include "project/ProgressDialog.h"
@@ -8,14 +10,8 @@
 
 namespace kadro::gui {
 
-namespace {
-QString text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-} // namespace
-
 void QtUserInterface::showMessage(std::string_view message, MessageIcon icon, std::string_view) {
-    Prompts::message(window_, text(message),
+    Prompts::message(window_, trCore(message),
                      icon == MessageIcon::Warning ? PromptIcon::Warning : PromptIcon::Information);
 }
 
@@ -33,12 +29,12 @@ void QtUserInterface::beginProgress(std::string_view message, int low, int high,
     }
     progress_->setStep(step);
     progress_->setRange(low, high);
-    progress_->setText(text(message));
+    progress_->setText(trCore(message));
 }
 
 void QtUserInterface::setProgressText(std::string_view message) {
     if (progress_)
-        progress_->setText(text(message));
+        progress_->setText(trCore(message));
 }
 
 void QtUserInterface::advanceProgress() {

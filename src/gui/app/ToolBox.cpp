@@ -14,7 +14,7 @@ ToolBox::ToolBox(const std::vector<QAction*>& tools, QWidget* parent)
     : QWidget(parent,
               Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       grid_(new QGridLayout(this)) {
-    setWindowTitle(QStringLiteral("绘图工具"));
+    setWindowTitle(tr("绘图工具"));
     grid_->setContentsMargins(5, 5, 5, 5);
     grid_->setSpacing(1);
     for (QAction* tool : tools) {

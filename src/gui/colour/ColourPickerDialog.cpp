@@ -201,31 +201,31 @@ ColourPickerDialog::ColourPickerDialog(Colour initial, QWidget* parent)
     : QDialog(parent), old_{redOf(initial), greenOf(initial), blueOf(initial)}, rgb_(old_),
       hsv_(rgbToHsv(rgb_)), cube_(new CubePanel(*this)), wheel_(new WheelPanel(*this)),
       oldSwatch_(new Swatch(old_, this)), newSwatch_(new Swatch(rgb_, this)) {
-    setWindowTitle(QStringLiteral("Colors Select"));
+    setWindowTitle(tr("Colors Select"));
     spins_ = {spin("red"), spin("green"),      spin("blue"),
               spin("hue"), spin("saturation"), spin("light")};
     auto* rgbBox = new QGroupBox(QStringLiteral("RGB"), this);
     auto* rgbForm = new QFormLayout(rgbBox);
-    rgbForm->addRow(QStringLiteral("Red"), spins_[0]);
-    rgbForm->addRow(QStringLiteral("Green"), spins_[1]);
-    rgbForm->addRow(QStringLiteral("Blue"), spins_[2]);
+    rgbForm->addRow(tr("Red"), spins_[0]);
+    rgbForm->addRow(tr("Green"), spins_[1]);
+    rgbForm->addRow(tr("Blue"), spins_[2]);
     auto* hsvBox = new QGroupBox(QStringLiteral("HSL"), this);
     auto* hsvForm = new QFormLayout(hsvBox);
-    hsvForm->addRow(QStringLiteral("Hue"), spins_[3]);
-    hsvForm->addRow(QStringLiteral("Saturation"), spins_[4]);
-    hsvForm->addRow(QStringLiteral("Light"), spins_[5]);
+    hsvForm->addRow(tr("Hue"), spins_[3]);
+    hsvForm->addRow(tr("Saturation"), spins_[4]);
+    hsvForm->addRow(tr("Light"), spins_[5]);
 
     auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-    buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* side = new QVBoxLayout;
     side->addWidget(buttons);
     side->addStretch();
-    side->addWidget(new QLabel(QStringLiteral("Old"), this));
+    side->addWidget(new QLabel(tr("Old"), this));
     side->addWidget(oldSwatch_);
-    side->addWidget(new QLabel(QStringLiteral("New"), this));
+    side->addWidget(new QLabel(tr("New"), this));
     side->addWidget(newSwatch_);
 
     auto* grid = new QGridLayout(this);

@@ -51,14 +51,13 @@ public:
 ReduceDialog::ReduceDialog(const DibImage& picture, const ColorTables& tables, UserInterface& ui,
                            QWidget* parent)
     : QDialog(parent), picture_(picture), tables_(tables), ui_(ui) {
-    setWindowTitle(QStringLiteral("Reduce to VT03 colours"));
+    setWindowTitle(tr("Reduce to VT03 colours"));
     QStringList modes;
     for (auto name : chip::colourModeNames)
         modes << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     mode_ = comboOf(this, modes);
     colours_ = comboOf(this, {QStringLiteral("16"), QStringLiteral("4")});
-    dither_ = comboOf(
-        this, {QStringLiteral("None"), QStringLiteral("Ordered"), QStringLiteral("Diffusion")});
+    dither_ = comboOf(this, {tr("None"), tr("Ordered"), tr("Diffusion")});
     strength_ = new QSlider(Qt::Horizontal, this);
     strength_->setRange(0, 100);
     strength_->setValue(100);
@@ -68,16 +67,16 @@ ReduceDialog::ReduceDialog(const DibImage& picture, const ColorTables& tables, U
     original_->setPixmap(previewOf(picture));
 
     auto* pictures = new QGridLayout;
-    pictures->addWidget(new QLabel(QStringLiteral("Original"), this), 0, 0);
-    pictures->addWidget(new QLabel(QStringLiteral("Reduced"), this), 0, 1);
+    pictures->addWidget(new QLabel(tr("Original"), this), 0, 0);
+    pictures->addWidget(new QLabel(tr("Reduced"), this), 0, 1);
     pictures->addWidget(original_, 1, 0, Qt::AlignTop);
     pictures->addWidget(preview_, 1, 1, Qt::AlignTop);
     auto* choices = new QFormLayout;
-    choices->addRow(QStringLiteral("Color Mode"), mode_);
-    choices->addRow(QStringLiteral("Color SUM"), colours_);
-    choices->addRow(QStringLiteral("Dither"), dither_);
-    choices->addRow(QStringLiteral("Strength"), strength_);
-    choices->addRow(QStringLiteral("PSNR"), psnr_);
+    choices->addRow(tr("Color Mode"), mode_);
+    choices->addRow(tr("Color SUM"), colours_);
+    choices->addRow(tr("Dither"), dither_);
+    choices->addRow(tr("Strength"), strength_);
+    choices->addRow(tr("PSNR"), psnr_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(pictures);
@@ -124,9 +123,8 @@ void ReduceDialog::map() {
     reduced_ = picture_;
     plan_->apply(plan_->map(s.dither, s.strength, reduction_), *reduced_);
     preview_->setPixmap(previewOf(*reduced_));
-    psnr_->setText(std::isinf(reduction_.psnr)
-                       ? QStringLiteral("exact")
-                       : QStringLiteral("%1 dB").arg(reduction_.psnr, 0, 'f', 2));
+    psnr_->setText(std::isinf(reduction_.psnr) ? tr("exact")
+                                               : tr("%1 dB").arg(reduction_.psnr, 0, 'f', 2));
 }
 
 } // namespace kadro::gui

@@ -31,7 +31,7 @@ public:
 };
 
 QString openFailure(const QString& path) {
-    return QStringLiteral("Cannot open \"%1\": it is missing, unreadable or not a picture.")
+    return CKadroDoc::tr("Cannot open \"%1\": it is missing, unreadable or not a picture.")
         .arg(QDir::toNativeSeparators(path));
 }
 
@@ -96,7 +96,7 @@ QWidget* CKadroDoc::window() const {
 }
 
 QString CKadroDoc::title() const {
-    return path_.isEmpty() ? QStringLiteral("无标题") : QFileInfo(path_).fileName();
+    return path_.isEmpty() ? tr("无标题") : QFileInfo(path_).fileName();
 }
 
 void CKadroDoc::setPath(const QString& path) {
@@ -218,7 +218,7 @@ void CKadroDoc::fileSave() {
     if (path_.isEmpty()) {
         FilePrompt prompt;
         prompt.kind = FilePrompt::Kind::Save;
-        prompt.filter = QStringLiteral("Kadro Files (*.kdr)|*.kdr||");
+        prompt.filter = tr("Kadro Files (*.kdr)|*.kdr||");
         prompt.defaultSuffix = QStringLiteral("kdr");
         const auto answer = Prompts::file(window(), prompt);
         if (!answer)
@@ -237,8 +237,8 @@ void CKadroDoc::fileSaveAs() {
     const bool ordinary = picture_.values.currentPictureType == -1;
     FilePrompt prompt;
     prompt.kind = FilePrompt::Kind::Save;
-    prompt.filter = ordinary ? QStringLiteral("Bitmap(*.bmp)|*.bmp||")
-                             : QStringLiteral("Bitmap(*.kdr)|*.kdr|Bitmap(*.bmp)|*.bmp||");
+    prompt.filter =
+        ordinary ? tr("Bitmap(*.bmp)|*.bmp||") : tr("Bitmap(*.kdr)|*.kdr|Bitmap(*.bmp)|*.bmp||");
     prompt.defaultSuffix = ordinary ? QStringLiteral("bmp") : QStringLiteral("kdr");
     prompt.initialPath = path_;
     if (const auto answer = Prompts::file(window(), prompt))

@@ -1,6 +1,7 @@
 #include "document/TransformationDialog.h"
 
 #include "app/ColourSwatch.h"
+#include "app/Language.h"
 #include "app/Prompts.h"
 #include "palette/SelectColorDialog.h"
 
@@ -22,13 +23,16 @@
 
 namespace kadro::gui {
 
-const QString TransformationDialog::mismatchMessage = QStringLiteral("当前区域与块大小不匹配!");
+QString TransformationDialog::mismatchMessage() {
+    return trCore("当前区域与块大小不匹配!");
+}
 
 namespace {
+// The chip's names of the choices, as the core translates them ("Compress" is a word).
 QStringList names(auto const& table) {
     QStringList list;
     for (const auto& name : table)
-        list << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+        list << trCore(name);
     return list;
 }
 
@@ -56,7 +60,7 @@ TransformationDialog::TransformationDialog(const TransformStart& start,
       mode_(choiceField("mode", names(chip::compressNames))),
       startAddress_(new QLineEdit(QStringLiteral("0"), this)),
       endAddress_(new QLineEdit(QStringLiteral("2000"), this)), swatch_(new ColourSwatch(this)) {
-    setWindowTitle(QStringLiteral("VT03 Transformation"));
+    setWindowTitle(tr("VT03 Transformation"));
     // A title and a close button only: a dialog is neither minimised nor maximised.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -81,28 +85,28 @@ TransformationDialog::TransformationDialog(const TransformStart& start,
     areaGrid->addWidget(x_, 0, 1);
     areaGrid->addWidget(new QLabel(QStringLiteral("Y"), this), 0, 2);
     areaGrid->addWidget(y_, 0, 3);
-    areaGrid->addWidget(new QLabel(QStringLiteral("Width"), this), 1, 0);
+    areaGrid->addWidget(new QLabel(tr("Width"), this), 1, 0);
     areaGrid->addWidget(width_, 1, 1);
-    areaGrid->addWidget(new QLabel(QStringLiteral("High"), this), 1, 2);
+    areaGrid->addWidget(new QLabel(tr("High"), this), 1, 2);
     areaGrid->addWidget(height_, 1, 3);
-    areaGrid->addWidget(new QLabel(QStringLiteral("Used Color："), this), 2, 0, 1, 2);
+    areaGrid->addWidget(new QLabel(tr("Used Color："), this), 2, 0, 1, 2);
     areaGrid->addWidget(used_, 2, 2, 1, 2);
-    areaGrid->addWidget(new QLabel(QStringLiteral("avilable color:"), this), 3, 0, 1, 2);
+    areaGrid->addWidget(new QLabel(tr("avilable color:"), this), 3, 0, 1, 2);
     areaGrid->addWidget(available_, 3, 2, 1, 2);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Color Mode"), colourMode_);
-    form->addRow(QStringLiteral("Color SUM"), colourSum_);
-    form->addRow(QStringLiteral("Char Size"), charSize_);
-    form->addRow(QStringLiteral("Mode"), mode_);
-    form->addRow(QStringLiteral("Start Address"), startAddress_);
-    form->addRow(QStringLiteral("End Address"), endAddress_);
-    form->addRow(QStringLiteral("Backgroud Color"), swatch_);
+    form->addRow(tr("Color Mode"), colourMode_);
+    form->addRow(tr("Color SUM"), colourSum_);
+    form->addRow(tr("Char Size"), charSize_);
+    form->addRow(tr("Mode"), mode_);
+    form->addRow(tr("Start Address"), startAddress_);
+    form->addRow(tr("End Address"), endAddress_);
+    form->addRow(tr("Backgroud Color"), swatch_);
 
     auto* buttons = new QDialogButtonBox(this);
-    auto* nextButton = buttons->addButton(QStringLiteral("Next"), QDialogButtonBox::AcceptRole);
+    auto* nextButton = buttons->addButton(tr("Next"), QDialogButtonBox::AcceptRole);
     nextButton->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &TransformationDialog::confirm);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -168,7 +172,7 @@ bool TransformationDialog::areaFitsTiles() const {
 
 void TransformationDialog::charSizeChanged() {
     if (!areaFitsTiles())
-        Prompts::message(this, mismatchMessage);
+        Prompts::message(this, mismatchMessage());
 }
 
 ConversionChoice TransformationDialog::choice() const {
@@ -196,14 +200,14 @@ bool TransformationDialog::refuse(QLineEdit* field, const QString& message) {
 bool TransformationDialog::confirm() {
     const chip::CharGeometry& g = chip::geometry(charSize_->currentIndex());
     if (width_->text().toInt() % g.width != 0)
-        return refuse(width_, mismatchMessage);
+        return refuse(width_, mismatchMessage());
     if (height_->text().toInt() % g.height != 0)
-        return refuse(height_, mismatchMessage);
+        return refuse(height_, mismatchMessage());
     const ConversionChoice c = choice();
     const Selection& a = c.area;
     if (a.empty() || a.right > picture_.width || a.bottom > picture_.height) {
-        const QString outside = QStringLiteral("The area must lie inside the picture, "
-                                               "which is %1 x %2 pixels.")
+        const QString outside = tr("The area must lie inside the picture, "
+                                   "which is %1 x %2 pixels.")
                                     .arg(picture_.width)
                                     .arg(picture_.height);
         if (a.width() <= 0 || a.right > picture_.width)
@@ -213,7 +217,7 @@ bool TransformationDialog::confirm() {
     const AddressCheck addresses = checkAddresses(c.startAddress, c.endAddress, c.charSize);
     if (addresses.field != AddressCheck::Field::None)
         return refuse(addresses.field == AddressCheck::Field::Start ? startAddress_ : endAddress_,
-                      QString::fromStdString(addresses.problem));
+                      trCore(addresses.problem));
     if (next_ && !next_(c))
         return false;
     done(QDialog::Accepted);

@@ -31,7 +31,8 @@ class TransformationDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int resourceId = 156;
-    static const QString mismatchMessage;
+    // "当前区域与块大小不匹配!", the core's refusal of the same area.
+    static QString mismatchMessage();
 
     using NextHandler = std::function<bool(const ConversionChoice&)>;
 

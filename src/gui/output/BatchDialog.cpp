@@ -18,14 +18,14 @@ namespace kadro::gui {
 BatchDialog::BatchDialog(std::string programDirectory, UserInterface& ui, QWidget* parent)
     : QDialog(parent), programDirectory_(std::move(programDirectory)), ui_(ui),
       list_(new QListWidget(this)), progress_(new QProgressBar(this)),
-      process_(new QPushButton(QStringLiteral("Process"), this)), status_(new QLabel(this)) {
-    setWindowTitle(QStringLiteral("Batch process"));
+      process_(new QPushButton(tr("Process"), this)), status_(new QLabel(this)) {
+    setWindowTitle(tr("Batch process"));
     list_->setObjectName(QStringLiteral("frames"));
     list_->setMinimumSize(320, 240);
     progress_->setOrientation(Qt::Vertical);
     progress_->setTextVisible(false);
-    auto* loadButton = new QPushButton(QStringLiteral("Load"), this);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* loadButton = new QPushButton(tr("Load"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     // The list's folder is where the run reads and writes: nothing to process before a list.
     process_->setEnabled(false);
     process_->setDefault(true);
@@ -51,7 +51,7 @@ BatchDialog::BatchDialog(std::string programDirectory, UserInterface& ui, QWidge
 
 void BatchDialog::load() {
     FilePrompt prompt;
-    prompt.filter = QStringLiteral("LST文件(*.lst)|*.lst||");
+    prompt.filter = tr("LST文件(*.lst)|*.lst||");
     prompt.defaultSuffix = QStringLiteral("lst");
     if (const auto answer = Prompts::file(this, prompt))
         loadList(answer->path);
@@ -61,8 +61,8 @@ bool BatchDialog::loadList(const QString& path) {
     list_->clear();
     auto frames = AnimationRun::readFrameList(path.toStdString());
     if (!frames) {
-        Prompts::message(this, QStringLiteral("Cannot read the frame list \"%1\".")
-                                   .arg(QDir::toNativeSeparators(path)));
+        Prompts::message(
+            this, tr("Cannot read the frame list \"%1\".").arg(QDir::toNativeSeparators(path)));
         return false;
     }
     AnimationRun::sortFrames(*frames);
@@ -113,11 +113,11 @@ bool BatchDialog::process() {
     if (done) {
         written_ = run.writtenFiles();
         progress_->setValue(progress_->maximum());
-        outcome_ = QStringLiteral("Batch process finished: %1 files written in %2.")
+        outcome_ = tr("Batch process finished: %1 files written in %2.")
                        .arg(written_.size())
                        .arg(QDir::toNativeSeparators(folder_));
     } else {
-        outcome_ = QStringLiteral("The batch process stopped.");
+        outcome_ = tr("The batch process stopped.");
     }
     status_->setText(outcome_);
     return done;

@@ -51,7 +51,7 @@ FileOutputDialog::FileOutputDialog(const FileOutputChoices& c, QWidget* parent)
       bin_(radio("BIN", this)), asm_(radio("ASM", this)), bit8_(radio("8bit", this)),
       bit16_(radio("16bit", this)), txt_(radio("TXT", this)), spr_(radio("SPR", this)),
       nor_(radio("NOR", this)), ext_(radio("EXT", this)) {
-    setWindowTitle(QStringLiteral("File Output"));
+    setWindowTitle(tr("File Output"));
     pgtPath_->setObjectName(QStringLiteral("pgtPath"));
     pntPath_->setObjectName(QStringLiteral("pntPath"));
     pgtPath_->setMinimumWidth(320);
@@ -60,19 +60,18 @@ FileOutputDialog::FileOutputDialog(const FileOutputChoices& c, QWidget* parent)
     level_->setValue(c.level);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("PGT File"), this));
-    layout->addWidget(
-        pathRow(pgtPath_, "browsePgt", QStringLiteral("PGT文件(*.bin,*.asm)|*.bin||")));
-    layout->addWidget(new QLabel(QStringLiteral("PNT File"), this));
-    layout->addWidget(pathRow(pntPath_, "browsePnt", QStringLiteral("PNT文件(*.asm)|*.asm||")));
+    layout->addWidget(new QLabel(tr("PGT File"), this));
+    layout->addWidget(pathRow(pgtPath_, "browsePgt", tr("PGT文件(*.bin,*.asm)|*.bin||")));
+    layout->addWidget(new QLabel(tr("PNT File"), this));
+    layout->addWidget(pathRow(pntPath_, "browsePnt", tr("PNT文件(*.asm)|*.asm||")));
 
     auto* options = new QGridLayout;
-    options->addWidget(pair(QStringLiteral("PGT format"), bin_, asm_, c.pgtFormat), 0, 0);
-    options->addWidget(pair(QStringLiteral("PGT width"), bit8_, bit16_, c.pgtWidth), 0, 1);
-    options->addWidget(pair(QStringLiteral("PNT content"), txt_, spr_, c.pntContent), 1, 0);
-    options->addWidget(pair(QStringLiteral("Sprite format"), nor_, ext_, c.spriteFormat), 1, 1);
+    options->addWidget(pair(tr("PGT format"), bin_, asm_, c.pgtFormat), 0, 0);
+    options->addWidget(pair(tr("PGT width"), bit8_, bit16_, c.pgtWidth), 0, 1);
+    options->addWidget(pair(tr("PNT content"), txt_, spr_, c.pntContent), 1, 0);
+    options->addWidget(pair(tr("Sprite format"), nor_, ext_, c.spriteFormat), 1, 1);
     auto* levelRow = new QHBoxLayout;
-    levelRow->addWidget(new QLabel(QStringLiteral("LEVEL"), this));
+    levelRow->addWidget(new QLabel(tr("LEVEL"), this));
     levelRow->addWidget(level_);
     levelRow->addStretch();
     layout->addLayout(options);
@@ -92,7 +91,7 @@ QWidget* FileOutputDialog::pathRow(QLineEdit* field, const char* buttonName,
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* browse = new QPushButton(QStringLiteral("Browse..."), row);
+    auto* browse = new QPushButton(tr("Browse..."), row);
     browse->setObjectName(QLatin1String(buttonName));
     browse->setAutoDefault(false);
     layout->addWidget(field);

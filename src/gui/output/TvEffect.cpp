@@ -12,12 +12,12 @@
 namespace kadro::gui {
 
 TvDisplayDialog::TvDisplayDialog(QWidget* parent) : QDialog(parent), panels_(new QComboBox(this)) {
-    setWindowTitle(QStringLiteral("TV Display Config"));
+    setWindowTitle(tr("TV Display Config"));
     panels_->setObjectName(QStringLiteral("panels"));
     for (std::string_view code : TestRom::panelCodes)
         panels_->addItem(QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size())));
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("Next"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr("Next"), QDialogButtonBox::AcceptRole)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(panels_);
@@ -47,10 +47,10 @@ QString runTvEffect(const Picture& picture, const std::string& programDirectory,
         TestRom::deliver(*image, programDirectory, VolumeFinder(), ui);
     if (!delivery.imageSaved)
         return {};
-    QString text = QStringLiteral("Test ROM saved as %1")
+    QString text = TvDisplayDialog::tr("Test ROM saved as %1")
                        .arg(QDir::toNativeSeparators(QString::fromStdString(delivery.imagePath)));
     if (delivery.copy)
-        text += QStringLiteral(", copied to %1").arg(QString::fromStdString(*delivery.copy));
+        text += TvDisplayDialog::tr(", copied to %1").arg(QString::fromStdString(*delivery.copy));
     return text;
 }
 

@@ -1,5 +1,6 @@
 #include "palette/PalSetupDialog.h"
 
+#include "app/Language.h"
 #include "app/Prompts.h"
 #include "palette/PalettePanel.h"
 
@@ -14,7 +15,8 @@
 namespace kadro::gui {
 
 namespace {
-const QString paletteFilter = QStringLiteral("调色板文件(*.pal)|*.pal||");
+const char* const paletteFilter =
+    QT_TRANSLATE_NOOP("kadro::gui::PalSetupDialog", "调色板文件(*.pal)|*.pal||");
 
 // The row labels "00" .. "0F" beside the grid, each level with its row of cells.
 QWidget* rowLabels(QWidget* parent) {
@@ -39,7 +41,7 @@ QWidget* rowLabels(QWidget* parent) {
 
 PalSetupDialog::PalSetupDialog(PaletteTable& table, QWidget* parent)
     : QDialog(parent), table_(table), panel_(new PalettePanel(table, this)) {
-    setWindowTitle(QStringLiteral("VT03 PAL Setup"));
+    setWindowTitle(tr("VT03 PAL Setup"));
     auto* frame = new QFrame(this);
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     auto* frameLayout = new QHBoxLayout(frame);
@@ -51,14 +53,14 @@ PalSetupDialog::PalSetupDialog(PaletteTable& table, QWidget* parent)
     grid->addWidget(rowLabels(this), 0, Qt::AlignTop);
     grid->addWidget(frame);
 
-    auto* load = new QPushButton(QStringLiteral("Load"), this);
-    auto* save = new QPushButton(QStringLiteral("Save"), this);
+    auto* load = new QPushButton(tr("Load"), this);
+    auto* save = new QPushButton(tr("Save"), this);
     load->setObjectName(QStringLiteral("load"));
     save->setObjectName(QStringLiteral("save"));
     load->setAutoDefault(false);
     save->setAutoDefault(false);
-    auto* next = new QPushButton(QStringLiteral("Next"), this);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* next = new QPushButton(tr("Next"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     next->setDefault(true);
     auto* side = new QVBoxLayout;
     side->addWidget(load);
@@ -80,7 +82,7 @@ PalSetupDialog::PalSetupDialog(PaletteTable& table, QWidget* parent)
 
 void PalSetupDialog::loadPalette() {
     FilePrompt prompt;
-    prompt.filter = paletteFilter;
+    prompt.filter = tr(paletteFilter);
     prompt.defaultSuffix = QStringLiteral("pal");
     const auto answer = Prompts::file(this, prompt);
     if (!answer)
@@ -88,10 +90,9 @@ void PalSetupDialog::loadPalette() {
     const std::string path = answer->path.toStdString();
     const PaletteFileRead read = readPaletteFile(path);
     if (read.status != PaletteFileStatus::Ok) {
-        const QString text =
-            read.status == PaletteFileStatus::NotPalette
-                ? QString::fromUtf8(notPaletteFileMessage)
-                : QString::fromStdString(describePaletteFailure(path, read.status));
+        const QString text = read.status == PaletteFileStatus::NotPalette
+                                 ? trCore(notPaletteFileMessage)
+                                 : trCore(describePaletteFailure(path, read.status));
         Prompts::message(this, text);
         return;
     }
@@ -102,14 +103,14 @@ void PalSetupDialog::loadPalette() {
 void PalSetupDialog::savePalette() {
     FilePrompt prompt;
     prompt.kind = FilePrompt::Kind::Save;
-    prompt.filter = paletteFilter;
+    prompt.filter = tr(paletteFilter);
     prompt.defaultSuffix = QStringLiteral("pal");
     const auto answer = Prompts::file(this, prompt);
     if (!answer)
         return;
     std::string error;
     if (!writePaletteFile(answer->path.toStdString(), table_, &error))
-        Prompts::message(this, QString::fromStdString(error));
+        Prompts::message(this, trCore(error));
 }
 
 } // namespace kadro::gui

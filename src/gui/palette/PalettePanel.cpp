@@ -18,18 +18,18 @@ std::size_t index(int slot) {
 } // namespace
 
 PalettePanel::PalettePanel(PaletteTable& table, QWidget* parent)
-    : QWidget(parent), table_(table), menu_(new QMenu(QStringLiteral("Right Button"), this)) {
+    : QWidget(parent), table_(table), menu_(new QMenu(tr("Right Button"), this)) {
     const QRect last = cellRect(slotCount - 1);
     setFixedSize(last.right() + 1 + margin, last.bottom() + 1 + margin);
-    menuAction("Line clear", cmd::lineClear, &PalettePanel::clearLine);
-    menuAction("Line cut", cmd::lineCut, &PalettePanel::cutLine);
-    menuAction("Line Copy", cmd::lineCopy, &PalettePanel::copyLine);
-    paste_ = menuAction("Line paste", cmd::linePaste, &PalettePanel::pasteLine);
+    menuAction(QT_TR_NOOP("Line clear"), cmd::lineClear, &PalettePanel::clearLine);
+    menuAction(QT_TR_NOOP("Line cut"), cmd::lineCut, &PalettePanel::cutLine);
+    menuAction(QT_TR_NOOP("Line Copy"), cmd::lineCopy, &PalettePanel::copyLine);
+    paste_ = menuAction(QT_TR_NOOP("Line paste"), cmd::linePaste, &PalettePanel::pasteLine);
     paste_->setEnabled(false);
 }
 
 QAction* PalettePanel::menuAction(const char* text, int id, void (PalettePanel::*operation)(int)) {
-    QAction* action = menu_->addAction(QString::fromLatin1(text));
+    QAction* action = menu_->addAction(tr(text));
     action->setData(id);
     connect(action, &QAction::triggered, this, [this, operation] { (this->*operation)(line_); });
     return action;

@@ -16,9 +16,13 @@
 
 namespace kadro::gui {
 
-const QString PaletteToolDialog::noFileMessage = QStringLiteral("No PAL File Define!");
-const QString PaletteToolDialog::levelRangeMessage =
-    QStringLiteral("Please enter an integer between %1 and %2.").arg(minLevels).arg(maxLevels);
+QString PaletteToolDialog::noFileMessage() {
+    return tr("No PAL File Define!");
+}
+
+QString PaletteToolDialog::levelRangeMessage() {
+    return tr("Please enter an integer between %1 and %2.").arg(minLevels).arg(maxLevels);
+}
 
 namespace {
 // Takes any count as typed, so that OK can refuse one out of range instead of the field quietly
@@ -50,7 +54,7 @@ protected:
 PaletteToolDialog::PaletteToolDialog(Writer writer, QWidget* parent)
     : QDialog(parent), writer_(std::move(writer)), path_(new QLineEdit(this)),
       swatch_(new ColourSwatch(this)), values_(new QLabel(this)), levels_(new LevelSpinBox(this)) {
-    setWindowTitle(QStringLiteral("PAL process"));
+    setWindowTitle(tr("PAL process"));
     path_->setObjectName(QStringLiteral("path"));
     path_->setMinimumWidth(260);
     swatch_->setObjectName(QStringLiteral("target"));
@@ -59,18 +63,18 @@ PaletteToolDialog::PaletteToolDialog(Writer writer, QWidget* parent)
     levels_->setObjectName(QStringLiteral("levels"));
     levels_->setGroupSeparatorShown(false);
     levels_->setAlignment(Qt::AlignRight);
-    auto* brows = new QPushButton(QStringLiteral("Brows"), this);
+    auto* brows = new QPushButton(tr("Brows"), this);
     brows->setObjectName(QStringLiteral("brows"));
     brows->setAutoDefault(false);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("PAL File:"), this), 0, 0);
+    grid->addWidget(new QLabel(tr("PAL File:"), this), 0, 0);
     grid->addWidget(path_, 0, 1, 1, 3);
     grid->addWidget(brows, 0, 4);
-    grid->addWidget(new QLabel(QStringLiteral("To"), this), 1, 0);
+    grid->addWidget(new QLabel(tr("To"), this), 1, 0);
     grid->addWidget(swatch_, 1, 1);
     grid->addWidget(values_, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Level"), this), 2, 0);
+    grid->addWidget(new QLabel(tr("Level"), this), 2, 0);
     grid->addWidget(levels_, 2, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &PaletteToolDialog::accept);
@@ -98,7 +102,7 @@ void PaletteToolDialog::chooseColour() {
 
 void PaletteToolDialog::browse() {
     FilePrompt prompt;
-    prompt.filter = QStringLiteral("调色板文件(*.pal)|*.pal||");
+    prompt.filter = tr("调色板文件(*.pal)|*.pal||");
     prompt.defaultSuffix = QStringLiteral("pal");
     if (const auto answer = Prompts::file(this, prompt))
         path_->setText(answer->path);
@@ -108,13 +112,13 @@ void PaletteToolDialog::accept() {
     bool number = false;
     const int levels = levels_->cleanText().toInt(&number);
     if (!number || levels < minLevels || levels > maxLevels) {
-        Prompts::message(this, levelRangeMessage, PromptIcon::Information);
+        Prompts::message(this, levelRangeMessage(), PromptIcon::Information);
         levels_->setFocus();
         levels_->selectAll();
         return;
     }
     if (path_->text().isEmpty())
-        Prompts::message(this, noFileMessage);
+        Prompts::message(this, noFileMessage());
     else if (writer_)
         writer_(path_->text(), target_, levels);
     QDialog::accept();

@@ -20,10 +20,10 @@ class PaletteToolDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int resourceId = 172;
-    static const QString noFileMessage; // "No PAL File Define!"
+    static QString noFileMessage(); // "No PAL File Define!"
     static constexpr int minLevels = 1;
     static constexpr int maxLevels = 255;
-    static const QString levelRangeMessage;
+    static QString levelRangeMessage();
 
     using Writer = std::function<void(const QString& palettePath, Colour target, int levels)>;
 

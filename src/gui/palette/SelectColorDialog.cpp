@@ -58,12 +58,12 @@ SelectColorDialog::SelectColorDialog(std::vector<Colour> usedColours, Colour cur
                                      QWidget* parent)
     : QDialog(parent), current_(current), grid_(new UsedColourGrid(std::move(usedColours), this)),
       swatch_(new ColourSwatch(this)), values_(new QLabel(this)) {
-    setWindowTitle(QStringLiteral("Select Color"));
+    setWindowTitle(tr("Select Color"));
     swatch_->setFixedSize(48, 40);
     values_->setObjectName(QStringLiteral("values"));
     auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-    buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -2,6 +2,7 @@
 
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
+#include "app/Language.h"
 #include "app/Prompts.h"
 #include "project/EntryPictures.h"
 #include "project/IncreaseDialog.h"
@@ -89,21 +90,22 @@ void CPRGTreeView::createActions() {
 void CPRGTreeView::createContextMenu() {
     contextMenu_ = new QMenu(contextMenuTitle, this);
     contextMenu_->setObjectName(contextMenuTitle);
-    const std::pair<int, const char*> entries[] = {{cmd::projectAdd, "Add(&A)"},
-                                                   {cmd::projectDel, "Del(&D)"},
-                                                   {0, nullptr},
-                                                   {cmd::projectUp, "Upward(&U)"},
-                                                   {cmd::projectDown, "Downward(&O)"},
-                                                   {0, nullptr},
-                                                   {cmd::projectAttribute, "Attribute(&P)"},
-                                                   {0, nullptr},
-                                                   {cmd::projectOutput, "Output"}};
+    const std::pair<int, const char*> entries[] = {
+        {cmd::projectAdd, QT_TR_NOOP("Add(&A)")},
+        {cmd::projectDel, QT_TR_NOOP("Del(&D)")},
+        {0, nullptr},
+        {cmd::projectUp, QT_TR_NOOP("Upward(&U)")},
+        {cmd::projectDown, QT_TR_NOOP("Downward(&O)")},
+        {0, nullptr},
+        {cmd::projectAttribute, QT_TR_NOOP("Attribute(&P)")},
+        {0, nullptr},
+        {cmd::projectOutput, QT_TR_NOOP("Output")}};
     for (const auto& [id, text] : entries) {
         if (id == 0) {
             contextMenu_->addSeparator();
             continue;
         }
-        QAction* a = contextMenu_->addAction(QString::fromUtf8(text));
+        QAction* a = contextMenu_->addAction(tr(text));
         a->setData(id);
         connect(a, &QAction::triggered, action(id), &QAction::trigger);
         contextActions_.push_back(a);
@@ -226,7 +228,7 @@ void CPRGTreeView::add() {
 
 void CPRGTreeView::remove() {
     const EntryId s = selectedEntry();
-    if (!canDelete(model_, s) || !Prompts::askYes(this, QString::fromUtf8(deleteQuestion)))
+    if (!canDelete(model_, s) || !Prompts::askYes(this, trCore(deleteQuestion)))
         return;
     const EntryId parent = model_.tree.parent(s);
     deleteEntry(model_, s);
@@ -269,7 +271,7 @@ void CPRGTreeView::output() {
     expandEntry(model_.tree.root());
     if (report.written)
         host_.showStatus(
-            QStringLiteral("Project output: %1 files written in %2")
+            tr("Project output: %1 files written in %2")
                 .arg(report.files.size())
                 .arg(QString::fromStdString(projectOutputDirectory(model_.projectPath))));
 }

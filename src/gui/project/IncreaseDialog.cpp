@@ -14,13 +14,15 @@
 
 namespace kadro::gui {
 
-const QString IncreaseDialog::documentFilter = QStringLiteral("块图文件(*.kdr)|*.kdr||");
+QString IncreaseDialog::documentFilter() {
+    return tr("块图文件(*.kdr)|*.kdr||");
+}
 
 IncreaseDialog::IncreaseDialog(const IncreaseFields& fields, QWidget* parent)
-    : QDialog(parent), fields_(fields), group_(new QRadioButton(QStringLiteral("Group"), this)),
-      item_(new QRadioButton(QStringLiteral("Item"), this)), name_(new QLineEdit(this)),
-      path_(new QLineEdit(this)), browse_(new QPushButton(QStringLiteral("Browse..."), this)) {
-    setWindowTitle(QStringLiteral("Increase"));
+    : QDialog(parent), fields_(fields), group_(new QRadioButton(tr("Group"), this)),
+      item_(new QRadioButton(tr("Item"), this)), name_(new QLineEdit(this)),
+      path_(new QLineEdit(this)), browse_(new QPushButton(tr("Browse..."), this)) {
+    setWindowTitle(tr("Increase"));
     group_->setObjectName(QStringLiteral("group"));
     item_->setObjectName(QStringLiteral("item"));
     name_->setObjectName(QStringLiteral("name"));
@@ -47,8 +49,8 @@ IncreaseDialog::IncreaseDialog(const IncreaseFields& fields, QWidget* parent)
     pathRow->addWidget(browse_);
     auto* form = new QFormLayout;
     form->addRow(radios);
-    form->addRow(QStringLiteral("Name"), name_);
-    form->addRow(QStringLiteral("Path"), pathRow);
+    form->addRow(tr("Name"), name_);
+    form->addRow(tr("Path"), pathRow);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -71,7 +73,7 @@ void IncreaseDialog::choiceChanged() {
 void IncreaseDialog::browse() {
     FilePrompt prompt;
     prompt.kind = FilePrompt::Kind::Open;
-    prompt.filter = documentFilter;
+    prompt.filter = documentFilter();
     prompt.defaultSuffix = QStringLiteral("kdr");
     const auto answer = Prompts::file(this, prompt);
     if (!answer)

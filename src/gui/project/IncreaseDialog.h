@@ -16,7 +16,7 @@ class IncreaseDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int resourceId = 164;
-    static const QString documentFilter; // "块图文件(*.kdr)|*.kdr||"
+    static QString documentFilter(); // "块图文件(*.kdr)|*.kdr||"
 
     explicit IncreaseDialog(const IncreaseFields& fields, QWidget* parent = nullptr);
     const IncreaseFields& fields() const { return fields_; }

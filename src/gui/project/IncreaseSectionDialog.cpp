@@ -10,16 +10,15 @@ namespace kadro::gui {
 
 IncreaseSectionDialog::IncreaseSectionDialog(const SectionFields& fields, QWidget* parent)
     : QDialog(parent), fields_(fields), name_(new QLineEdit(this)),
-      autoIncrease_(
-          new QCheckBox(QStringLiteral("Automatically increase the spatial block data"), this)) {
-    setWindowTitle(QStringLiteral("Increase Section"));
+      autoIncrease_(new QCheckBox(tr("Automatically increase the spatial block data"), this)) {
+    setWindowTitle(tr("Increase Section"));
     name_->setObjectName(QStringLiteral("name"));
     autoIncrease_->setObjectName(QStringLiteral("autoIncrease"));
     name_->setText(QString::fromStdString(fields_.name));
     autoIncrease_->setChecked(fields_.autoIncrease);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Name"), name_);
+    form->addRow(tr("Name"), name_);
     form->addRow(autoIncrease_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

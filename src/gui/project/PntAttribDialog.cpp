@@ -32,9 +32,9 @@ QLineEdit* field(const char* name, QWidget* parent) {
 PntAttribDialog::PntAttribDialog(const PntAttrib& values, QWidget* parent)
     : QDialog(parent), attribute_(values.attribute), switchesEnabled_(values.switchesEnabled),
       pntCode_(field("pntCode", this)), attCode_(field("attCode", this)),
-      palNo_(field("palNo", this)), switch1_(new QCheckBox(QStringLiteral("Switch1"), this)),
-      switch2_(new QCheckBox(QStringLiteral("Switch2"), this)) {
-    setWindowTitle(QStringLiteral("PNT Attrib"));
+      palNo_(field("palNo", this)), switch1_(new QCheckBox(tr("Switch1"), this)),
+      switch2_(new QCheckBox(tr("Switch2"), this)) {
+    setWindowTitle(tr("PNT Attrib"));
     switch1_->setObjectName(QStringLiteral("switch1"));
     switch2_->setObjectName(QStringLiteral("switch2"));
     palNo_->setValidator(new QIntValidator(0, 15, palNo_));
@@ -42,9 +42,9 @@ PntAttribDialog::PntAttribDialog(const PntAttrib& values, QWidget* parent)
     switch2_->setEnabled(switchesEnabled_);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("PNTCode"), pntCode_);
-    form->addRow(QStringLiteral("ATTCode"), attCode_);
-    form->addRow(QStringLiteral("PALNo"), palNo_);
+    form->addRow(tr("PNTCode"), pntCode_);
+    form->addRow(tr("ATTCode"), attCode_);
+    form->addRow(tr("PALNo"), palNo_);
     form->addRow(switch1_);
     form->addRow(switch2_);
     auto* frame = new QFrame(this);

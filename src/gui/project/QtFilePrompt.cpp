@@ -1,5 +1,6 @@
 #include "project/QtFilePrompt.h"
 
+#include "app/Language.h"
 #include "app/Prompts.h"
 
 namespace kadro::gui {
@@ -8,7 +9,7 @@ std::optional<std::string> QtFilePrompt::ask(const FileRequest& request) {
     gui::FilePrompt prompt;
     prompt.kind = request.mode == FileRequest::Mode::Open ? gui::FilePrompt::Kind::Open
                                                           : gui::FilePrompt::Kind::Save;
-    prompt.filter = QString::fromStdString(request.filter);
+    prompt.filter = trCore(request.filter);
     prompt.defaultSuffix = QString::fromStdString(request.defaultExtension);
     prompt.initialPath = QString::fromStdString(request.initialName);
     const auto answer = Prompts::file(parent_, prompt);

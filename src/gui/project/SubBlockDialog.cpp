@@ -11,7 +11,9 @@
 
 namespace kadro::gui {
 
-const QString SubBlockDialog::integerMessage = QStringLiteral("Please enter an integer.");
+QString SubBlockDialog::integerMessage() {
+    return tr("Please enter an integer.");
+}
 
 namespace {
 
@@ -36,16 +38,16 @@ SubBlockDialog::SubBlockDialog(const SubBlockFields& fields, QWidget* parent)
       x_(numberField("x", fields.x, this)), y_(numberField("y", fields.y, this)),
       width_(numberField("width", fields.width, this)),
       height_(numberField("height", fields.height, this)) {
-    setWindowTitle(QStringLiteral("Setup Sub Block"));
+    setWindowTitle(tr("Setup Sub Block"));
     name_->setObjectName(QStringLiteral("name"));
     name_->setText(QString::fromStdString(fields_.name));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Name"), name_);
+    form->addRow(tr("Name"), name_);
     form->addRow(QStringLiteral("X"), x_);
     form->addRow(QStringLiteral("Y"), y_);
-    form->addRow(QStringLiteral("Width"), width_);
-    form->addRow(QStringLiteral("Heigh"), height_);
+    form->addRow(tr("Width"), width_);
+    form->addRow(tr("Heigh"), height_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -61,7 +63,7 @@ void SubBlockDialog::accept() {
     for (const auto& [edit, target] : numbers) {
         const auto value = integerOf(edit);
         if (!value) {
-            Prompts::message(this, integerMessage, PromptIcon::Information);
+            Prompts::message(this, integerMessage(), PromptIcon::Information);
             edit->setFocus();
             edit->selectAll();
             return;

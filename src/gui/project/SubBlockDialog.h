@@ -14,7 +14,7 @@ class SubBlockDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int resourceId = 169;
-    static const QString integerMessage;
+    static QString integerMessage();
 
     explicit SubBlockDialog(const SubBlockFields& fields, QWidget* parent = nullptr);
     const SubBlockFields& fields() const { return fields_; }

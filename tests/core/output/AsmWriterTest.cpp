@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <filesystem>
 
 namespace kadro {
@@ -251,6 +253,12 @@ TEST(AsmWriter, FailedFilesAreReportedAndStopTheRest) {
 TEST(AsmText, HexWritesMoreDigitsForLargerValues) {
     EXPECT_EQ(AsmText::hex(0x0A), "$0A");
     EXPECT_EQ(AsmText::hex(0x7FF), "$7FF");
+    // Every value as the "$%02X" format writes it: the corners of each digit count.
+    for (std::uint32_t v : {0u, 9u, 0xFu, 0x10u, 0xFFu, 0x100u, 0xABCDu, 0x10000u, 0xFFFFFFFFu}) {
+        char expected[16];
+        std::snprintf(expected, sizeof expected, "$%02X", v);
+        EXPECT_EQ(AsmText::hex(v), expected) << v;
+    }
 }
 
 } // namespace

@@ -105,7 +105,7 @@ TEST(ProjectFile, ReaderPlacesEntriesByTheCursorRulesAndKeepsThemUnderTheRoot) {
     // Item data follows file order, so entry i owns record i - 1.
     EXPECT_EQ(m.tree.entry(m.tree.children(m.tree.root())[2]).itemData, 4);
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_NE(ui.messages[0].find("p.prg: the project file is damaged: 2 entries lay outside"),
+    EXPECT_NE(ui.messages[0].find("p.prg: the project file is damaged: 2 entry(ies) lay outside"),
               std::string::npos)
         << ui.messages[0];
 }
