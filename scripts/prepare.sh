@@ -14,6 +14,11 @@ PACKAGES=(
     libcli11-dev nlohmann-json3-dev
     dpkg-dev file lintian desktop-file-utils appstream
 )
+# The sanitizer and fuzzing steps of .ci/run (scripts/sanitize.sh, scripts/fuzz.sh) also need
+# clang with libFuzzer, and llvm-symbolizer for readable reports.
+if [ -n "${KADRO_FUZZ_TOOLS:-}" ]; then
+    PACKAGES+=(clang libclang-rt-14-dev llvm)
+fi
 
 install_missing() {
     local missing=()

@@ -344,7 +344,59 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>bank start rows are not increasing</source>
+        <source>%1: the project file is damaged: %2 entry(ies) lay outside the project and were put under it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bank %1 starts at row %2; the first bank starts at row 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bank %1 starts at row %2, not after the bank before it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bank %1 starts at row %2, below the picture&apos;s %3 rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bank %1 starts at row %2, which is not the first row of a character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bank %1 spans %2 pixel rows, but its IRQ count %3 does not fit a byte (at most 256 rows a bank)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PNT file cannot be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sprite %1 has a tile at %2 offset %3 (%4), but a sprite line holds one byte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its %1 names do not fit one 8 KB page of names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the animation&apos;s patterns pass 8 MB, so its 512 KB block number %1 does not fit a byte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the names pass 2 MB, so the page number %1 does not fit a byte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; no project output file was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot replace it: it is not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot keep the previous file: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -344,8 +344,60 @@
         <translation>图案库 %1 超出了图案块</translation>
     </message>
     <message>
-        <source>bank start rows are not increasing</source>
-        <translation>图案库的起始行没有递增</translation>
+        <source>%1: the project file is damaged: %2 entry(ies) lay outside the project and were put under it</source>
+        <translation>%1: 工程文件已损坏: %2 个条目位于工程之外,已放到工程之下</translation>
+    </message>
+    <message>
+        <source>bank %1 starts at row %2; the first bank starts at row 0</source>
+        <translation>图案库 %1 从第 %2 行开始;第一个图案库从第 0 行开始</translation>
+    </message>
+    <message>
+        <source>bank %1 starts at row %2, not after the bank before it</source>
+        <translation>图案库 %1 从第 %2 行开始,不在前一个图案库之后</translation>
+    </message>
+    <message>
+        <source>bank %1 starts at row %2, below the picture&apos;s %3 rows</source>
+        <translation>图案库 %1 从第 %2 行开始,超出了图片的 %3 行</translation>
+    </message>
+    <message>
+        <source>bank %1 starts at row %2, which is not the first row of a character</source>
+        <translation>图案库 %1 从第 %2 行开始,这不是字符的第一行</translation>
+    </message>
+    <message>
+        <source>bank %1 spans %2 pixel rows, but its IRQ count %3 does not fit a byte (at most 256 rows a bank)</source>
+        <translation>图案库 %1 跨越 %2 个像素行,但它的 IRQ 计数 %3 放不进一个字节(每个图案库最多 256 行)</translation>
+    </message>
+    <message>
+        <source>The PNT file cannot be written: %1</source>
+        <translation>无法写出 PNT 文件: %1</translation>
+    </message>
+    <message>
+        <source>sprite %1 has a tile at %2 offset %3 (%4), but a sprite line holds one byte</source>
+        <translation>精灵 %1 有一个图块的 %2 偏移为 %3(%4),但精灵行的每个值只有一个字节</translation>
+    </message>
+    <message>
+        <source>its %1 names do not fit one 8 KB page of names</source>
+        <translation>它的 %1 个名称放不进一个 8 KB 的名称页</translation>
+    </message>
+    <message>
+        <source>the animation&apos;s patterns pass 8 MB, so its 512 KB block number %1 does not fit a byte</source>
+        <translation>动画的图案超过了 8 MB,它的 512 KB 块编号 %1 放不进一个字节</translation>
+    </message>
+    <message>
+        <source>the names pass 2 MB, so the page number %1 does not fit a byte</source>
+        <translation>名称超过了 2 MB,页号 %1 放不进一个字节</translation>
+    </message>
+    <message>
+        <source>%1; no project output file was changed</source>
+        <translation>%1;没有改动任何工程输出文件</translation>
+    </message>
+    <message>
+        <source>%1: cannot replace it: it is not a file</source>
+        <translation>%1: 无法替换:它不是文件</translation>
+    </message>
+    <message>
+        <source>%1: cannot keep the previous file: %2</source>
+        <translation>%1: 无法保留原来的文件: %2</translation>
     </message>
     <message>
         <source>the file is shorter than its header says</source>

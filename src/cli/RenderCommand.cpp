@@ -20,14 +20,16 @@ int runRender(Context& context, CommandLine& line) {
         return line.usageError(tr("-o: the picture is written as .bmp or .png, not '%1'", {out}));
 
     Picture picture(context.programDirectory, context.ui);
-    if (!picture.loadKdr(path)) {
+    // Only converted data can be drawn, so a header-only document is refused before a blank of
+    // its claimed size is made.
+    if (!picture.loadKdr(path, true)) {
         const auto read = readKdr(path);
         if (read.status == KdrStatus::CannotOpen || read.status == KdrStatus::TooShort)
             return fail(trMessage(describeKdrFailure(path, read)));
+        if (read.status == KdrStatus::NotConverted)
+            return fail(tr("%1: the document holds no converted picture", {path}));
         return exitFailed;
     }
-    if (!picture.hasConversion())
-        return fail(tr("%1: the document holds no converted picture", {path}));
     if (const int skipped = picture.refresh(); skipped > 0)
         std::cerr << "kadro-cli: "
                   << tr("%1: %2 character(s) name patterns the document lacks; they are left "

@@ -5,6 +5,7 @@
 
 #include <wand/MagickWand.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -19,6 +20,11 @@ using kadro::ImageRequest;
 // Pictures for the chip are small; these keep a forged header from exhausting memory.
 constexpr MagickSizeType maxSide = 16384;
 constexpr MagickSizeType maxArea = 64ULL * 1024 * 1024;
+// The pixel cache holds 8 bytes a pixel (four 16-bit channels).
+constexpr MagickSizeType cacheBytesPerPixel = 8;
+// Room for the largest picture's cache and the decoder's own buffers, and no more: nothing
+// spills into memory-mapped or temporary files.
+constexpr MagickSizeType maxMemory = maxArea * cacheBytesPerPixel * 3 / 2;
 
 void setUp() {
     if (IsMagickWandInstantiated() == MagickFalse) {
@@ -26,17 +32,35 @@ void setUp() {
         MagickSetResourceLimit(WidthResource, maxSide);
         MagickSetResourceLimit(HeightResource, maxSide);
         MagickSetResourceLimit(AreaResource, maxArea);
-        MagickSetResourceLimit(MemoryResource, 1ULL << 30);
-        MagickSetResourceLimit(MapResource, 2ULL << 30);
+        MagickSetResourceLimit(MapResource, 0);
+        MagickSetResourceLimit(DiskResource, 0);
         // Decoding one small picture needs no worker threads, and none may outlive a call.
         MagickSetResourceLimit(ThreadResource, 1);
+        // The resource limits cover the pixel cache only. A decoder's own buffers follow sizes
+        // the file declares (a forged PNG text chunk can ask for gigabytes), so no single
+        // request may exceed what the largest picture's strip or channel needs.
+        ExceptionInfo* exception = AcquireExceptionInfo();
+        SetMagickSecurityPolicy("<policymap><policy domain=\"system\" "
+                                "name=\"max-memory-request\" value=\"256MiB\"/></policymap>",
+                                exception);
+        DestroyExceptionInfo(exception);
     }
+    MagickSetResourceLimit(MemoryResource, maxMemory);
 }
 
-// The module's own decoder is forced: a file is only ever read as this module's format.
+// Reading the pixels of a described picture needs a few copies of its own cache at most.
+void limitMemoryTo(int width, int height) {
+    const MagickSizeType own = static_cast<MagickSizeType>(width) *
+                               static_cast<MagickSizeType>(height) * cacheBytesPerPixel;
+    MagickSetResourceLimit(MemoryResource, std::min(maxMemory, 4 * own + (16ULL << 20)));
+}
+
+// The module's own decoder is forced: a file is only ever read as this module's format. Only
+// the first picture of a file is used, so the decoder stops after it ("[0]"; a path naming an
+// existing file is never taken for a scene).
 std::string qualifiedPath(const ImageRequest& r) {
     std::string path(r.path, strnlen(r.path, sizeof r.path));
-    return std::string(KADRO_FORMAT) + ":" + path;
+    return std::string(KADRO_FORMAT) + ":" + path + "[0]";
 }
 
 // A truncated or damaged file must not turn into a half-made picture, so damage reported as a
@@ -83,6 +107,7 @@ int readPixels(ImageRequest& r) {
         return 0;
     Wand w;
     const std::string path = qualifiedPath(r);
+    limitMemoryTo(width, height);
     if (!readCleanly(w.wand, MagickReadImage(w.wand, path.c_str())))
         return 0;
     MagickSetFirstIterator(w.wand);

@@ -2,6 +2,7 @@
 #include "TempDir.h"
 
 #include "colour/ColorTables.h"
+#include "common/FileIo.h"
 #include "common/UserInterface.h"
 #include "palette/PaletteFile.h"
 #include "picture/FormatModule.h"
@@ -96,6 +97,10 @@ TEST(ConvertCli, RefusalsExplainThemselvesAndWriteNothing) {
     for (int i = 0; i < 256; ++i)
         seventeen->setPixel(i % 16, i / 16, static_cast<Colour>(i % 17 * 0x0F0F0F));
     ASSERT_TRUE(seventeen->writeBmp(dir.file("many.bmp")));
+    ConversionSettings headerOnly;
+    headerOnly.width = 16384;
+    headerOnly.height = 4096;
+    ASSERT_TRUE(fileio::writeFile(dir.file("header.kdr"), headerOnly.toBytes(), nullptr));
 
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
         {{"convert", dir.file("many.bmp"), "-o", dir.file("x.kdr")},
@@ -106,6 +111,7 @@ TEST(ConvertCli, RefusalsExplainThemselvesAndWriteNothing) {
         {{"convert", sample, "-o", dir.file("x.kdr"), "--area", "200,0,64,64"}, "outside"},
         {{"convert", dir.file("none.bmp"), "-o", dir.file("x.kdr")}, "no such file"},
         {{"render", dir.file("none.kdr"), "-o", dir.file("x.bmp")}, "cannot open"},
+        {{"render", dir.file("header.kdr"), "-o", dir.file("x.bmp")}, "holds no converted picture"},
     };
     for (const auto& [args, says] : cases) {
         const auto run = runCli(args);

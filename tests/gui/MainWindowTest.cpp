@@ -55,6 +55,8 @@ void answerModal(std::function<void(QWidget*)> answer) {
     *poll = [answer, poll] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             answer(modal);
+            // The poll holds itself; letting go of it ends the cycle, or it would leak.
+            *poll = nullptr;
             return;
         }
         QTimer::singleShot(5, *poll);

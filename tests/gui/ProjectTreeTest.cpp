@@ -37,6 +37,8 @@ void answerModal(std::function<void(QDialog*)> answer) {
     *poll = [answer, poll] {
         if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
             answer(modal);
+            // The poll holds itself; letting go of it ends the cycle, or it would leak.
+            *poll = nullptr;
             return;
         }
         QTimer::singleShot(5, *poll);

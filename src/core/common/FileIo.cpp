@@ -69,32 +69,143 @@ void AtomicFile::write(std::string_view bytes) {
     buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
 }
 
-bool AtomicFile::commit() {
+namespace {
+
+std::string uniqueName(const std::string& path, const char* suffix) {
     std::random_device rd;
-    const std::string temp = path_ + ".tmp" + std::to_string(rd() % 1000000);
+    return path + suffix + std::to_string(rd() % 1000000);
+}
+
+// Writes bytes to a new temporary file beside path; its name, or nothing with error set.
+std::optional<std::string> writeTemporary(const std::string& path,
+                                          std::span<const std::uint8_t> bytes, std::string& error) {
+    const std::string temp = uniqueName(path, ".tmp");
     std::FILE* f = std::fopen(temp.c_str(), "wb");
     if (!f) {
-        error_ = path_ + ": cannot create the file: " + std::strerror(errno);
-        return false;
+        error = path + ": cannot create the file: " + std::strerror(errno);
+        return std::nullopt;
     }
-    bool ok =
-        buffer_.empty() || std::fwrite(buffer_.data(), 1, buffer_.size(), f) == buffer_.size();
+    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     int writeErrno = errno;
     ok = (std::fclose(f) == 0) && ok;
     if (!ok) {
-        error_ =
-            path_ + ": cannot write the file: " + std::strerror(writeErrno ? writeErrno : errno);
+        error = path + ": cannot write the file: " + std::strerror(writeErrno ? writeErrno : errno);
         std::remove(temp.c_str());
-        return false;
+        return std::nullopt;
     }
+    return temp;
+}
+
+} // namespace
+
+bool AtomicFile::commit() {
+    const auto temp = writeTemporary(path_, buffer_, error_);
+    if (!temp)
+        return false;
     std::error_code ec;
-    fs::rename(temp, path_, ec);
+    fs::rename(*temp, path_, ec);
     if (ec) {
         error_ = path_ + ": cannot replace the file: " + ec.message();
-        std::remove(temp.c_str());
+        std::remove(temp->c_str());
         return false;
     }
     return true;
+}
+
+void FileSet::add(std::string path, std::vector<std::uint8_t> bytes) {
+    members_.push_back({std::move(path), std::move(bytes), {}, {}});
+}
+
+void FileSet::addText(std::string path, std::string_view text) {
+    const std::string crlf = withCrLf(text);
+    add(std::move(path), std::vector<std::uint8_t>(crlf.begin(), crlf.end()));
+}
+
+std::vector<std::string> FileSet::paths() const {
+    std::vector<std::string> out;
+    for (const Member& m : members_)
+        out.push_back(m.path);
+    return out;
+}
+
+bool FileSet::commit() {
+    error_.clear();
+    if (!stage() || !swapIn()) {
+        removeTemps();
+        return false;
+    }
+    for (Member& m : members_)
+        if (!m.backup.empty())
+            std::remove(m.backup.c_str());
+    return true;
+}
+
+// Every file is written beside its place before any old file is touched.
+bool FileSet::stage() {
+    std::error_code ec;
+    for (Member& m : members_) {
+        if (fs::exists(m.path, ec) && !fs::is_regular_file(m.path, ec)) {
+            error_ = m.path + ": cannot replace it: it is not a file";
+            return false;
+        }
+    }
+    for (Member& m : members_) {
+        auto temp = writeTemporary(m.path, m.bytes, error_);
+        if (!temp)
+            return false;
+        m.temp = std::move(*temp);
+    }
+    return true;
+}
+
+// The old content of each file is kept under a second name (a hard link where the file system
+// has them) until the whole set is in place, so that a failed rename can be undone.
+bool FileSet::swapIn() {
+    for (std::size_t i = 0; i < members_.size(); ++i) {
+        Member& m = members_[i];
+        std::error_code ec;
+        if (fs::exists(m.path, ec)) {
+            const std::string backup = uniqueName(m.path, ".old");
+            fs::create_hard_link(m.path, backup, ec);
+            if (ec) {
+                ec.clear();
+                fs::copy_file(m.path, backup, ec);
+            }
+            if (ec) {
+                error_ = m.path + ": cannot keep the previous file: " + ec.message();
+                rollBack(i);
+                return false;
+            }
+            m.backup = backup;
+        }
+        fs::rename(m.temp, m.path, ec);
+        if (ec) {
+            error_ = m.path + ": cannot replace the file: " + ec.message();
+            rollBack(i);
+            return false;
+        }
+        m.temp.clear();
+    }
+    return true;
+}
+
+// Puts back the previous content of the first `placed` members (and of the one that failed).
+void FileSet::rollBack(std::size_t placed) {
+    std::error_code ec;
+    for (std::size_t i = placed + 1; i-- > 0;) {
+        Member& m = members_[i];
+        if (!m.backup.empty())
+            fs::rename(m.backup, m.path, ec);
+        else if (i < placed)
+            fs::remove(m.path, ec);
+        m.backup.clear();
+    }
+}
+
+void FileSet::removeTemps() {
+    for (Member& m : members_)
+        if (!m.temp.empty())
+            std::remove(m.temp.c_str());
 }
 
 bool writeFile(const std::string& path, std::span<const std::uint8_t> bytes, std::string* error) {

@@ -45,6 +45,35 @@ private:
     std::string error_;
 };
 
+// Several files written as one set: all are written under temporary names first and only then
+// renamed into place, so a failure at any step leaves every previous file as it was (and no
+// temporary file behind). error() names the path and the reason after a failure.
+class FileSet {
+public:
+    void add(std::string path, std::vector<std::uint8_t> bytes);
+    // Text with every "\n" written as CR LF.
+    void addText(std::string path, std::string_view text);
+    bool commit();
+    const std::string& error() const { return error_; }
+    // The files of the set, in the order they were added.
+    std::vector<std::string> paths() const;
+
+private:
+    struct Member {
+        std::string path;
+        std::vector<std::uint8_t> bytes;
+        std::string temp;   // the new content, until it is renamed into place
+        std::string backup; // the previous content, until the whole set is in place
+    };
+    bool stage();
+    bool swapIn();
+    void rollBack(std::size_t placed);
+    void removeTemps();
+
+    std::vector<Member> members_;
+    std::string error_;
+};
+
 // One-shot forms of AtomicFile.
 bool writeFile(const std::string& path, std::span<const std::uint8_t> bytes, std::string* error);
 bool writeTextFile(const std::string& path, std::string_view text, std::string* error);

@@ -89,6 +89,17 @@ void AnimationRun::placeSpriteBlock(State& state, std::size_t base) {
 
 int AnimationRun::appendNames(State& state, const std::string& stem,
                               const ConversionResults& results, int tiles) {
+    // The index gives a frame's page as its first name / 8 KB and its label inside that page,
+    // so a frame's names never cross a page: one that would starts the next page (or file),
+    // and the rest of its page is filled so that every page keeps its 8 KB.
+    const int pageEnd = (state.nameCount / namePageBytes + 1) * namePageBytes;
+    if (state.nameCount % namePageBytes != 0 && state.nameCount + tiles > pageEnd) {
+        AsmText fill;
+        fill.dataLines(std::vector<std::uint32_t>(
+            static_cast<std::size_t>(pageEnd - state.nameCount), unusedByte));
+        state.nameFiles.back() += fill.take();
+        state.nameCount = pageEnd;
+    }
     if (state.nameCount != 0 && state.nameCount % nameFileBytes == 0) {
         state.nameFiles.back() +=
             "\t\tdph\n\n\n\t\tcharge\t" + nameFileName(state.nameFileNumber + 1) + "\n\n";
@@ -129,6 +140,9 @@ bool AnimationRun::processFrame(State& state, const std::string& entry) {
             return stop(entry, "its tiles need more than one 8 KB pattern bank");
         if (data.cellCount() == 0)
             return stop(entry, "the picture has no tiles");
+        if (data.cellCount() > namePageBytes)
+            return stop(entry, "its " + std::to_string(data.cellCount()) +
+                                   " names do not fit one 8 KB page of names");
 
         int lo = 0xFF, hi = 0;
         for (int cell = 0; cell < data.cellCount(); ++cell) {
@@ -149,7 +163,19 @@ bool AnimationRun::processFrame(State& state, const std::string& entry) {
             continue;
         }
 
+        // The index holds the pattern's 512 KB block (times 16) and the names' page in one
+        // byte each.
+        if (state.patternLength / romBlock * 16 > 0xFF)
+            return stop(entry, "the animation's patterns pass 8 MB, so its 512 KB block number " +
+                                   AsmText::hex(static_cast<std::uint32_t>(state.patternLength /
+                                                                           romBlock * 16)) +
+                                   " does not fit a byte");
         const int firstName = appendNames(state, stem, doc->results, data.cellCount());
+        if (firstName / namePageBytes > 0xFF)
+            return stop(entry,
+                        "the names pass 2 MB, so the page number " +
+                            AsmText::hex(static_cast<std::uint32_t>(firstName / namePageBytes)) +
+                            " does not fit a byte");
 
         state.palettes += AsmWriter::paletteTable(data, stem + "_pal", 16);
         state.pattern.resize(std::max(state.pattern.size(), state.patternLength + length),
@@ -175,15 +201,17 @@ bool AnimationRun::commit(const State& state) {
         texts.emplace_back(nameFileName(static_cast<int>(i)), std::move(text));
     }
     texts.emplace_back("ANIPAL.asm", state.palettes);
-    std::string error;
-    for (const auto& [name, text] : texts) {
-        if (!fileio::writeTextFile(paths::join(directory_, name), text, &error))
-            return ui_.showMessage(error, MessageIcon::Warning), false;
+    // One set, so that a file that cannot be written leaves the previous animation whole.
+    fileio::FileSet files;
+    for (const auto& [name, text] : texts)
+        files.addText(paths::join(directory_, name), text);
+    files.add(paths::join(directory_, "ANIPGT.BIN"),
+              {state.pattern.begin(),
+               state.pattern.begin() + static_cast<std::ptrdiff_t>(state.patternLength)});
+    if (!files.commit())
+        return ui_.showMessage(files.error(), MessageIcon::Warning), false;
+    for (const auto& [name, text] : texts)
         written_.push_back(name);
-    }
-    const std::span<const std::uint8_t> pattern(state.pattern.data(), state.patternLength);
-    if (!fileio::writeFile(paths::join(directory_, "ANIPGT.BIN"), pattern, &error))
-        return ui_.showMessage(error, MessageIcon::Warning), false;
     written_.push_back("ANIPGT.BIN");
     return true;
 }

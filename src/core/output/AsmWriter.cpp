@@ -158,6 +158,13 @@ bool AsmWriter::write(const std::string& pgtPath, const std::string& pntPath,
         ui_.showMessage("The conversion results are damaged: " + problem, MessageIcon::Warning);
         return false;
     }
+    std::string tooWide = data_.irqRowsProblem();
+    if (tooWide.empty() && choices.sprites)
+        tooWide = SpriteTables::problem(data_);
+    if (!tooWide.empty()) {
+        ui_.showMessage("The PNT file cannot be written: " + tooWide, MessageIcon::Warning);
+        return false;
+    }
     ProgressScope progress(ui_, "输出PGT...", 0, 3, 1);
     const std::vector<std::uint8_t> pgt =
         choices.wide ? interleave(data_.pattern())

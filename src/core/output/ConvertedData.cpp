@@ -1,6 +1,7 @@
 #include "output/ConvertedData.h"
 
 #include "common/ByteIo.h"
+#include "output/AsmText.h"
 
 namespace kadro {
 
@@ -48,6 +49,18 @@ int ConvertedData::bankSize(int bank) const {
 std::int32_t ConvertedData::irqRows(int bank) const {
     const auto k = static_cast<std::size_t>(bank);
     return s_.bankStartRows[k] - s_.bankStartRows[k - 1] - 1;
+}
+
+std::string ConvertedData::irqRowsProblem() const {
+    for (int bank = 1; bank < bankCount(); ++bank) {
+        const std::int32_t rows = irqRows(bank);
+        if (rows > 0xFF)
+            return "bank " + std::to_string(bank - 1) + " spans " + std::to_string(rows + 1) +
+                   " pixel rows, but its IRQ count " +
+                   AsmText::hex(static_cast<std::uint32_t>(rows)) +
+                   " does not fit a byte (at most 256 rows a bank)";
+    }
+    return {};
 }
 
 std::uint8_t ConvertedData::packedAttributes(int index, bool wholeBlockTail) const {

@@ -40,6 +40,9 @@ public:
     // Pixel rows of bank (1 .. bankCount-1) before the next one starts, less one: the value
     // the scan-line interrupt counts.
     std::int32_t irqRows(int bank) const;
+    // The scan-line counter is one byte: empty when every bank's count fits, otherwise which
+    // bank and value do not.
+    std::string irqRowsProblem() const;
 
     // The four attribute bytes of the 4 x 4 cell block whose top-left cell is index, packed two
     // bits each. Cells past the last one add nothing; with wholeBlockTail the lower pair is

@@ -68,16 +68,15 @@ std::vector<int> SpriteTables::grow(const std::vector<std::uint16_t>& names, int
                                     int first, std::uint16_t background) {
     const int end = 2 * static_cast<int>(names.size());
     const int r = 2 * cellsAcross;
-    std::vector<bool> listed(names.size(), false);
+    // A sprite holds at most 255 tiles, so looking through it costs less than marking the
+    // whole name table for every sprite of a picture with thousands of them.
     std::vector<int> sprite{first};
-    listed[static_cast<std::size_t>(first / 2)] = true;
     auto consider = [&](bool allowed, int b) {
         if (!allowed || static_cast<int>(sprite.size()) >= maxSpriteTiles)
             return;
-        const auto cell = static_cast<std::size_t>(b / 2);
-        if (listed[cell] || names[cell] == background)
+        if (names[static_cast<std::size_t>(b / 2)] == background ||
+            std::find(sprite.begin(), sprite.end(), b) != sprite.end())
             return;
-        listed[cell] = true;
         sprite.push_back(b);
     };
     for (std::size_t k = 0; k < sprite.size(); ++k) {
@@ -94,28 +93,62 @@ std::vector<int> SpriteTables::grow(const std::vector<std::uint16_t>& names, int
     return sprite;
 }
 
-std::string SpriteTables::text(const ConvertedData& data, const std::string& stem, bool extended) {
+std::vector<std::vector<int>> SpriteTables::sprites(const ConvertedData& data) {
     std::vector<std::uint16_t> names(static_cast<std::size_t>(data.cellCount()));
     for (int cell = 0; cell < data.cellCount(); ++cell)
         names[static_cast<std::size_t>(cell)] = data.name(cell);
-    AsmText text;
+    std::vector<std::vector<int>> out;
     if (names.empty())
-        return {};
+        return out;
     // Tiles already written take the background name, so each is written once whatever the
     // background's value.
     const std::uint16_t background = names[0];
-    int number = 0;
     for (std::size_t cell = 0; cell < names.size(); ++cell) {
         if (names[cell] == background)
             continue;
-        const std::vector<int> sprite =
-            grow(names, data.cellsAcross(), 2 * static_cast<int>(cell), background);
-        text.label(stem + std::to_string(number++));
-        writeSprite(text, data, sprite, extended);
-        for (int b : sprite)
+        out.push_back(grow(names, data.cellsAcross(), 2 * static_cast<int>(cell), background));
+        for (int b : out.back())
             names[static_cast<std::size_t>(b / 2)] = background;
     }
+    return out;
+}
+
+std::string SpriteTables::text(const ConvertedData& data, const std::string& stem, bool extended) {
+    AsmText text;
+    int number = 0;
+    for (const std::vector<int>& sprite : sprites(data)) {
+        text.label(stem + std::to_string(number++));
+        writeSprite(text, data, sprite, extended);
+    }
     return text.take();
+}
+
+std::string SpriteTables::problem(const ConvertedData& data) {
+    const int rowBytes = 2 * data.cellsAcross();
+    int number = 0;
+    for (const std::vector<int>& sprite : sprites(data)) {
+        int top = std::numeric_limits<int>::max(), left = std::numeric_limits<int>::max();
+        int bottom = 0, right = 0;
+        // Hidden tiles place the corner but are not listed.
+        for (int b : sprite) {
+            const int y = b / rowBytes * data.tileHeight();
+            const int x = b % rowBytes * data.tileWidth() / 2;
+            top = std::min(top, y);
+            left = std::min(left, x);
+            if (data.name(b / 2) != hiddenName) {
+                bottom = std::max(bottom, y);
+                right = std::max(right, x);
+            }
+        }
+        for (const auto& [axis, offset] : {std::pair{"Y", bottom - top}, {"X", right - left}})
+            if (offset > 0xFF)
+                return "sprite " + std::to_string(number) + " has a tile at " + axis + " offset " +
+                       std::to_string(offset) + " (" +
+                       AsmText::hex(static_cast<std::uint32_t>(offset)) +
+                       "), but a sprite line holds one byte";
+        ++number;
+    }
+    return {};
 }
 
 } // namespace kadro

@@ -19,10 +19,17 @@ public:
     static constexpr std::uint16_t hiddenName = 1;
 
     static std::string text(const ConvertedData& data, const std::string& stem, bool extended);
+    // A sprite line holds each tile's offset from the sprite's corner in one byte: empty when
+    // every sprite's offsets fit, otherwise which sprite and value do not.
+    static std::string problem(const ConvertedData& data);
 
     // Name-table byte offsets of one sprite in the order they were reached.
     static std::vector<int> grow(const std::vector<std::uint16_t>& names, int cellsAcross,
                                  int first, std::uint16_t background);
+
+private:
+    // Every sprite's tiles in the order text() writes the sprites.
+    static std::vector<std::vector<int>> sprites(const ConvertedData& data);
 };
 
 } // namespace kadro

@@ -10,17 +10,26 @@ namespace {
 int tableEntries(int bitCount) {
     return bitCount == 1 ? 2 : bitCount == 4 ? 16 : bitCount == 8 ? 256 : 0;
 }
+
+bool validGeometry(int width, int height, int bitCount) {
+    return width > 0 && height > 0 && bitCount > 0 && bitCount <= 32 && width <= 65535 &&
+           height <= 65535;
+}
+
+// Rounded up to whole bytes first, so narrow 1- and 4-bit rows keep their last pixels.
+int strideFor(int width, int bitCount) {
+    int stride = (bitCount * width + 7) / 8;
+    while (stride % 4 != 0)
+        ++stride;
+    return stride;
+}
 } // namespace
 
 bool IndexedSurface::create(int width, int height, int bitCount) {
     free();
-    if (width <= 0 || height <= 0 || bitCount <= 0 || bitCount > 32 || width > 65535 ||
-        height > 65535)
+    if (!validGeometry(width, height, bitCount))
         return false;
-    // Rounded up to whole bytes first, so narrow 1- and 4-bit rows keep their last pixels.
-    int stride = (bitCount * width + 7) / 8;
-    while (stride % 4 != 0)
-        ++stride;
+    const int stride = strideFor(width, bitCount);
     width_ = width;
     height_ = height;
     bitCount_ = bitCount;
@@ -58,13 +67,17 @@ bool IndexedSurface::loadFrom(std::span<const std::uint8_t> packedDib) {
     if (compression != 0 || !(bits < 15 || bits == 24))
         return false;
     const std::size_t table = static_cast<std::size_t>(dib::colourTableBytes(packedDib));
+    const int width = dib::width(packedDib), height = dib::height(packedDib);
+    if (!validGeometry(width, height, bits))
+        return false;
+    // The header is untrusted: the block must hold the rows it claims before any is allocated.
+    const std::size_t rows =
+        static_cast<std::size_t>(strideFor(width, bits)) * static_cast<std::size_t>(height);
+    if (table > static_cast<std::size_t>(tableEntries(bits)) * 4 ||
+        packedDib.size() < dib::infoHeaderSize + table + rows)
+        return false;
     IndexedSurface loaded;
-    if (!loaded.create(dib::width(packedDib), dib::height(packedDib), bits))
-        return false;
-    const std::size_t rows = loaded.pixels_.size();
-    if (packedDib.size() < dib::infoHeaderSize + table + rows)
-        return false;
-    if (table > loaded.colourTable_.size())
+    if (!loaded.create(width, height, bits))
         return false;
     std::copy_n(packedDib.begin() + dib::infoHeaderSize, table, loaded.colourTable_.begin());
     std::copy_n(packedDib.begin() + dib::infoHeaderSize + static_cast<std::ptrdiff_t>(table), rows,

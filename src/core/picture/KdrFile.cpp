@@ -7,7 +7,23 @@ namespace kadro {
 
 namespace {
 constexpr std::int64_t maxBlockBytes = 1LL << 28;
+
+// The writers count the rows between bank starts for the scan-line interrupt, so every start
+// must be a character row inside the picture, after the previous one; bank 0 starts at the top.
+std::string checkBankRow(const ConversionSettings& s, int k) {
+    const std::int32_t row = s.bankStartRows[static_cast<std::size_t>(k)];
+    const std::string where = "bank " + std::to_string(k) + " starts at row " + std::to_string(row);
+    if (k == 0)
+        return row == 0 ? std::string{} : where + "; the first bank starts at row 0";
+    if (row <= s.bankStartRows[static_cast<std::size_t>(k) - 1])
+        return where + ", not after the bank before it";
+    if (row >= s.height)
+        return where + ", below the picture's " + std::to_string(s.height) + " rows";
+    if (row % s.geometry().height != 0)
+        return where + ", which is not the first row of a character";
+    return {};
 }
+} // namespace
 
 std::string checkConvertedHeader(const ConversionSettings& s) {
     if (s.charSize > 3)
@@ -34,8 +50,8 @@ std::string checkConvertedHeader(const ConversionSettings& s) {
         const auto size = static_cast<std::int64_t>(static_cast<std::uint16_t>(s.bankSizes[k]));
         if (static_cast<std::int64_t>(k) * s.bankStride() + size > s.patternBytes)
             return "bank " + std::to_string(k) + " reaches past the pattern block";
-        if (k > 0 && s.bankStartRows[k] <= s.bankStartRows[k - 1])
-            return "bank start rows are not increasing";
+        if (std::string why = checkBankRow(s, k); !why.empty())
+            return why;
     }
     return {};
 }

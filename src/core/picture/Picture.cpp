@@ -81,7 +81,7 @@ void Picture::colourStats(int left, int top, int width, int height) {
     values.usedColours = kadro::colourStats(image(), left, top, width, height);
 }
 
-bool Picture::loadKdr(const std::string& path) {
+bool Picture::loadKdr(const std::string& path, bool convertedOnly) {
     KdrReadResult read = readKdr(path);
     switch (read.status) {
     case KdrStatus::CannotOpen:
@@ -95,7 +95,7 @@ bool Picture::loadKdr(const std::string& path) {
         return false;
     case KdrStatus::NotConverted: {
         const auto& s = read.document.settings;
-        if (!plausibleSize(s.width, s.height) || !createEmpty(s.width, s.height))
+        if (convertedOnly || !plausibleSize(s.width, s.height) || !createEmpty(s.width, s.height))
             return false;
         values.currentPictureType = s.pictureType;
         return true;

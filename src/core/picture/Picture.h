@@ -49,8 +49,9 @@ public:
     // A converted ".kdr" document becomes the picture (a white image of its size; call refresh to
     // draw it); a header-only document gives a white image of its size. A wrong magic shows
     // "非法的KDR文件!", a corrupt document says what is wrong; a missing or short file fails
-    // without a message.
-    bool loadKdr(const std::string& path);
+    // without a message. With convertedOnly a header-only document fails, without a message and
+    // before its blank is allocated, for callers that need converted data.
+    bool loadKdr(const std::string& path, bool convertedOnly = false);
     // A picture through the format modules.
     bool loadViaModule(const std::string& path);
     // By extension: ".bmp" the image, ".kdr" the document (an empty file before any conversion),

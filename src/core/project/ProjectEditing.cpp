@@ -159,8 +159,10 @@ bool applyAttribute(ProjectModel& model, EntryId entry, const EntryFields& field
     return true;
 }
 
+// Only entries below the root can be deleted or moved: the project file holds exactly one
+// top-level entry, the root, and gives only the entries below it a record.
 bool canDelete(const ProjectModel& model, EntryId selection) {
-    return model.tree.contains(selection) && selection != model.tree.root();
+    return model.tree.contains(selection) && model.tree.parent(selection) != noEntry;
 }
 
 bool canMoveUp(const ProjectModel& model, EntryId selection) {
@@ -182,7 +184,8 @@ bool deleteEntry(ProjectModel& model, EntryId entry) {
 }
 
 EntryId moveSubtree(ProjectModel& model, EntryId entry, EntryId parent, std::size_t position) {
-    if (!model.tree.contains(entry) || (parent != noEntry && model.tree.isWithin(parent, entry)))
+    if (!canDelete(model, entry) || !model.tree.contains(parent) ||
+        model.tree.isWithin(parent, entry))
         return noEntry;
     const EntryId copy = copySubtree(model.tree, entry, parent, position);
     model.tree.remove(entry);
@@ -211,12 +214,14 @@ DropResult dropEntry(ProjectModel& model, EntryId source, EntryId target) {
         return {DropOutcome::Refused};
     const EntryKind t = model.kindOf(target);
     const EntryKind s = model.kindOf(source);
-    auto firstChild = [&] {
-        return DropResult{DropOutcome::Moved, moveSubtree(model, source, target, 0)};
+    auto moved = [](EntryId copy) {
+        return copy == noEntry ? DropResult{DropOutcome::Refused}
+                               : DropResult{DropOutcome::Moved, copy};
     };
+    auto firstChild = [&] { return moved(moveSubtree(model, source, target, 0)); };
     auto after = [&] {
-        return DropResult{DropOutcome::Moved, moveSubtree(model, source, tree.parent(target),
-                                                          tree.indexInParent(target) + 1)};
+        return moved(
+            moveSubtree(model, source, tree.parent(target), tree.indexInParent(target) + 1));
     };
     switch (t) {
     case EntryKind::Root:

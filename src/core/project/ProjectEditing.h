@@ -56,7 +56,8 @@ bool deleteEntry(ProjectModel& model, EntryId entry);
 // Moves an entry with its subtree to position among parent's children (positions counted
 // before the move). The copy puts every child first in turn, so the order of children is
 // reversed at every level below the moved entry. Gives the moved entry's new handle, or noEntry
-// when parent lies inside the moved subtree.
+// when the entry is top-level, or parent is no entry or lies inside the moved subtree: nothing
+// moves beside the root.
 EntryId moveSubtree(ProjectModel& model, EntryId entry, EntryId parent, std::size_t position);
 // One place up or down among the siblings; the new handle, or noEntry when not possible.
 EntryId moveUp(ProjectModel& model, EntryId entry);

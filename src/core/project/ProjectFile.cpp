@@ -57,7 +57,7 @@ bool readRecord(bytes::ByteReader& in, ProjectRecord& r) {
 }
 
 // The entry under which an entry of `depth` goes, coming from `cursor` at `previous`. A jump of
-// more than one level down counts as one; the parent of the top level is the top level.
+// more than one level down counts as one; climbing past the first entry gives noEntry.
 EntryId placeCursor(const ProjectTree& tree, EntryId cursor, std::int32_t previous,
                     std::int32_t depth) {
     std::int64_t ups = 0;
@@ -85,10 +85,13 @@ std::string checkProjectLimits(const ProjectModel& model) {
         if (label.size() > maxLabelBytes)
             return "the name " + describeEntry(model, id) + " is " + std::to_string(label.size()) +
                    " bytes long; a project file holds at most " + std::to_string(maxLabelBytes);
+        // The reader takes a record for every entry but the first, whatever its item data.
+        if (id == tree.root())
+            continue;
         if (const auto record = model.recordOf(id)) {
             if (auto why = checkRecordTexts(*record); !why.empty())
                 return "the entry " + describeEntry(model, id) + " has " + why;
-        } else if (tree.entry(id).itemData != 0) {
+        } else {
             return "the entry " + describeEntry(model, id) + " has no record";
         }
     }
@@ -108,7 +111,7 @@ std::vector<std::uint8_t> projectFileBytes(const ProjectModel& model) {
         out.u8(e.picture);
         out.u8(static_cast<std::uint32_t>(e.label.size()));
         out.text(e.label);
-        if (e.itemData > 0)
+        if (id != tree.root())
             writeRecord(out, *model.recordOf(id));
     }
     return out.take();
@@ -157,6 +160,7 @@ int parseProjectFile(ProjectModel& model, std::span<const std::uint8_t> bytes,
     }
     EntryId cursor = noEntry;
     std::int32_t previous = 0;
+    int adopted = 0;
     for (int i = 0; i < count; ++i) {
         std::int32_t depth = 0;
         std::uint8_t picture = 0, length = 0;
@@ -164,6 +168,13 @@ int parseProjectFile(ProjectModel& model, std::span<const std::uint8_t> bytes,
         if (!in.i32(depth) || !in.u8(picture) || !in.u8(length) || !in.raw(length, label))
             return truncated(i);
         cursor = placeCursor(loaded.tree, cursor, previous, depth);
+        // A damaged file can climb past the project entry. A second top-level entry would be
+        // dropped by the next save (only the root's subtree is written), or worse, become the
+        // root after a move and make the file unreadable; so it goes under the root instead.
+        if (i > 0 && cursor == noEntry) {
+            cursor = loaded.tree.root();
+            ++adopted;
+        }
         cursor =
             loaded.tree.insertLast(cursor, std::string(label.begin(), label.end()), picture, i);
         previous = depth;
@@ -173,6 +184,10 @@ int parseProjectFile(ProjectModel& model, std::span<const std::uint8_t> bytes,
         if (i > 0)
             loaded.appendRecord(std::move(record));
     }
+    if (adopted > 0)
+        ui.showMessage(path + ": the project file is damaged: " + std::to_string(adopted) +
+                           " entry(ies) lay outside the project and were put under it",
+                       MessageIcon::Warning);
     loaded.projectPath = std::move(model.projectPath);
     model = std::move(loaded);
     return count;

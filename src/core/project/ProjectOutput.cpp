@@ -3,6 +3,7 @@
 #include "common/FileIo.h"
 #include "common/Paths.h"
 #include "output/AsmText.h"
+#include "output/ConvertedData.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -199,17 +200,6 @@ bool isAbsolutePath(const std::string& path) {
     return drive || (!path.empty() && (path[0] == '/' || path[0] == '\\'));
 }
 
-bool commitText(const std::string& path, const std::string& text, ProjectOutputReport& report,
-                UserInterface& ui) {
-    std::string error;
-    if (!fileio::writeTextFile(path, text, &error)) {
-        ui.showMessage(error, MessageIcon::Warning);
-        return false;
-    }
-    report.files.push_back(path);
-    return true;
-}
-
 } // namespace
 
 namespace {
@@ -237,6 +227,8 @@ ItemFiles buildItems(const std::vector<ProjectRecord>& records, const std::strin
             isAbsolutePath(r.path) ? r.path : paths::join(directory, r.path);
         if (why.empty() && (read = readKdr(document)).status != KdrStatus::Ok)
             why = describeKdrFailure(document, read);
+        if (why.empty())
+            why = ConvertedData(read.document.settings, read.document.results).irqRowsProblem();
         if (!why.empty()) {
             ui.showMessage("Item \"" + r.name + "\" skipped: " + why, MessageIcon::Warning);
             report.skipped.push_back(r.name);
@@ -266,18 +258,18 @@ ProjectOutputReport writeProjectOutput(const std::vector<ProjectRecord>& records
     }
     output.finish();
     report.blocks = output.blockCounter();
+    // The files are written as one set: a failure leaves the previous output whole.
+    fileio::FileSet files;
     for (const auto& [path, text] : itemFiles)
-        if (!commitText(path, text, report, ui))
-            return report;
-    if (!commitText(paths::join(directory, projectIrqFile), output.irqText(), report, ui))
-        return report;
-    std::string error;
-    const std::string pgt = paths::join(directory, projectPatternFile);
-    if (!fileio::writeFile(pgt, output.patternFile(), &error)) {
-        ui.showMessage(error, MessageIcon::Warning);
+        files.addText(path, text);
+    files.addText(paths::join(directory, projectIrqFile), output.irqText());
+    files.add(paths::join(directory, projectPatternFile), output.patternFile());
+    if (!files.commit()) {
+        ui.showMessage(files.error() + "; no project output file was changed",
+                       MessageIcon::Warning);
         return report;
     }
-    report.files.push_back(pgt);
+    report.files = files.paths();
     report.written = true;
     return report;
 }

@@ -72,7 +72,8 @@ struct ProjectOutputReport {
 // record order, into directory. Items read their saved ".kdr" documents (relative paths are
 // taken from directory); an item whose document cannot be read, or whose name cannot be a file
 // name of its own, is skipped with a message. A project that needs block numbers above $FF is
-// refused whole. Nothing is written unless the whole output was built.
+// refused whole. Nothing is written unless the whole output was built, and the files are written
+// as one set: when any of them cannot be written, every previous output file stays as it was.
 ProjectOutputReport writeProjectOutput(const std::vector<ProjectRecord>& records,
                                        const std::string& directory, UserInterface& ui);
 

@@ -1,9 +1,11 @@
 #include "common/FileIo.h"
 
+#include "RunCli.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 using namespace kadro;
@@ -28,6 +30,37 @@ TEST(FileIo, AFailedWriteLeavesTheOldFileAndNamesThePath) {
     for (auto& e : std::filesystem::directory_iterator(dir.path()))
         files += e.is_regular_file();
     EXPECT_EQ(files, 1);
+}
+
+TEST(FileIo, AFileSetReplacesEveryFileOrNone) {
+    test::TempDir dir;
+    auto set = [&](const std::string& a, const std::string& b) {
+        fileio::FileSet files;
+        files.addText(dir.file("a.asm"), a);
+        files.add(dir.file("b.bin"), std::vector<std::uint8_t>(b.begin(), b.end()));
+        return files;
+    };
+    auto entries = [&] {
+        std::vector<std::string> names;
+        for (auto& e : std::filesystem::directory_iterator(dir.path()))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    ASSERT_TRUE(set("one\n", "1").commit());
+    auto second = set("two\n", "2");
+    ASSERT_TRUE(second.commit()) << second.error();
+    EXPECT_EQ(test::slurp(dir.file("a.asm")), "two\r\n");
+    EXPECT_EQ(test::slurp(dir.file("b.bin")), "2");
+    EXPECT_EQ(entries(), (std::vector<std::string>{"a.asm", "b.bin"}));
+
+    std::filesystem::remove(dir.file("b.bin"));
+    std::filesystem::create_directory(dir.file("b.bin"));
+    auto third = set("three\n", "3");
+    EXPECT_FALSE(third.commit());
+    EXPECT_EQ(third.error(), dir.file("b.bin") + ": cannot replace it: it is not a file");
+    EXPECT_EQ(test::slurp(dir.file("a.asm")), "two\r\n");
+    EXPECT_EQ(entries(), (std::vector<std::string>{"a.asm", "b.bin"}));
 }
 
 TEST(FileIo, FindsNamesWithoutRegardToCase) {

@@ -1,4 +1,4 @@
-#include "DocumentBuilder.h"
+#include "AnimationFrames.h"
 #include "RecordingUserInterface.h"
 #include "RunCli.h"
 #include "TempDir.h"
@@ -11,14 +11,14 @@
 #include <filesystem>
 #include <map>
 #include <set>
+#include <sstream>
 
 namespace kadro {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Stands in for the animation-mode conversion: a frame named in tileCounts becomes one row of
-// that many distinct 8 x 8 tiles, stored from startAddress on as the converter stores them.
+// Stands in for the animation-mode conversion of the frames named in tileCounts.
 struct FakeConverter {
     std::map<std::string, int> tileCounts;
     std::vector<std::uint16_t> starts;
@@ -28,17 +28,7 @@ struct FakeConverter {
         const auto it = tileCounts.find(path);
         if (it == tileCounts.end())
             return std::nullopt;
-        test::DocumentPlan plan;
-        plan.width = 8 * it->second;
-        plan.height = 8;
-        plan.pattern.assign(start, 0xFF);
-        for (int i = 0; i < it->second; ++i) {
-            plan.names.push_back(static_cast<std::uint16_t>(start / 32 + i));
-            plan.pattern.insert(plan.pattern.end(), 32, static_cast<std::uint8_t>(i));
-        }
-        plan.palette = {0x0130, 0x0201};
-        plan.bankSizes = {static_cast<std::int16_t>(plan.pattern.size())};
-        return test::makeDocument(plan);
+        return test::animationFrame(it->second, start);
     }
 };
 
@@ -139,6 +129,60 @@ TEST(AnimationRun, NameFilesSwitchAt32Kb) {
         second.ends_with("\tdb\t$F0,$F1,$F2,$F3,$F4,$F5,$F6,$F7,$F8,$F9,$FA,$FB,$FC,$FD,$FE,$FF\r\n"
                          "\r\n" +
                          nameFileEnd));
+}
+
+TEST(AnimationRun, NoFrameCrossesANamePageAndTheIndexIsTrue) {
+    // 400 frames of 192 names: 42 fit a page, and the rest of each page is filled.
+    Batch batch;
+    std::vector<std::string> frames;
+    for (int i = 0; i < 400; ++i) {
+        frames.push_back("m" + std::to_string(1000 + i));
+        batch.converter.tileCounts[frames.back()] = 192;
+    }
+    ASSERT_TRUE(batch.run(frames)) << batch.ui.messages[0];
+    const test::NameLayout layout = test::nameLayout(batch.dir.path().string());
+    EXPECT_TRUE(layout.faults.empty()) << layout.faults[0];
+    EXPECT_FALSE(fs::exists(batch.dir.file("ANIPNT03.asm")));
+    const std::vector<int> pages = test::indexPages(batch.dir.path().string());
+    ASSERT_EQ(layout.frames.size(), 400u);
+    ASSERT_EQ(pages.size(), 400u);
+    for (std::size_t i = 0; i < 400; ++i) {
+        const auto& [label, at] = layout.frames[i];
+        EXPECT_EQ(label, frames[i]);
+        EXPECT_EQ(at / AnimationRun::namePageBytes, static_cast<int>(i / 42)) << label;
+        EXPECT_EQ(pages[i], at / AnimationRun::namePageBytes) << label;
+        EXPECT_LE(at % AnimationRun::namePageBytes + 192, AnimationRun::namePageBytes) << label;
+    }
+    std::string fill;
+    for (int line = 0; line < 8; ++line)
+        fill += "\tdb\t$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF\r\n";
+    EXPECT_NE(batch.file("ANIPNT00.asm").find(fill + "\t\tdph\r\n\t\tphs\t$8000\r\nm1042_pnt:"),
+              std::string::npos);
+    EXPECT_TRUE(batch.file("ANIPNT01.asm").starts_with(nameFileStart + "m1168_pnt:"));
+
+    // A frame larger than a page cannot keep to one.
+    Batch huge;
+    huge.converter.tileCounts = {{"tall", 33 * 256}};
+    EXPECT_FALSE(huge.run({"tall"}));
+    ASSERT_EQ(huge.ui.messages.size(), 1u);
+    EXPECT_NE(huge.ui.messages[0].find("8448 names do not fit one 8 KB page"), std::string::npos);
+}
+
+TEST(AnimationRun, PatternsPast8MbAreRefusedRatherThanIndexedWithAWideByte) {
+    // 61 full frames fit each 512 KB block after its reserved 16 KB (the 62nd would end on the
+    // block's end, which counts as crossing it); the 977th frame would lie in block 16, whose
+    // number times 16 is $100.
+    Batch batch;
+    std::vector<std::string> frames;
+    for (int i = 0; i < 977; ++i) {
+        frames.push_back("b" + std::to_string(1000 + i));
+        batch.converter.tileCounts[frames.back()] = 256;
+    }
+    EXPECT_FALSE(batch.run(frames));
+    ASSERT_EQ(batch.ui.messages.size(), 1u);
+    EXPECT_EQ(batch.ui.messages[0], "b1976: the animation's patterns pass 8 MB, so its 512 KB "
+                                    "block number $100 does not fit a byte; the batch run stops");
+    EXPECT_FALSE(fs::exists(batch.dir.file("ANIINDEX.asm")));
 }
 
 TEST(AnimationRun, EmptyListWritesTheReservedBlock) {

@@ -153,6 +153,44 @@ TEST(AsmWriter, IrqTableCountsRowsPerBank) {
     EXPECT_EQ(AsmWriter(data, ui).irqTable("X"), "X_irq:\n\tdb\t$3F,$3F\n");
 }
 
+TEST(AsmWriter, CountsAndOffsetsWiderThanAByteRefuseThePntFile) {
+    // Bank 0 spans 264 rows (the IRQ count would be $107); nothing at all is written.
+    DocumentPlan tall;
+    tall.width = 8;
+    tall.height = 272;
+    tall.names.assign(34, 0);
+    tall.pattern.assign(0x2000 + 32, 0);
+    tall.bankStartRows = {0, 264};
+    tall.bankSizes = {32, 32};
+    const auto refused = writeBoth(makeDocument(tall), {});
+    EXPECT_FALSE(refused->ok);
+    EXPECT_TRUE(refused->pgt.empty() && refused->pnt.empty());
+    ASSERT_EQ(refused->ui.messages.size(), 1u);
+    EXPECT_EQ(refused->ui.messages[0],
+              "The PNT file cannot be written: bank 0 spans 264 pixel rows, but its IRQ count "
+              "$107 does not fit a byte (at most 256 rows a bank)");
+    tall.bankStartRows = {0, 256};
+    EXPECT_TRUE(writeBoth(makeDocument(tall), {})->ok) << "256 rows give $FF";
+
+    // A column of 40 tiles is one sprite whose last tile lies 312 rows below its corner.
+    DocumentPlan column;
+    column.width = 8;
+    column.height = 328;
+    column.names.assign(41, 5);
+    column.names[0] = 0;
+    column.pattern.assign(32, 0);
+    column.bankSizes = {32};
+    const auto sprites = writeBoth(makeDocument(column), {.sprites = true});
+    EXPECT_FALSE(sprites->ok);
+    ASSERT_EQ(sprites->ui.messages.size(), 1u);
+    EXPECT_NE(sprites->ui.messages[0].find("sprite 0 has a tile at Y offset 312 ($138)"),
+              std::string::npos)
+        << sprites->ui.messages[0];
+    EXPECT_TRUE(writeBoth(makeDocument(column), {})->ok) << "the name tables are bytes";
+    column.names[33] = 0; // tiles 1-32 and 34-40: offsets up to 248
+    EXPECT_TRUE(writeBoth(makeDocument(column), {.sprites = true})->ok);
+}
+
 TEST(AsmWriter, BanksOfOddSizesInText) {
     DocumentPlan plan;
     plan.width = 8;

@@ -1,6 +1,7 @@
 #include "picture/DibImage.h"
 #include "picture/IndexedSurface.h"
 
+#include "AllocationLimit.h"
 #include "TempDir.h"
 #include "common/ByteIo.h"
 #include "common/FileIo.h"
@@ -55,7 +56,8 @@ TEST(DibImage, AccessOutsideThePictureFailsAndTouchesNothing) {
 }
 
 namespace {
-std::vector<std::uint8_t> header(int bits, std::uint32_t coloursUsed, int width = 4, int height = 2) {
+std::vector<std::uint8_t> header(int bits, std::uint32_t coloursUsed, int width = 4,
+                                 int height = 2) {
     std::vector<std::uint8_t> h(40, 0);
     bytes::writeU32(h, 0, 40);
     bytes::writeU32(h, 4, static_cast<std::uint32_t>(width));
@@ -151,4 +153,20 @@ TEST(IndexedSurface, LoadsOnlyUncompressedInfoHeaders) {
     auto sixteen = header(16, 0);
     sixteen.resize(40 + 16, 0);
     EXPECT_FALSE(s.loadFrom(sixteen));
+}
+
+TEST(IndexedSurface, ClaimedSizesAreCheckedAgainstTheBlockBeforeAnythingIsAllocated) {
+    IndexedSurface s;
+    test::AllocationLimit limit(1 << 20);
+    // A 40-byte header claiming 65535 x 65535 at 24 bits: 12 GB of rows that are not there.
+    EXPECT_FALSE(s.loadFrom(header(24, 0, 65535, 65535)));
+    // An 8-bit header whose colour table claims more entries than 8 bits can index.
+    auto table = header(8, 300, 4, 2);
+    table.resize(40 + 1200 + 8, 0);
+    EXPECT_FALSE(s.loadFrom(table));
+    EXPECT_EQ(limit.refused(), 0u);
+    auto whole = header(24, 0, 4, 2);
+    whole.resize(40 + 2 * 12, 0x22);
+    EXPECT_TRUE(s.loadFrom(whole));
+    EXPECT_EQ(s.row(1)[11], 0x22);
 }

@@ -50,7 +50,9 @@ int threePixels(ImageRequest* r) {
     }
     return 0;
 }
-int refuseToRead(ImageRequest* r) { return r->command == CommandReadPixels ? 0 : threePixels(r); }
+int refuseToRead(ImageRequest* r) {
+    return r->command == CommandReadPixels ? 0 : threePixels(r);
+}
 int hugeClaim(ImageRequest* r) {
     if (r->command == CommandDescribe) {
         r->description.width = 1 << 20;
@@ -129,7 +131,8 @@ TEST_P(RealFiles, TruncatedCopiesAreRefusedOrWhole) {
     const auto whole = loadPictureFile(KADRO_BIN_DIR, path, ui);
     ASSERT_TRUE(whole);
     const std::vector<std::uint8_t> wholeBlock(whole->block().begin(), whole->block().end());
-    for (std::size_t keep : {std::size_t{0}, std::size_t{10}, bytes->size() / 2, bytes->size() - 40}) {
+    for (std::size_t keep :
+         {std::size_t{0}, std::size_t{10}, bytes->size() / 2, bytes->size() - 40}) {
         const std::string cut = dir.file("cut." + std::string(GetParam()));
         ASSERT_TRUE(fileio::writeFile(cut, {bytes->data(), keep}, nullptr));
         const auto loaded = loadPictureFile(KADRO_BIN_DIR, cut, ui);
@@ -139,6 +142,17 @@ TEST_P(RealFiles, TruncatedCopiesAreRefusedOrWhole) {
                 << GetParam() << " cut to " << keep << " gave a different picture";
         }
     }
+}
+
+// Only a file's first picture is used, so the decoder stops after it: a later frame can neither
+// make the read fail nor cost memory and time.
+TEST(FormatModule, OnlyTheFirstPictureOfAFileIsDecoded) {
+    const std::string path = std::string(KADRO_TEST_DATA_DIR) + "/formats/second-frame-cut.gif";
+    test::RecordingUserInterface ui;
+    const auto img = loadPictureFile(KADRO_BIN_DIR, path, ui);
+    ASSERT_TRUE(img);
+    EXPECT_EQ(img->width(), 16);
+    EXPECT_EQ(colourStats(&*img, 0, 0, 16, 8), std::vector<Colour>{0x302010u});
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, RealFiles,

@@ -67,3 +67,31 @@ TEST(KdrFile, RefusesShortForeignAndInconsistentFiles) {
     EXPECT_EQ(corrupt([](auto& s) { s.bankSizes[0] = 200; }), KdrStatus::Inconsistent);
     EXPECT_EQ(corrupt([](auto& s) { s.pictureType = 0; }), KdrStatus::NotConverted);
 }
+
+TEST(KdrFile, BankStartRowsMustBeCharacterRowsInsideThePicture) {
+    auto read = [](std::vector<std::int32_t> rows, int height = 64) {
+        KdrDocument d = fourTiles();
+        d.settings.height = height;
+        d.settings.mapBytes = 3 * 2 * (height / 8);
+        d.results.mapData.assign(static_cast<std::size_t>(d.settings.mapBytes), 0);
+        d.settings.bankStartRows.fill(-1);
+        std::copy(rows.begin(), rows.end(), d.settings.bankStartRows.begin());
+        d.settings.patternBytes = 0x2000 * static_cast<int>(rows.size());
+        d.results.patternData.assign(static_cast<std::size_t>(d.settings.patternBytes), 0);
+        return parseKdr(kdrBytes(d));
+    };
+    EXPECT_EQ(read({0, 8, 56}).status, KdrStatus::Ok);
+    EXPECT_EQ(read({}).status, KdrStatus::Ok) << "no bank at all";
+    EXPECT_EQ(read({0}, 0).status, KdrStatus::Ok) << "an empty picture's one bank";
+    // Rows whose differences overflow a 32-bit count.
+    const auto overflow = read({INT32_MIN, 0x7FFFFFF0});
+    EXPECT_EQ(overflow.status, KdrStatus::Inconsistent);
+    EXPECT_EQ(overflow.reason, "bank 0 starts at row -2147483648; the first bank starts at row 0");
+    EXPECT_EQ(read({0, 0x7FFFFFF0}).reason, "bank 1 starts at row 2147483632, below the "
+                                            "picture's 64 rows");
+    EXPECT_EQ(read({0, 32, 16}).reason, "bank 2 starts at row 16, not after the bank before it");
+    EXPECT_EQ(read({0, 32, -7}).reason, "bank 2 starts at row -7, not after the bank before it");
+    EXPECT_EQ(read({0, 12}).reason, "bank 1 starts at row 12, which is not the first row of a "
+                                    "character");
+    EXPECT_EQ(read({0, 64}).status, KdrStatus::Inconsistent) << "the row after the picture";
+}

@@ -1,5 +1,6 @@
 #include "picture/Picture.h"
 
+#include "AllocationLimit.h"
 #include "PackingCases.h"
 #include "RecordingUserInterface.h"
 #include "TempDir.h"
@@ -238,6 +239,16 @@ TEST(Picture, SavesByExtension) {
     ASSERT_TRUE(picture.loadKdr(program.dir.file("h.kdr")));
     EXPECT_EQ(picture.width(), 24);
     EXPECT_EQ(picture.values.currentPictureType, 0);
+
+    // One that claims 16384 x 4096 is refused, by a caller that needs converted data, before
+    // 200 MB are allocated for its blank.
+    header.width = 16384;
+    header.height = 4096;
+    fileio::writeFile(program.dir.file("big.kdr"), header.toBytes(), nullptr);
+    test::AllocationLimit limit(1 << 20);
+    EXPECT_FALSE(picture.loadKdr(program.dir.file("big.kdr"), true));
+    EXPECT_EQ(limit.refused(), 0u);
+    EXPECT_EQ(picture.width(), 24);
 }
 
 TEST(Picture, PixelsOfAnotherDepthAskForTrueColour) {

@@ -2,6 +2,7 @@
 #include "TempDir.h"
 
 #include "common/FileIo.h"
+#include "project/ProjectEditing.h"
 #include "project/ProjectFile.h"
 
 #include <gtest/gtest.h>
@@ -91,17 +92,57 @@ TEST(ProjectFile, WritesTrueDepthsAndRebuildsTheShape) {
     EXPECT_EQ(projectFileBytes(back), bytes);
 }
 
-TEST(ProjectFile, ReaderPlacesEntriesByTheCursorRules) {
-    // A jump of two levels counts as one, but the way back up counts the levels as written.
+TEST(ProjectFile, ReaderPlacesEntriesByTheCursorRulesAndKeepsThemUnderTheRoot) {
+    // A jump of two levels counts as one, but the way back up counts the levels as written, so
+    // C and E climb past the root: a damaged file. They are kept, under the root.
     const auto bytes = handWritten({{0, "root"}, {1, "A"}, {3, "B"}, {1, "C"}, {0, "E"}});
     ProjectModel m;
     test::RecordingUserInterface ui;
-    ASSERT_EQ(parseProjectFile(m, bytes, "p", ui), 5);
-    EXPECT_EQ(labels(m, noEntry), (std::vector<std::string>{"root", "C", "E"}));
-    EXPECT_EQ(labels(m, m.tree.root()), (std::vector<std::string>{"A"}));
+    ASSERT_EQ(parseProjectFile(m, bytes, "p.prg", ui), 5);
+    EXPECT_EQ(labels(m, noEntry), (std::vector<std::string>{"root"}));
+    EXPECT_EQ(labels(m, m.tree.root()), (std::vector<std::string>{"A", "C", "E"}));
     EXPECT_EQ(labels(m, m.tree.children(m.tree.root())[0]), (std::vector<std::string>{"B"}));
     // Item data follows file order, so entry i owns record i - 1.
-    EXPECT_EQ(m.tree.entry(m.tree.children(noEntry)[2]).itemData, 4);
+    EXPECT_EQ(m.tree.entry(m.tree.children(m.tree.root())[2]).itemData, 4);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("p.prg: the project file is damaged: 2 entry(ies) lay outside"),
+              std::string::npos)
+        << ui.messages[0];
+}
+
+TEST(ProjectFile, ADamagedFileWithTwoTopLevelEntriesSurvivesUpwardAndSave) {
+    // The second entry at depth 0 used to load beside the root; Upward then made it the root and
+    // Save wrote a file that the next load refused.
+    const auto bytes = handWritten({{0, "C:\\game.prg"}, {1, "A"}, {0, "X"}, {1, "X1"}});
+    ProjectModel m;
+    test::RecordingUserInterface ui;
+    ASSERT_EQ(parseProjectFile(m, bytes, "game.prg", ui), 4);
+    EXPECT_EQ(labels(m, noEntry), (std::vector<std::string>{"C:\\game.prg"}));
+    EXPECT_EQ(labels(m, m.tree.root()), (std::vector<std::string>{"A", "X"}));
+    const EntryId x = m.tree.children(m.tree.root())[1];
+    EXPECT_EQ(labels(m, x), (std::vector<std::string>{"X1"}));
+
+    ASSERT_NE(moveUp(m, x), noEntry);
+    ProjectModel back;
+    test::RecordingUserInterface quiet;
+    ASSERT_EQ(parseProjectFile(back, projectFileBytes(m), "game.prg", quiet), 4);
+    EXPECT_TRUE(quiet.messages.empty());
+    EXPECT_EQ(labels(back, back.tree.root()), (std::vector<std::string>{"X", "A"}));
+    EXPECT_EQ(projectFileBytes(back), projectFileBytes(m));
+}
+
+TEST(ProjectFile, NothingMovesBesideTheRoot) {
+    // A model with a second top-level entry (as loads made before): it can be neither moved,
+    // deleted nor dropped beside, and the root's record slot is never written.
+    ProjectModel m = rootOnly();
+    const EntryId section = addLast(m, m.tree.root(), "S", EntryKind::Section);
+    const EntryId stray = addLast(m, noEntry, "Stray", EntryKind::Section);
+    EXPECT_FALSE(canMoveUp(m, stray));
+    EXPECT_FALSE(canDelete(m, stray));
+    EXPECT_EQ(moveSubtree(m, section, noEntry, 0), noEntry);
+    EXPECT_EQ(dropEntry(m, section, stray).outcome, DropOutcome::Refused);
+    EXPECT_EQ(m.tree.root(), m.tree.children(noEntry)[0]);
+    EXPECT_EQ(labels(m, m.tree.root()), (std::vector<std::string>{"S"}));
 }
 
 TEST(ProjectFile, LongestLabelAndTextsRoundTripAndLongerOnesAreRefused) {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 using namespace kadro;
 using test::convertedDocument;
 
@@ -202,14 +204,17 @@ TEST(ProjectOutput, UnreadableOrUnusableItemsAreSkippedByName) {
     auto deleted = item("Deleted", out.dir.file("Good.kdr"));
     deleted.live = 0;
     out.records.push_back(deleted);
+    // Bank 0 spans 264 rows: its IRQ count would be $107.
+    out.add("Tall", convertedDocument(8, 272, {0, 264}, {32, 32}));
 
     const auto report = out.run();
     ASSERT_TRUE(report.written);
-    EXPECT_EQ(report.skipped,
-              (std::vector<std::string>{"Missing", "Short", "../escape", "vt03irq", "GOOD"}));
-    ASSERT_EQ(out.ui.messages.size(), 5u);
+    EXPECT_EQ(report.skipped, (std::vector<std::string>{"Missing", "Short", "../escape", "vt03irq",
+                                                        "GOOD", "Tall"}));
+    ASSERT_EQ(out.ui.messages.size(), 6u);
     EXPECT_NE(out.ui.messages[0].find("C:\\games\\missing.kdr: cannot open"), std::string::npos);
     EXPECT_NE(out.ui.messages[1].find("shorter than its header says"), std::string::npos);
+    EXPECT_NE(out.ui.messages[5].find("IRQ count $107 does not fit a byte"), std::string::npos);
     EXPECT_EQ(out.file("VT03IRQ.ASM"), "GOOD_irq:\r\n\tdb\t$00,$10,$00,$01,$02,$03\r\n");
     EXPECT_EQ(report.files.size(), 3u);
     EXPECT_FALSE(std::filesystem::exists(out.dir.file("MISSING.ASM")));
@@ -237,6 +242,35 @@ TEST(ProjectOutput, BlockNumbersAboveFFAreRefusedWhole) {
     EXPECT_FALSE(std::filesystem::exists(out.dir.file("E.ASM")));
     ASSERT_EQ(out.ui.messages.size(), 1u);
     EXPECT_NE(out.ui.messages[0].find("$13F"), std::string::npos) << out.ui.messages[0];
+}
+
+TEST(ProjectOutput, AFileThatCannotBeWrittenLeavesThePreviousSetWhole) {
+    OutputRun out;
+    out.add("Logo", convertedDocument(16, 16, {0}, {64}));
+    out.add("Title", convertedDocument(32, 16, {0}, {64}));
+    ASSERT_TRUE(out.run().written);
+    const std::vector<std::string> names{"LOGO.ASM", "TITLE.ASM", "VT03PGT.BIN"};
+    std::map<std::string, std::string> before;
+    for (const auto& name : names)
+        before[name] = out.file(name);
+
+    // The item files come first; "VT03IRQ.ASM" is now a folder and cannot be replaced.
+    std::filesystem::remove(out.dir.file("VT03IRQ.ASM"));
+    std::filesystem::create_directory(out.dir.file("VT03IRQ.ASM"));
+    ASSERT_TRUE(fileio::writeFile(out.dir.file("Logo.kdr"),
+                                  kdrBytes(convertedDocument(64, 16, {0}, {200})), nullptr));
+    const auto report = out.run();
+    EXPECT_FALSE(report.written);
+    EXPECT_TRUE(report.files.empty());
+    ASSERT_EQ(out.ui.messages.size(), 1u);
+    EXPECT_NE(out.ui.messages[0].find("VT03IRQ.ASM: cannot replace it"), std::string::npos)
+        << out.ui.messages[0];
+    for (const auto& name : names)
+        EXPECT_EQ(out.file(name), before[name]) << name;
+    std::size_t entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(out.dir.path()))
+        ++entries;
+    EXPECT_EQ(entries, 6u) << "two documents, four outputs and no temporary file";
 }
 
 TEST(ProjectOutput, OutputGoesToTheProjectFilesFolder) {
