@@ -12,14 +12,6 @@ namespace kadro::cli {
 
 namespace {
 
-bool adapt(const Choice& mode, DibImage& image, Context& context) {
-    if (mode.value == chip::RgbMode)
-        return adaptRgb4k(image, context.ui);
-    if (mode.value == chip::NesMode)
-        return adapt64(image, context.programDirectory, context.ui);
-    return adaptHsl4k(image, context.programDirectory, context.ui);
-}
-
 // Counted in full: the picture's statistics stop at 256, and a photograph keeps more.
 std::size_t distinctColours(const DibImage& image) {
     std::unordered_set<Colour> colours;
@@ -53,7 +45,7 @@ int runAdapt(Context& context, CommandLine& line) {
     if (!image)
         return exitFailed;
     const Choice& choice = choiceOf(adaptationChoices, mode);
-    if (!adapt(choice, *image, context))
+    if (!adaptToMode(*image, choice.value, context.programDirectory, context.ui))
         return exitFailed;
     std::string error;
     if (!writePicture(*image, out, &error))

@@ -2,8 +2,8 @@
 #include "PictureInput.h"
 #include "Text.h"
 
+#include "output/AnimationBatch.h"
 #include "output/AnimationRun.h"
-#include "picture/Picture.h"
 
 #include <iostream>
 
@@ -31,21 +31,6 @@ private:
     UserInterface& person_;
 };
 
-// One frame in animation mode: the fixed settings, palettes from "ani.pal" in the current folder.
-std::optional<KdrDocument> convertFrame(Context& context, Picture& picture, const std::string& path,
-                                        std::uint16_t startAddress) {
-    auto image = loadPictureOrExplain(context, path);
-    if (!image)
-        return std::nullopt;
-    picture.attach(std::move(*image));
-    picture.values.currentPictureType = -1;
-    picture.values.animationMode = true;
-    picture.settings.startAddress = startAddress;
-    if (!picture.transform(picture.animationChoice()) || !picture.convert())
-        return std::nullopt;
-    return KdrDocument{picture.settings, *picture.results()};
-}
-
 } // namespace
 
 int runBatch(Context& context, CommandLine& line) {
@@ -62,16 +47,14 @@ int runBatch(Context& context, CommandLine& line) {
     context.ui.showProgress(!quiet);
 
     FrameUserInterface frameUi(context.ui);
-    Picture picture(context.programDirectory, frameUi);
-    AnimationRun run(
-        {},
-        [&](const std::string& path, std::uint16_t start) {
-            return convertFrame(context, picture, path, start);
-        },
-        context.ui);
-    if (!run.run(*frames))
+    // The run's folder is the current one: the command works where it is started.
+    const AnimationBatch batch{{}, context.programDirectory, [&](const std::string& path) {
+                                   return loadPictureOrExplain(context, path);
+                               }};
+    const auto written = runAnimationBatch(batch, *frames, context.ui, frameUi);
+    if (!written)
         return exitFailed;
-    for (const auto& name : run.writtenFiles())
+    for (const auto& name : *written)
         std::cout << name << '\n';
     return exitOk;
 }

@@ -6,12 +6,13 @@
 
 #include "common/ChipRules.h"
 #include "common/Paths.h"
+#include "document/InformationText.h"
+#include "output/ConvertedData.h"
 #include "palette/PaletteFile.h"
 #include "picture/Picture.h"
 
 #include <array>
 #include <iostream>
-#include <set>
 
 namespace kadro::cli {
 
@@ -120,39 +121,15 @@ bool loadInput(Context& context, Picture& picture, const std::string& path) {
     return true;
 }
 
-// The colour adaptation command of one colour mode.
-bool adapt(Picture& picture, const Choice& mode) {
-    if (mode.value == chip::RgbMode)
-        return picture.adaptRgb4k();
-    if (mode.value == chip::NesMode)
-        return picture.adapt64();
-    return picture.adaptHsl4k();
-}
-
-// Stored tiles over all banks, less bank 0's leading space.
-int storedTiles(const ConversionSettings& s) {
-    const int perByte = s.colourCount == 1 ? 4 : 2;
-    int pixelBytes = -2 * s.startAddress;
-    for (int k = 0; k < std::min(s.bankCount(), chip::maxBanks); ++k)
-        pixelBytes += s.bankSizes[static_cast<std::size_t>(k)] * perByte;
-    return pixelBytes / s.geometry().tilePixelBytes;
-}
-
-std::size_t palettesUsed(const ConversionResults& r) {
-    const std::size_t cells = r.mapData.size() / 3;
-    return std::set<std::uint8_t>(r.mapData.begin() + static_cast<std::ptrdiff_t>(2 * cells),
-                                  r.mapData.end())
-        .size();
-}
-
 void printSummary(const std::string& out, const Picture& picture) {
     const ConversionSettings& s = picture.settings;
     const int banks = s.bankCount();
-    const std::size_t used = palettesUsed(*picture.results());
+    const int used = ConvertedData(s, *picture.results()).palettesUsed();
     std::cout << out << ": " << s.width << "x" << s.height << ", "
               << s.cellsAcross() * s.cellsDown() << " characters of " << s.geometry().label << ", "
-              << storedTiles(s) << " tiles in " << banks << (banks == 1 ? " bank" : " banks")
-              << ", " << used << (used == 1 ? " palette" : " palettes") << " used\n";
+              << information::storedTileCount(s) << " tiles in " << banks
+              << (banks == 1 ? " bank" : " banks") << ", " << used
+              << (used == 1 ? " palette" : " palettes") << " used\n";
 }
 
 int saveResults(Picture& picture, const std::string& out, const std::string& palettePath) {
@@ -174,7 +151,7 @@ int runConvert(Context& context, CommandLine& line) {
     defineOptions(line, a);
     if (auto exit = line.parse())
         return *exit;
-    if (paths::lowerExtension(paths::fileName(a.out)) != "kdr")
+    if (paths::lowerExtension(a.out) != "kdr")
         return line.usageError(tr("-o: the document is written as .kdr, not '%1'", {a.out}));
     if (const auto conflict = conflictOf(line, a))
         return line.usageError(*conflict);
@@ -192,7 +169,7 @@ int runConvert(Context& context, CommandLine& line) {
     }
     Picture picture(context.programDirectory, ui);
     if (!loadInput(context, picture, a.input) ||
-        (!a.adapt.empty() && !adapt(picture, choiceOf(adaptationChoices, a.adapt))))
+        (!a.adapt.empty() && !picture.adapt(choiceOf(adaptationChoices, a.adapt).value)))
         return exitFailed;
     const Selection area = a.area.empty()
                                ? Selection::fromSize(0, 0, picture.width(), picture.height())

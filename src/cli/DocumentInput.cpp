@@ -2,8 +2,6 @@
 
 #include "Text.h"
 
-#include "common/Paths.h"
-
 namespace kadro::cli {
 
 std::optional<KdrDocument> loadDocumentOrExplain(const std::string& path) {
@@ -13,12 +11,6 @@ std::optional<KdrDocument> loadDocumentOrExplain(const std::string& path) {
         return std::nullopt;
     }
     return std::move(read.document);
-}
-
-std::string documentStem(const std::string& path) {
-    const std::string name = paths::fileName(path);
-    const auto dot = name.rfind('.');
-    return dot == std::string::npos ? path : path.substr(0, path.size() - (name.size() - dot));
 }
 
 } // namespace kadro::cli

@@ -12,7 +12,4 @@ namespace kadro::cli {
 // Loads a converted ".kdr" document; on failure prints one line naming the file and the reason.
 std::optional<KdrDocument> loadDocumentOrExplain(const std::string& path);
 
-// The path without the extension of its file name (a folder's "." is left alone).
-std::string documentStem(const std::string& path);
-
 } // namespace kadro::cli

@@ -2,6 +2,7 @@
 #include "DocumentInput.h"
 #include "Text.h"
 
+#include "common/Paths.h"
 #include "output/AsmWriter.h"
 
 #include <iostream>
@@ -32,7 +33,7 @@ int runOutput(Context& context, CommandLine& line) {
     const auto document = loadDocumentOrExplain(documentPath);
     if (!document)
         return exitFailed;
-    const std::string stem = documentStem(documentPath);
+    const std::string stem = paths::stem(documentPath);
     if (pgtPath.empty())
         pgtPath = stem + (choices.pgtAsText ? "_pgt.asm" : "_pgt.bin");
     if (pntPath.empty())

@@ -2,7 +2,6 @@
 #include "OptionValues.h"
 #include "Text.h"
 
-#include "colour/ColorTables.h"
 #include "output/PaletteSteps.h"
 
 #include <iostream>
@@ -22,12 +21,9 @@ int runPaletteSteps(Context& context, CommandLine& line) {
     if (auto exit = line.parse())
         return *exit;
 
-    const auto tables = ColorTables::load(context.programDirectory, context.ui);
-    if (!tables)
-        return exitFailed;
-    const int colourMode = choiceOf(colourModeChoices, mode).value;
-    const auto codeOf = [&](Colour c) { return tables->toVt03Code(c, colourMode); };
-    if (!PaletteSteps::write(palette, *parseColour(to), std::stoi(levels), codeOf, {}, context.ui))
+    if (!PaletteSteps::write(palette, *parseColour(to), std::stoi(levels),
+                             choiceOf(colourModeChoices, mode).value, context.programDirectory, {},
+                             context.ui))
         return exitFailed;
     std::cout << PaletteSteps::fileName << '\n';
     return exitOk;

@@ -111,12 +111,12 @@ bool writePng(const DibImage& image, const std::string& path, std::string* error
 }
 
 bool isPictureOutputName(const std::string& path) {
-    const std::string extension = paths::lowerExtension(paths::fileName(path));
+    const std::string extension = paths::lowerExtension(path);
     return extension == "bmp" || extension == "png";
 }
 
 bool writePicture(const DibImage& image, const std::string& path, std::string* error) {
-    if (paths::lowerExtension(paths::fileName(path)) == "png")
+    if (paths::lowerExtension(path) == "png")
         return writePng(image, path, error);
     return image.writeBmp(path, error);
 }

@@ -43,16 +43,12 @@ int runRom(Context& context, CommandLine& line) {
     const auto document = loadDocumentOrExplain(path);
     if (!document)
         return exitFailed;
-    const auto romTemplate = TestRom::loadTemplate(context.programDirectory, context.ui);
-    if (!romTemplate)
+    const auto made = TestRom::make(context.programDirectory,
+                                    ConvertedData(document->settings, document->results),
+                                    *panelIndex(panel), VolumeFinder(), context.ui);
+    if (!made)
         return exitFailed;
-    const ConvertedData data(document->settings, document->results);
-    const auto image = TestRom::build(*romTemplate, data, *panelIndex(panel), context.ui);
-    if (!image)
-        return exitFailed;
-
-    const TestRom::Delivery delivery =
-        TestRom::deliver(*image, context.programDirectory, VolumeFinder(), context.ui);
+    const TestRom::Delivery& delivery = made->delivery;
     if (delivery.imageSaved)
         std::cout << delivery.imagePath << '\n';
     else
@@ -62,7 +58,7 @@ int runRom(Context& context, CommandLine& line) {
                   << '\n';
     if (!extra.empty()) {
         std::string error;
-        if (!fileio::writeFile(extra, *image, &error))
+        if (!fileio::writeFile(extra, made->image, &error))
             return fail(trMessage(error));
         std::cout << extra << '\n';
     }

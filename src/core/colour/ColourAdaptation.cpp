@@ -2,6 +2,7 @@
 
 #include "colour/ColorTables.h"
 #include "colour/NearestColour.h"
+#include "common/ChipRules.h"
 #include "common/UserInterface.h"
 
 #include <unordered_map>
@@ -59,6 +60,15 @@ bool adapt64(DibImage& image, const std::string& programDirectory, UserInterface
         return (*palette)[*scanNearest(*palette, CandidateSet{0, true}, c)];
     });
     return true;
+}
+
+bool adaptToMode(DibImage& image, int colourMode, const std::string& programDirectory,
+                 UserInterface& ui) {
+    if (colourMode == chip::RgbMode)
+        return adaptRgb4k(image, ui);
+    if (colourMode == chip::NesMode)
+        return adapt64(image, programDirectory, ui);
+    return adaptHsl4k(image, programDirectory, ui);
 }
 
 } // namespace kadro

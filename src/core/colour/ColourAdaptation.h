@@ -25,5 +25,8 @@ bool adaptHsl4k(DibImage& image, const std::string& programDirectory, UserInterf
 bool adaptRgb4k(DibImage& image, UserInterface& ui);
 // "6561 64": nearest of the 64 colours of "6576(OK).ACT", the lowest entry on ties.
 bool adapt64(DibImage& image, const std::string& programDirectory, UserInterface& ui);
+// The one of the three that brings the picture to a colour mode's colours.
+bool adaptToMode(DibImage& image, int colourMode, const std::string& programDirectory,
+                 UserInterface& ui);
 
 } // namespace kadro

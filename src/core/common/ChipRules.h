@@ -35,12 +35,16 @@ inline constexpr const CharGeometry& geometry(int charSize) {
 inline constexpr int coloursPerTile(int colourCount) {
     return colourCount == 1 ? 4 : 16;
 }
+// PGT pixels packed into one byte: two 4-bit pixels with 16 colours, four 2-bit pixels with 4.
+inline constexpr int pixelsPerByte(int colourCount) {
+    return colourCount == 1 ? 4 : 2;
+}
 inline constexpr int pgtBytesPerChar(int colourCount, int charSize) {
     return colourCount == 1 ? geometry(charSize).pgtBytes4 : geometry(charSize).pgtBytes16;
 }
 // PGT bytes per name step: the name unit in pixel bytes packed 2 (16 colours) or 4 pixels a byte.
 inline constexpr int pgtBytesPerName(int colourCount, int charSize) {
-    return geometry(charSize).nameUnit / (colourCount == 1 ? 4 : 2);
+    return geometry(charSize).nameUnit / pixelsPerByte(colourCount);
 }
 // A bank holds 16384 pixel bytes: 8 KB of PGT with 16 colours, 4 KB with 4.
 inline constexpr int bankPixelBytes = 0x4000;
@@ -58,6 +62,25 @@ inline constexpr std::array<std::string_view, 2> colourCountNames{"16 Color", "4
 inline constexpr std::array<std::string_view, 2> compressNames{"Compress", "No Compress"};
 inline constexpr std::array<std::string_view, 3> colourModeNames{
     "VT03 NEW(4K HSL)", "TFT RGB(4K RGB)", "VT03 OLD(64 NES)"};
+
+// A cell's attribute byte: its palette number in the low nibble; with 16 colours the two top
+// bits are the cell's switches.
+inline constexpr std::uint8_t attributePaletteBits = 0x0F;
+inline constexpr std::uint8_t attributeSwitch1 = 0x80;
+inline constexpr std::uint8_t attributeSwitch2 = 0x40;
+inline constexpr int attributePalette(std::uint8_t attribute) {
+    return attribute & attributePaletteBits;
+}
+inline constexpr std::uint8_t withAttributePalette(std::uint8_t attribute, int palette) {
+    return static_cast<std::uint8_t>((attribute & ~attributePaletteBits) |
+                                     (palette & attributePaletteBits));
+}
+inline constexpr std::uint8_t withAttributeSwitches(std::uint8_t attribute, bool switch1,
+                                                    bool switch2) {
+    return static_cast<std::uint8_t>((attribute & ~(attributeSwitch1 | attributeSwitch2)) |
+                                     (switch1 ? attributeSwitch1 : 0) |
+                                     (switch2 ? attributeSwitch2 : 0));
+}
 
 // Display name of a stored index; a value from an untrusted file may be out of range.
 template <std::size_t N>

@@ -9,15 +9,23 @@ namespace {
 std::size_t lastSeparator(std::string_view path) {
     return path.find_last_of("\\/");
 }
+
+// Where the file name's extension begins (its "."), or npos.
+std::size_t extensionDot(std::string_view path) {
+    const auto dot = path.rfind('.');
+    const auto sep = lastSeparator(path);
+    return dot != std::string_view::npos && (sep == std::string_view::npos || dot > sep)
+               ? dot
+               : std::string_view::npos;
+}
 } // namespace
 
 std::string stem(std::string_view path) {
-    auto dot = path.rfind('.');
-    return dot == std::string_view::npos ? std::string{} : std::string(path.substr(0, dot));
+    return std::string(path.substr(0, extensionDot(path)));
 }
 
 std::string extension(std::string_view path) {
-    auto dot = path.rfind('.');
+    const auto dot = extensionDot(path);
     return dot == std::string_view::npos ? std::string{} : std::string(path.substr(dot + 1));
 }
 
@@ -36,9 +44,16 @@ std::string fileName(std::string_view path) {
 }
 
 std::string baseName(std::string_view path) {
-    std::string name = fileName(path);
-    auto dot = name.rfind('.');
-    return dot == std::string::npos ? name : name.substr(0, dot);
+    return fileName(stem(path));
+}
+
+bool isAbsolute(std::string_view path) {
+    const bool drive = path.size() > 2 && path[1] == ':' && (path[2] == '\\' || path[2] == '/');
+    return drive || (!path.empty() && (path[0] == '/' || path[0] == '\\'));
+}
+
+std::string resolve(std::string_view dir, std::string_view path) {
+    return dir.empty() || isAbsolute(path) ? std::string(path) : join(dir, path);
 }
 
 std::string toUpper(std::string_view s) {

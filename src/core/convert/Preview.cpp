@@ -2,6 +2,7 @@
 
 #include "common/ByteIo.h"
 #include "convert/PatternPacking.h"
+#include "output/ConvertedData.h"
 
 namespace kadro {
 
@@ -38,12 +39,11 @@ int Preview::render(DibImage& image) const {
 
 bool Preview::drawCell(DibImage& image, int bankBase, int x, int y, int cell) const {
     const auto& g = settings_.geometry();
-    const std::size_t cells = results_.mapData.size() / 3;
-    if (cell < 0 || static_cast<std::size_t>(cell) >= cells)
+    const ConvertedData data(settings_, results_);
+    if (!data.hasCell(cell))
         return false;
-    const std::size_t c = static_cast<std::size_t>(cell);
-    const int name = bytes::readU16(results_.mapData, 2 * c);
-    const int attribute = results_.mapData[2 * cells + c] % 16;
+    const int name = data.name(cell);
+    const int attribute = chip::attributePalette(data.attribute(cell));
     const std::int64_t at = static_cast<std::int64_t>(name) *
                                 chip::pgtBytesPerName(settings_.colourCount, settings_.charSize) +
                             bankBase;

@@ -78,9 +78,8 @@ private:
         std::copy_n(store_.bytes().begin(), length,
                     out.pixels.begin() + static_cast<std::ptrdiff_t>(at));
         out.bankSizes[static_cast<std::size_t>(bank)] =
-            static_cast<std::int16_t>(length / bytesPerPgtByte());
+            static_cast<std::int16_t>(length / chip::pixelsPerByte(s_.colourCount));
     }
-    int bytesPerPgtByte() const { return s_.colourCount == 1 ? 4 : 2; }
 
     const ConversionSettings& s_;
     const chip::CharGeometry& g_;
@@ -168,14 +167,9 @@ std::string checkConversion(const ConversionSettings& s, const ConversionSource&
     if (s.charSize > 3 || s.colourCount > 1 || s.compressMode > 1 || s.colourMode > 2)
         return "The conversion settings hold an unknown character size, colour count, "
                "compression or colour mode.";
-    if (a.empty() || a.left < 0 || a.top < 0 || a.right > source.image.width() ||
-        a.bottom > source.image.height())
-        return formatText("The area (%d,%d,%d,%d) is empty or reaches outside the %dx%d picture.",
-                          a.left, a.top, a.right, a.bottom, source.image.width(),
-                          source.image.height());
-    const auto& g = s.geometry();
-    if (a.width() % g.width != 0 || a.height() % g.height != 0)
-        return "当前区域与块大小不匹配!";
+    if (auto area = checkArea(a, source.image.width(), source.image.height(), s.charSize);
+        !area.problem.empty())
+        return area.problem;
     if (s.width != a.width() || s.height != a.height())
         return formatText("The settings' size %dx%d differs from the area's %dx%d.", s.width,
                           s.height, a.width(), a.height());

@@ -17,13 +17,16 @@ namespace kadro {
 
 class BlockIndex;
 
+// The palettes every frame of an animation takes instead of asking.
+inline constexpr const char* animationPaletteName = "ani.pal";
+
 // What a conversion reads besides the settings header.
 struct ConversionSource {
     const DibImage& image;
     Selection area;              // picture pixels; its size equals the settings' width, height
     Colour backgroundColour = 0; // put into slot 0 of every palette
     bool animationMode = false;  // palettes come from animationPalettePath, nobody is asked
-    std::string animationPalettePath = "ani.pal";
+    std::string animationPalettePath = animationPaletteName;
     PaletteFit paletteFit = PaletteFit::First;
     std::span<const std::vector<Colour>> paletteHints = {}; // tried first by best fit
 };

@@ -1,5 +1,6 @@
 #include "document/InformationText.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace kadro::information {
@@ -20,6 +21,13 @@ std::string name(std::string_view text) {
 
 int tileCount(const ConversionSettings& s) {
     return s.patternBytes / chip::pgtBytesPerChar(s.colourCount, s.charSize);
+}
+
+int storedTileCount(const ConversionSettings& s) {
+    int pixelBytes = -2 * s.startAddress;
+    for (int k = 0; k < std::min(s.bankCount(), chip::maxBanks); ++k)
+        pixelBytes += s.bankSizes[static_cast<std::size_t>(k)] * chip::pixelsPerByte(s.colourCount);
+    return pixelBytes / s.geometry().tilePixelBytes;
 }
 
 std::string forImage(int width, int height) {

@@ -15,7 +15,11 @@ std::string forKdr(const ConversionSettings& settings);
 // After a conversion has finished.
 std::string forConversion(const ConversionSettings& settings);
 
-// Characters in the pattern table: its bytes over the bytes of one character.
+// Characters in the pattern table: its bytes over the bytes of one character, the padding at the
+// end of every bank but the last counted as characters.
 int tileCount(const ConversionSettings& settings);
+// The distinct tiles the conversion stored: the banks' used bytes, less bank 0's space before
+// the start address, over the bytes of one character.
+int storedTileCount(const ConversionSettings& settings);
 
 } // namespace kadro::information

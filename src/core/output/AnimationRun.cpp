@@ -87,8 +87,8 @@ void AnimationRun::placeSpriteBlock(State& state, std::size_t base) {
     state.patternLength = base + reservedBytes;
 }
 
-int AnimationRun::appendNames(State& state, const std::string& stem,
-                              const ConversionResults& results, int tiles) {
+int AnimationRun::appendNames(State& state, const std::string& stem, const ConvertedData& data) {
+    const int tiles = data.cellCount();
     // The index gives a frame's page as its first name / 8 KB and its label inside that page,
     // so a frame's names never cross a page: one that would starts the next page (or file),
     // and the rest of its page is filled so that every page keeps its 8 KB.
@@ -110,7 +110,7 @@ int AnimationRun::appendNames(State& state, const std::string& stem,
         state.nameFiles.back() += "\t\tdph\n\t\tphs\t$8000\n";
     std::vector<std::uint32_t> names;
     for (int i = 0; i < tiles; ++i)
-        names.push_back(results.mapData[2 * static_cast<std::size_t>(i)]);
+        names.push_back(data.name(i) & 0xFFu);
     AsmText text;
     text.label(stem + "_pnt");
     text.dataLines(names);
@@ -170,7 +170,7 @@ bool AnimationRun::processFrame(State& state, const std::string& entry) {
                                    AsmText::hex(static_cast<std::uint32_t>(state.patternLength /
                                                                            romBlock * 16)) +
                                    " does not fit a byte");
-        const int firstName = appendNames(state, stem, doc->results, data.cellCount());
+        const int firstName = appendNames(state, stem, data);
         if (firstName / namePageBytes > 0xFF)
             return stop(entry,
                         "the names pass 2 MB, so the page number " +

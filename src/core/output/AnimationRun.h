@@ -11,11 +11,12 @@
 
 namespace kadro {
 
+class ConvertedData;
 class UserInterface;
 
 // Converts one frame in animation mode (fixed settings, palettes from "ani.pal") with its PGT
 // starting at startAddress; nothing when the frame cannot be loaded or converted (the reason
-// already shown).
+// already shown). runAnimationBatch gives the run its frames this way.
 using FrameConverter = std::function<std::optional<KdrDocument>(const std::string& framePath,
                                                                 std::uint16_t startAddress)>;
 
@@ -65,8 +66,7 @@ private:
     void placeSpriteBlock(State& state, std::size_t base);
     // Adds a frame's name table to the name files, opening a new file or 8 KB page where one
     // fills up; gives the number of the frame's first name.
-    int appendNames(State& state, const std::string& stem, const ConversionResults& results,
-                    int tiles);
+    int appendNames(State& state, const std::string& stem, const ConvertedData& data);
     bool commit(const State& state);
     bool stop(const std::string& entry, const std::string& reason);
 

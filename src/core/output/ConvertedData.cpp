@@ -3,6 +3,9 @@
 #include "common/ByteIo.h"
 #include "output/AsmText.h"
 
+#include <algorithm>
+#include <set>
+
 namespace kadro {
 
 std::string ConvertedData::problem() const {
@@ -31,6 +34,34 @@ std::uint8_t ConvertedData::attribute(int cell) const {
     if (cell < 0 || cell >= cellCount() || at >= r_.mapData.size())
         return 0;
     return r_.mapData[at];
+}
+
+std::span<const std::uint8_t> ConvertedData::nameBytesStored() const {
+    const std::span<const std::uint8_t> map(r_.mapData);
+    return map.first(std::min(map.size(), static_cast<std::size_t>(std::max(0, nameBytes()))));
+}
+
+bool ConvertedData::hasCell(int cell) const {
+    return cell >= 0 && cell < cellCount() &&
+           static_cast<std::size_t>(nameBytes()) + static_cast<std::size_t>(cell) <
+               r_.mapData.size();
+}
+
+int ConvertedData::palettesUsed() const {
+    std::set<std::uint8_t> attributes;
+    for (int cell = 0; cell < cellCount(); ++cell)
+        attributes.insert(attribute(cell));
+    return static_cast<int>(attributes.size());
+}
+
+bool ConvertedData::writeCell(const ConversionSettings& settings, ConversionResults& results,
+                              int cell, std::uint16_t name, std::uint8_t attribute) {
+    const ConvertedData data(settings, results);
+    if (!data.hasCell(cell))
+        return false;
+    bytes::writeU16(results.mapData, 2 * static_cast<std::size_t>(cell), name);
+    results.mapData[static_cast<std::size_t>(data.nameBytes() + cell)] = attribute;
+    return true;
 }
 
 std::uint16_t ConvertedData::paletteEntry(int index) const {

@@ -8,9 +8,10 @@
 
 namespace kadro {
 
-// Read-only view of a conversion's results for the writers. The blocks may come from an
-// untrusted ".kdr" file, so problem() checks them against the header before any writer uses
-// them, and every accessor stays inside its block.
+// The one reader of a conversion's results: the name table holds every cell's 16-bit name, then
+// every cell's attribute byte. The blocks may come from an untrusted ".kdr" file, so problem()
+// checks them against the header before any writer uses them, and every accessor stays inside
+// its block.
 class ConvertedData {
 public:
     ConvertedData(const ConversionSettings& settings, const ConversionResults& results)
@@ -33,6 +34,16 @@ public:
     std::uint16_t name(int cell) const;
     std::uint8_t attribute(int cell) const;
     std::uint16_t paletteEntry(int index) const;
+    // The names as they are stored, two bytes a cell (as far as the table holds them).
+    std::span<const std::uint8_t> nameBytesStored() const;
+    // Whether the name table holds the cell's name and attribute (a damaged one may not).
+    bool hasCell(int cell) const;
+    // Distinct attribute bytes among the cells: the palettes the picture uses.
+    int palettesUsed() const;
+    // The one writer of a cell's entry, for edits of single results; false when the name table
+    // does not hold the cell.
+    static bool writeCell(const ConversionSettings& settings, ConversionResults& results, int cell,
+                          std::uint16_t name, std::uint8_t attribute);
 
     std::span<const std::uint8_t> pattern() const { return r_.patternData; }
     int bankCount() const { return s_.bankCount(); }

@@ -1,5 +1,6 @@
 #include "output/PaletteSteps.h"
 
+#include "colour/ColorTables.h"
 #include "common/FileIo.h"
 #include "common/Paths.h"
 #include "common/UserInterface.h"
@@ -57,6 +58,18 @@ bool PaletteSteps::write(const std::string& palettePath, Colour target, int leve
         return false;
     }
     return true;
+}
+
+bool PaletteSteps::write(const std::string& palettePath, Colour target, int levels, int colourMode,
+                         const std::string& programDirectory, const std::string& directory,
+                         UserInterface& ui) {
+    const auto tables = ColorTables::load(programDirectory, ui);
+    if (!tables)
+        return false;
+    const auto codeOf = [&tables, colourMode](Colour c) {
+        return tables->toVt03Code(c, colourMode);
+    };
+    return write(palettePath, target, levels, codeOf, directory, ui);
 }
 
 } // namespace kadro

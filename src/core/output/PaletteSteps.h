@@ -27,6 +27,11 @@ public:
     // then. The conversion results of the open picture are not touched.
     static bool write(const std::string& palettePath, Colour target, int levels,
                       const CodeOf& codeOf, const std::string& directory, UserInterface& ui);
+    // The palette tool's run: write with the codes of a colour mode, from the colour tables in
+    // the program's folder (a table that cannot be read is told, and nothing is written).
+    static bool write(const std::string& palettePath, Colour target, int levels, int colourMode,
+                      const std::string& programDirectory, const std::string& directory,
+                      UserInterface& ui);
 
     // One channel of step s: c + ((t - c) / levels) x s, the division truncating toward zero.
     static int stepChannel(int from, int to, int levels, int step) {

@@ -16,8 +16,8 @@ ScratchBinaries ScratchBinaries::from(const ConvertedData& data) {
     const auto& r = data.results();
     ScratchBinaries out;
     out.pgt = r.patternData;
-    const auto names = std::min(r.mapData.size(), static_cast<std::size_t>(data.nameBytes()));
-    out.pnt.assign(r.mapData.begin(), r.mapData.begin() + static_cast<std::ptrdiff_t>(names));
+    const auto names = data.nameBytesStored();
+    out.pnt.assign(names.begin(), names.end());
     const auto pal = std::min(r.paletteCodes.size(), paletteScratchBytes);
     out.pal.assign(r.paletteCodes.begin(),
                    r.paletteCodes.begin() + static_cast<std::ptrdiff_t>(pal));

@@ -139,4 +139,17 @@ TestRom::Delivery TestRom::deliver(std::span<const std::uint8_t> image,
     return delivery;
 }
 
+std::optional<TestRom::Made> TestRom::make(const std::string& programDirectory,
+                                           const ConvertedData& data, int panelIndex,
+                                           const VolumeFinder& volumes, UserInterface& ui) {
+    const auto romTemplate = loadTemplate(programDirectory, ui);
+    if (!romTemplate)
+        return std::nullopt;
+    auto image = build(*romTemplate, data, panelIndex, ui);
+    if (!image)
+        return std::nullopt;
+    Delivery delivery = deliver(*image, programDirectory, volumes, ui);
+    return Made{std::move(*image), std::move(delivery)};
+}
+
 } // namespace kadro

@@ -59,6 +59,15 @@ public:
                             const std::string& programDirectory, const VolumeFinder& volumes,
                             UserInterface& ui);
 
+    struct Made {
+        std::vector<std::uint8_t> image;
+        Delivery delivery;
+    };
+    // The TV Effect: loads the template, builds the image and delivers it. Nothing when the
+    // template cannot be read or the picture does not fit (the reason told).
+    static std::optional<Made> make(const std::string& programDirectory, const ConvertedData& data,
+                                    int panelIndex, const VolumeFinder& volumes, UserInterface& ui);
+
     // Start of the name bytes: the PGT rounded up to whole 8 KB banks.
     static std::size_t nameOffset(std::size_t patternBytes) {
         return (patternBytes + 0x1FFF) / 0x2000 * 0x2000;

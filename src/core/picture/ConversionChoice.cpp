@@ -52,4 +52,37 @@ AddressCheck checkAddresses(std::uint16_t startAddress, std::uint16_t endAddress
     return {};
 }
 
+bool wholeCharacters(int width, int height, int charSize) {
+    const auto& g = chip::geometry(charSize);
+    return width % g.width == 0 && height % g.height == 0;
+}
+
+std::string areaOutsideProblem(const Selection& a, int pictureWidth, int pictureHeight) {
+    if (!a.empty() && a.left >= 0 && a.top >= 0 && a.right <= pictureWidth &&
+        a.bottom <= pictureHeight)
+        return {};
+    char text[160];
+    std::snprintf(text, sizeof text,
+                  "The area (%d,%d,%d,%d) is empty or reaches outside the %dx%d picture.", a.left,
+                  a.top, a.right, a.bottom, pictureWidth, pictureHeight);
+    return text;
+}
+
+AreaCheck checkArea(const Selection& a, int pictureWidth, int pictureHeight, int charSize) {
+    using Field = AreaCheck::Field;
+    const auto& g = chip::geometry(charSize);
+    if (a.width() % g.width != 0)
+        return {Field::Width, notWholeCharactersText};
+    if (a.height() % g.height != 0)
+        return {Field::Height, notWholeCharactersText};
+    std::string problem = areaOutsideProblem(a, pictureWidth, pictureHeight);
+    if (problem.empty())
+        return {};
+    // The field that puts the area outside: its corner when that lies outside already.
+    if (a.width() <= 0 || a.left < 0 || a.right > pictureWidth)
+        return {a.left < 0 || a.left >= pictureWidth ? Field::Left : Field::Width,
+                std::move(problem)};
+    return {a.top < 0 || a.top >= pictureHeight ? Field::Top : Field::Height, std::move(problem)};
+}
+
 } // namespace kadro

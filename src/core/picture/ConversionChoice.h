@@ -47,4 +47,21 @@ struct AddressCheck {
 };
 AddressCheck checkAddresses(std::uint16_t startAddress, std::uint16_t endAddress, int charSize);
 
+inline constexpr const char* notWholeCharactersText = "当前区域与块大小不匹配!";
+
+// Whether a size is a whole number of characters of a character size.
+bool wholeCharacters(int width, int height, int charSize);
+// Why an area cannot be taken from a picture (empty, or reaching outside it); empty when it can.
+std::string areaOutsideProblem(const Selection& area, int pictureWidth, int pictureHeight);
+
+// The area a conversion refuses, with the field to correct: a width or height that is not whole
+// characters, then an area that is empty or reaches outside the picture (the field that puts it
+// there).
+struct AreaCheck {
+    enum class Field { None, Left, Top, Width, Height };
+    Field field = Field::None;
+    std::string problem; // empty when the area converts
+};
+AreaCheck checkArea(const Selection& area, int pictureWidth, int pictureHeight, int charSize);
+
 } // namespace kadro

@@ -173,9 +173,8 @@ ConversionChoice Picture::animationChoice() const {
 }
 
 bool Picture::transform(const ConversionChoice& choice) {
-    const auto& g = chip::geometry(choice.charSize);
-    if (choice.area.width() % g.width != 0 || choice.area.height() % g.height != 0) {
-        ui_.showMessage("当前区域与块大小不匹配!", MessageIcon::Warning);
+    if (!wholeCharacters(choice.area.width(), choice.area.height(), choice.charSize)) {
+        ui_.showMessage(notWholeCharactersText, MessageIcon::Warning);
         return false;
     }
     if (!prepareTransform())
@@ -234,22 +233,8 @@ bool Picture::convert() {
     return true;
 }
 
-bool Picture::adaptHsl4k() {
-    if (!current() || !kadro::adaptHsl4k(*current(), programDirectory_, ui_))
-        return false;
-    colourStats(0, 0, width(), height());
-    return true;
-}
-
-bool Picture::adaptRgb4k() {
-    if (!current() || !kadro::adaptRgb4k(*current(), ui_))
-        return false;
-    colourStats(0, 0, width(), height());
-    return true;
-}
-
-bool Picture::adapt64() {
-    if (!current() || !kadro::adapt64(*current(), programDirectory_, ui_))
+bool Picture::adapt(int colourMode) {
+    if (!current() || !adaptToMode(*current(), colourMode, programDirectory_, ui_))
         return false;
     colourStats(0, 0, width(), height());
     return true;

@@ -26,7 +26,7 @@ public:
     ConversionSettings settings;
     ProcessValues values;
     // Read in animation mode instead of asking for the palettes.
-    std::string animationPalettePath = "ani.pal";
+    std::string animationPalettePath = animationPaletteName;
 
     // A new white image; the selection becomes the whole image.
     bool createEmpty(int width, int height);
@@ -83,12 +83,10 @@ public:
     // refresh to draw it. On failure the picture stays as it was.
     bool convert();
 
-    // The "VT03 color adaptation" commands on the image, each followed by a fresh count of the
-    // used colours. False, with the person told why and no pixel changed, when there is no image,
-    // it is not 24-bit, or a colour table cannot be read.
-    bool adaptHsl4k();
-    bool adaptRgb4k();
-    bool adapt64();
+    // The "VT03 color adaptation" command of a colour mode on the image, followed by a fresh
+    // count of the used colours. False, with the person told why and no pixel changed, when
+    // there is no image, it is not 24-bit, or a colour table cannot be read.
+    bool adapt(int colourMode);
 
     // Brings an area of the picture (the whole picture when none is given) to the console's
     // rules, its blocks laid from the area's corner as a conversion of that area lays them, and

@@ -126,10 +126,10 @@ void ProjectOutput::finish() {
 }
 
 std::string pntTable(const KdrDocument& document) {
-    const auto& map = document.results.mapData;
-    std::vector<std::uint32_t> names(map.size() / 3);
+    const ConvertedData data(document.settings, document.results);
+    std::vector<std::uint32_t> names(static_cast<std::size_t>(std::max(0, data.cellCount())));
     for (std::size_t i = 0; i < names.size(); ++i)
-        names[i] = map[2 * i];
+        names[i] = data.name(static_cast<int>(i)) & 0xFFu;
     AsmText text;
     text.dataRun(names);
     text.newline();
@@ -137,23 +137,13 @@ std::string pntTable(const KdrDocument& document) {
 }
 
 std::string attributeTable(const KdrDocument& document) {
-    const ConversionSettings& s = document.settings;
-    const auto& map = document.results.mapData;
-    const std::int64_t across = s.width / s.geometry().width;
-    const std::int64_t down = s.height / s.geometry().height;
-    const std::int64_t first = 2 * static_cast<std::int64_t>(map.size() / 3);
-    auto at = [&](std::int64_t r, std::int64_t c) -> std::uint32_t {
-        const std::int64_t offset = first + r * across + c;
-        return offset < static_cast<std::int64_t>(map.size())
-                   ? map[static_cast<std::size_t>(offset)]
-                   : 0;
-    };
+    const ConvertedData data(document.settings, document.results);
+    const int across = data.cellsAcross();
     AsmText text;
-    for (std::int64_t r = 0; r < down; r += 4) {
+    for (int r = 0; r < data.cellsDown(); r += 4) {
         std::vector<std::uint32_t> packed;
-        for (std::int64_t c = 0; c < across / 4 * 4; c += 4)
-            packed.push_back(
-                (at(r, c) | at(r, c + 2) * 4 | at(r + 2, c) * 16 | at(r + 2, c + 2) * 64) & 0xFF);
+        for (int c = 0; c < across / 4 * 4; c += 4)
+            packed.push_back(data.packedAttributes(r * across + c, false));
         text.dataLine(packed);
     }
     text.newline();
@@ -195,15 +185,6 @@ std::string itemNameProblem(const std::string& name, const std::set<std::string>
     return {};
 }
 
-bool isAbsolutePath(const std::string& path) {
-    const bool drive = path.size() > 2 && path[1] == ':' && (path[2] == '\\' || path[2] == '/');
-    return drive || (!path.empty() && (path[0] == '/' || path[0] == '\\'));
-}
-
-} // namespace
-
-namespace {
-
 using ItemFiles = std::vector<std::pair<std::string, std::string>>;
 
 // Reads every live item's document and adds it to output; items that cannot take part are
@@ -223,8 +204,7 @@ ItemFiles buildItems(const std::vector<ProjectRecord>& records, const std::strin
         if (why.empty() && r.path.empty())
             why = "it names no document";
         KdrReadResult read;
-        const std::string document =
-            isAbsolutePath(r.path) ? r.path : paths::join(directory, r.path);
+        const std::string document = paths::resolve(directory, r.path);
         if (why.empty() && (read = readKdr(document)).status != KdrStatus::Ok)
             why = describeKdrFailure(document, read);
         if (why.empty())

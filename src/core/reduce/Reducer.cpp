@@ -1,11 +1,11 @@
 #include "reduce/Reducer.h"
 
 #include "colour/ColourAdaptation.h"
+#include "picture/ConversionChoice.h"
 #include "reduce/ModeColours.h"
 #include "reduce/PaletteClustering.h"
 
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace kadro {
@@ -15,15 +15,7 @@ namespace {
 std::string areaProblem(const DibImage& image, Selection area) {
     if (image.bitCount() != 24)
         return notTrueColourMessage;
-    if (area.empty() || area.left < 0 || area.top < 0 || area.right > image.width() ||
-        area.bottom > image.height()) {
-        char text[160];
-        std::snprintf(text, sizeof text,
-                      "The area (%d,%d,%d,%d) is empty or reaches outside the %dx%d picture.",
-                      area.left, area.top, area.right, area.bottom, image.width(), image.height());
-        return text;
-    }
-    return {};
+    return areaOutsideProblem(area, image.width(), image.height());
 }
 
 Colour pixelOf(const DibImage& image, int x, int y) {

@@ -6,7 +6,6 @@
 #include "app/CommandTable.h"
 #include "app/Prompts.h"
 #include "app/RegistryKey.h"
-#include "colour/ColorTables.h"
 #include "document/CKadroDoc.h"
 #include "output/BatchDialog.h"
 #include "output/PaletteSteps.h"
@@ -68,14 +67,10 @@ CKadroApp::CKadroApp(QString programDirectory)
 void CKadroApp::runPaletteTool() {
     PaletteToolDialog dialog(
         [this](const QString& palettePath, Colour target, int levels) {
-            const auto tables = ColorTables::load(programDirectory(), ui_);
-            if (!tables)
-                return;
-            const int mode = picture_.settings.colourMode;
-            const auto codeOf = [&tables, mode](Colour c) { return tables->toVt03Code(c, mode); };
             // Beside the palette file: a desktop program has no working folder of its own.
             const QString folder = QFileInfo(palettePath).absolutePath();
-            if (PaletteSteps::write(palettePath.toStdString(), target, levels, codeOf,
+            if (PaletteSteps::write(palettePath.toStdString(), target, levels,
+                                    picture_.settings.colourMode, programDirectory(),
                                     folder.toStdString(), ui_) &&
                 frame_)
                 frame_->statusBar()->showMessage(

@@ -64,9 +64,12 @@ void CKadroDoc::createActions() {
     addAction(cmd::output, &CKadroDoc::output);
     addAction(cmd::fileSave, &CKadroDoc::fileSave);
     addAction(cmd::reduceColours, &CKadroDoc::reduceColours);
-    for (int id : {cmd::adaptHsl, cmd::adaptRgb, cmd::adaptNes}) {
+    const std::pair<int, int> adaptations[] = {{cmd::adaptHsl, chip::HslMode},
+                                               {cmd::adaptRgb, chip::RgbMode},
+                                               {cmd::adaptNes, chip::NesMode}};
+    for (const auto& [id, colourMode] : adaptations) {
         QAction* a = CommandTable::makeAction(id, this);
-        connect(a, &QAction::triggered, this, [this, id] { adapt(id); });
+        connect(a, &QAction::triggered, this, [this, mode = colourMode] { adapt(mode); });
         actions_.push_back(a);
     }
 }
@@ -250,19 +253,14 @@ void CKadroDoc::fileSaveAs() {
         onSaveDocument(answer->path);
 }
 
-void CKadroDoc::adapt(int commandId) {
+void CKadroDoc::adapt(int colourMode) {
     if (!picture_.image())
         return;
     collectUsedColours();
     bool done = false;
     {
         WaitCursor wait;
-        if (commandId == cmd::adaptHsl)
-            done = picture_.adaptHsl4k();
-        else if (commandId == cmd::adaptRgb)
-            done = picture_.adaptRgb4k();
-        else
-            done = picture_.adapt64();
+        done = picture_.adapt(colourMode);
     }
     modified_ = false;
     collectUsedColours();

@@ -67,7 +67,7 @@ public:
     void refresh();
     void transform();
     void output();
-    void adapt(int commandId);
+    void adapt(int colourMode);
     void reduceColours();
 
 Q_SIGNALS:

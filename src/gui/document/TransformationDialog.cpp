@@ -24,7 +24,7 @@
 namespace kadro::gui {
 
 QString TransformationDialog::mismatchMessage() {
-    return trCore("当前区域与块大小不匹配!");
+    return trCore(notWholeCharactersText);
 }
 
 namespace {
@@ -178,8 +178,8 @@ void TransformationDialog::fieldsEdited() {
 }
 
 bool TransformationDialog::areaFitsTiles() const {
-    const chip::CharGeometry& g = chip::geometry(charSize_->currentIndex());
-    return width_->text().toInt() % g.width == 0 && height_->text().toInt() % g.height == 0;
+    return wholeCharacters(width_->text().toInt(), height_->text().toInt(),
+                           charSize_->currentIndex());
 }
 
 void TransformationDialog::charSizeChanged() {
@@ -211,22 +211,34 @@ bool TransformationDialog::refuse(QLineEdit* field, const QString& message) {
     return false;
 }
 
+QLineEdit* TransformationDialog::areaField(AreaCheck::Field field) const {
+    switch (field) {
+    case AreaCheck::Field::Left:
+        return x_;
+    case AreaCheck::Field::Top:
+        return y_;
+    case AreaCheck::Field::Width:
+        return width_;
+    case AreaCheck::Field::Height:
+        return height_;
+    case AreaCheck::Field::None:
+        break;
+    }
+    return nullptr;
+}
+
 bool TransformationDialog::confirm() {
-    const chip::CharGeometry& g = chip::geometry(charSize_->currentIndex());
-    if (width_->text().toInt() % g.width != 0)
-        return refuse(width_, mismatchMessage());
-    if (height_->text().toInt() % g.height != 0)
-        return refuse(height_, mismatchMessage());
     const ConversionChoice c = choice();
-    const Selection& a = c.area;
-    if (a.empty() || a.right > picture_.width || a.bottom > picture_.height) {
-        const QString outside = tr("The area must lie inside the picture, "
-                                   "which is %1 x %2 pixels.")
-                                    .arg(picture_.width)
-                                    .arg(picture_.height);
-        if (a.width() <= 0 || a.right > picture_.width)
-            return refuse(a.left >= picture_.width ? x_ : width_, outside);
-        return refuse(a.top >= picture_.height ? y_ : height_, outside);
+    const AreaCheck area = checkArea(c.area, picture_.width, picture_.height, c.charSize);
+    if (area.field != AreaCheck::Field::None) {
+        // The dialog names the picture's size rather than the area's corners, which the person
+        // sees in the fields.
+        const bool whole = wholeCharacters(c.area.width(), c.area.height(), c.charSize);
+        return refuse(areaField(area.field), whole ? tr("The area must lie inside the picture, "
+                                                        "which is %1 x %2 pixels.")
+                                                         .arg(picture_.width)
+                                                         .arg(picture_.height)
+                                                   : trCore(area.problem));
     }
     const AddressCheck addresses = checkAddresses(c.startAddress, c.endAddress, c.charSize);
     if (addresses.field != AddressCheck::Field::None)

@@ -60,6 +60,8 @@ private:
     void charSizeChanged();
     bool areaFitsTiles() const;
     bool refuse(QLineEdit* field, const QString& message);
+    // The field a refused area asks the person to mend.
+    QLineEdit* areaField(AreaCheck::Field field) const;
     void chooseBackground();
     QLineEdit* numberField(const char* name);
     QComboBox* choiceField(const char* name, const QStringList& items);

@@ -1,8 +1,9 @@
 #include "output/BatchDialog.h"
 
 #include "app/Prompts.h"
+#include "output/AnimationBatch.h"
 #include "output/AnimationRun.h"
-#include "picture/Picture.h"
+#include "picture/FormatModule.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -86,32 +87,20 @@ bool BatchDialog::process() {
     written_.clear();
     if (folder_.isEmpty())
         return false;
-    const QStringList entries = frames();
-    const QDir folder(folder_);
-    // A picture of its own, so the picture on screen and its settings stay as they are.
-    Picture picture(programDirectory_, ui_);
-    picture.values.animationMode = true;
-    picture.animationPalettePath = folder.filePath(QStringLiteral("ani.pal")).toStdString();
-    progress_->setRange(0, static_cast<int>(entries.size()));
-    progress_->setValue(0);
-    auto convert = [&](const std::string& frame,
-                       std::uint16_t start) -> std::optional<KdrDocument> {
-        progress_->setValue(progress_->value() + 1);
-        const QString path = folder.absoluteFilePath(QString::fromStdString(frame));
-        if (!picture.loadViaModule(path.toStdString()))
-            return std::nullopt;
-        picture.settings.startAddress = start;
-        if (!picture.transform(picture.animationChoice()) || !picture.convert())
-            return std::nullopt;
-        return KdrDocument{picture.settings, *picture.results()};
-    };
     std::vector<std::string> list;
-    for (const QString& entry : entries)
+    for (const QString& entry : frames())
         list.push_back(entry.toStdString());
-    AnimationRun run(folder_.toStdString(), convert, ui_);
-    const bool done = run.run(list);
+    progress_->setRange(0, static_cast<int>(list.size()));
+    progress_->setValue(0);
+    const AnimationBatch batch{folder_.toStdString(), programDirectory_,
+                               [this](const std::string& path) {
+                                   progress_->setValue(progress_->value() + 1);
+                                   return loadPictureFile(programDirectory_, path, ui_);
+                               }};
+    const auto written = runAnimationBatch(batch, list, ui_, ui_);
+    const bool done = written.has_value();
     if (done) {
-        written_ = run.writtenFiles();
+        written_ = *written;
         progress_->setValue(progress_->maximum());
         outcome_ = tr("Batch process finished: %1 files written in %2.")
                        .arg(written_.size())

@@ -36,17 +36,11 @@ QString runTvEffect(const Picture& picture, const std::string& programDirectory,
     TvDisplayDialog dialog(parent);
     // Closing the dialog without Next keeps the first panel.
     const int panel = dialog.exec() == QDialog::Accepted ? dialog.panelIndex() : 0;
-    const auto romTemplate = TestRom::loadTemplate(programDirectory, ui);
-    if (!romTemplate)
+    const auto made = TestRom::make(programDirectory, ConvertedData(picture.settings, *results),
+                                    panel, VolumeFinder(), ui);
+    if (!made || !made->delivery.imageSaved)
         return {};
-    const ConvertedData data(picture.settings, *results);
-    const auto image = TestRom::build(*romTemplate, data, panel, ui);
-    if (!image)
-        return {};
-    const TestRom::Delivery delivery =
-        TestRom::deliver(*image, programDirectory, VolumeFinder(), ui);
-    if (!delivery.imageSaved)
-        return {};
+    const TestRom::Delivery& delivery = made->delivery;
     QString text = TvDisplayDialog::tr("Test ROM saved as %1")
                        .arg(QDir::toNativeSeparators(QString::fromStdString(delivery.imagePath)));
     if (delivery.copy)

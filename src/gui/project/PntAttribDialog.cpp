@@ -1,6 +1,7 @@
 #include "project/PntAttribDialog.h"
 
 #include "app/HexCode.h"
+#include "common/ChipRules.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -14,9 +15,6 @@
 namespace kadro::gui {
 
 namespace {
-constexpr std::uint8_t switch1Bit = 0x80;
-constexpr std::uint8_t switch2Bit = 0x40;
-
 QString hexText(unsigned value, int digits) {
     return QStringLiteral("0x") +
            QString::number(value, 16).rightJustified(digits, QLatin1Char('0')).toUpper();
@@ -71,10 +69,10 @@ PntAttribDialog::PntAttribDialog(const PntAttrib& values, QWidget* parent)
 
 // Palette number and switches from the attribute; the code field is left as typed.
 void PntAttribDialog::showAttribute() {
-    palNo_->setText(QString::number(attribute_ & 0x0F));
+    palNo_->setText(QString::number(chip::attributePalette(attribute_)));
     if (switchesEnabled_) {
-        switch1_->setChecked((attribute_ & switch1Bit) != 0);
-        switch2_->setChecked((attribute_ & switch2Bit) != 0);
+        switch1_->setChecked((attribute_ & chip::attributeSwitch1) != 0);
+        switch2_->setChecked((attribute_ & chip::attributeSwitch2) != 0);
     }
 }
 
@@ -84,17 +82,13 @@ void PntAttribDialog::attributeTyped() {
 }
 
 void PntAttribDialog::paletteTyped() {
-    const int palette = palNo_->text().toInt();
-    attribute_ = static_cast<std::uint8_t>((attribute_ & 0xF0) | (palette & 0x0F));
+    attribute_ = chip::withAttributePalette(attribute_, palNo_->text().toInt());
     attCode_->setText(hexText(attribute_, 2));
 }
 
 void PntAttribDialog::switchClicked() {
-    attribute_ = static_cast<std::uint8_t>(attribute_ & ~(switch1Bit | switch2Bit));
-    if (switch1_->isChecked())
-        attribute_ |= switch1Bit;
-    if (switch2_->isChecked())
-        attribute_ |= switch2Bit;
+    attribute_ =
+        chip::withAttributeSwitches(attribute_, switch1_->isChecked(), switch2_->isChecked());
     attCode_->setText(hexText(attribute_, 2));
 }
 

@@ -3,8 +3,11 @@
 #include "RunCli.h"
 #include "TempDir.h"
 
+#include "colour/ColorTables.h"
 #include "common/FileIo.h"
+#include "output/AnimationBatch.h"
 #include "output/AnimationRun.h"
+#include "picture/FormatModule.h"
 
 #include <gtest/gtest.h>
 
@@ -233,6 +236,40 @@ TEST(AnimationRun, FrameListWordsInListBoxOrder) {
     AnimationRun::sortFrames(*frames);
     EXPECT_EQ(*frames, (std::vector<std::string>{"A.bmp", "a2.bmp", "b.bmp", "c.bmp"}));
     EXPECT_FALSE(AnimationRun::readFrameList(dir.file("none.lst")));
+}
+
+TEST(AnimationBatch, EverythingOfARunLiesInItsFolder) {
+    test::TempDir program, place;
+    // The computed RGB mode reads no table, but the tables must be there to load.
+    ASSERT_TRUE(fileio::writeFile(program.file(hslTableFileName),
+                                  std::vector<std::uint8_t>(4 * 65536, 0xFF), nullptr));
+    ASSERT_TRUE(fileio::writeFile(program.file(nesPaletteFileName), std::vector<std::uint8_t>(192),
+                                  nullptr));
+    // A "." in the folder's name does not make the frames' names an extension.
+    const fs::path folder = place.path() / "shots.v2";
+    fs::create_directories(folder);
+    ASSERT_TRUE(fileio::writeFile((folder / "Sprite_pgt.bin").string(),
+                                  std::vector<std::uint8_t>(2048, 0x5A), nullptr));
+    ASSERT_TRUE(fileio::writeFile((folder / "walk").string(), {}, nullptr));
+    // Too short to be a palette file: the run says so and keeps the fitted palettes.
+    ASSERT_TRUE(fileio::writeFile((folder / "ani.pal").string(),
+                                  std::vector<std::uint8_t>{'P', 'A', 'L', 0}, nullptr));
+
+    std::vector<std::string> loaded;
+    const AnimationBatch batch{folder.string(), program.path().string(),
+                               [&](const std::string& path) -> std::optional<DibImage> {
+                                   loaded.push_back(path);
+                                   return DibImage::createBlank(16, 16);
+                               }};
+    test::RecordingUserInterface ui;
+    const auto written = runAnimationBatch(batch, {"walk"}, ui, ui);
+    ASSERT_TRUE(written) << (ui.messages.empty() ? "" : ui.messages.front());
+    EXPECT_EQ(loaded, std::vector<std::string>{(folder / "walk").string()});
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find((folder / "ani.pal").string()), std::string::npos);
+    for (const std::string& name : *written)
+        EXPECT_TRUE(fs::exists(folder / name)) << name;
+    EXPECT_NE(test::slurp((folder / "ANI.asm").string()).find("walk_BG"), std::string::npos);
 }
 
 } // namespace

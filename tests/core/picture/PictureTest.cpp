@@ -292,6 +292,27 @@ TEST(ConversionChoice, AddressChecksNameTheFieldToMend) {
     EXPECT_EQ(checkAddresses(0x20, 0x2000, 0).field, Field::None);
 }
 
+TEST(ConversionChoice, AreaChecksNameTheFieldToMend) {
+    using Field = AreaCheck::Field;
+    const auto check = [](int x, int y, int w, int h, int charSize = 0) {
+        return checkArea(Selection::fromSize(x, y, w, h), 64, 32, charSize);
+    };
+    EXPECT_EQ(check(0, 0, 64, 32).field, Field::None);
+    EXPECT_TRUE(check(0, 0, 64, 32).problem.empty());
+    EXPECT_EQ(check(0, 0, 60, 32).field, Field::Width);
+    EXPECT_EQ(check(0, 0, 60, 32).problem, notWholeCharactersText);
+    EXPECT_EQ(check(0, 0, 64, 24, 3).field, Field::Height) << "16*16 characters";
+    // Whole characters come first, even for an area that also reaches outside.
+    EXPECT_EQ(check(0, 0, 60, 40).problem, notWholeCharactersText);
+    const AreaCheck wide = check(8, 0, 64, 32);
+    EXPECT_EQ(wide.field, Field::Width);
+    EXPECT_EQ(wide.problem, "The area (8,0,72,32) is empty or reaches outside the 64x32 picture.");
+    EXPECT_EQ(check(64, 0, 8, 8).field, Field::Left) << "the corner lies outside already";
+    EXPECT_EQ(check(0, 32, 8, 8).field, Field::Top);
+    EXPECT_EQ(check(0, 24, 8, 16).field, Field::Height);
+    EXPECT_EQ(check(0, 0, 0, 8).field, Field::Width) << "an empty area";
+}
+
 TEST(Picture, FourTilesMakeTheDocumentWorkedOutByHand) {
     // Cells: all black, all white, a white top row, a white left column.
     auto image = DibImage::createBlank(16, 16);
