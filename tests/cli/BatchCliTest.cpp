@@ -47,21 +47,4 @@ TEST(BatchCli, WritesTheAnimationSourcesInTheCurrentFolder) {
     EXPECT_TRUE(fs::exists(folder.dir.file("PNT_Temp.BIN")));
 }
 
-TEST(BatchCli, AFrameThatFailsStopsTheRunAndNamesIt) {
-    FrameFolder folder;
-    folder.list("walk2.bmp missing.bmp Walk1.bmp");
-    auto run = runCli({"batch", "anim.lst"}, folder.dir.path().string());
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("missing.bmp: not found; the batch run stops"), std::string::npos)
-        << run.err;
-    EXPECT_FALSE(fs::exists(folder.dir.file("ANI.asm")));
-    EXPECT_FALSE(fs::exists(folder.dir.file("ANIPGT.BIN")));
-
-    fs::remove(folder.dir.file("Sprite_pgt.bin"));
-    run = runCli({"batch", "anim.lst"}, folder.dir.path().string());
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, "kadro-cli: Sprite_pgt.bin not found!\n");
-    EXPECT_EQ(runCli({"batch", "none.lst"}, folder.dir.path().string()).exitCode, 1);
-}
-
 } // namespace

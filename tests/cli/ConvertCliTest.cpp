@@ -2,15 +2,12 @@
 #include "TempDir.h"
 
 #include "colour/ColorTables.h"
-#include "common/FileIo.h"
 #include "common/UserInterface.h"
 #include "palette/PaletteFile.h"
 #include "picture/FormatModule.h"
 #include "picture/KdrFile.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 using namespace kadro;
 using kadro::test::runCli;
@@ -89,43 +86,6 @@ TEST(ConvertCli, PalettesCanBeLaidOverAndSaved) {
     EXPECT_EQ(doc.document.settings.startAddress, 0x400);
     EXPECT_EQ(doc.document.settings.compressMode, 1);
     EXPECT_EQ(doc.document.results.mapData[0], 0x400 * 2 / 128) << "first name after the space";
-}
-
-TEST(ConvertCli, RefusalsExplainThemselvesAndWriteNothing) {
-    test::TempDir dir;
-    auto seventeen = DibImage::createBlank(16, 16);
-    for (int i = 0; i < 256; ++i)
-        seventeen->setPixel(i % 16, i / 16, static_cast<Colour>(i % 17 * 0x0F0F0F));
-    ASSERT_TRUE(seventeen->writeBmp(dir.file("many.bmp")));
-    ConversionSettings headerOnly;
-    headerOnly.width = 16384;
-    headerOnly.height = 4096;
-    ASSERT_TRUE(fileio::writeFile(dir.file("header.kdr"), headerOnly.toBytes(), nullptr));
-
-    const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
-        {{"convert", dir.file("many.bmp"), "-o", dir.file("x.kdr")},
-         "(0,0,8,8)内颜色超过16种,转换终止!"},
-        {{"convert", sample, "-o", dir.file("x.kdr"), "--area", "0,0,100,64"},
-         "当前区域与块大小不匹配!"},
-        {{"convert", sample, "-o", dir.file("x.kdr"), "--end", "3000"}, "above 0x2000"},
-        {{"convert", sample, "-o", dir.file("x.kdr"), "--area", "200,0,64,64"}, "outside"},
-        {{"convert", dir.file("none.bmp"), "-o", dir.file("x.kdr")}, "no such file"},
-        {{"render", dir.file("none.kdr"), "-o", dir.file("x.bmp")}, "cannot open"},
-        {{"render", dir.file("header.kdr"), "-o", dir.file("x.bmp")}, "holds no converted picture"},
-    };
-    for (const auto& [args, says] : cases) {
-        const auto run = runCli(args);
-        EXPECT_EQ(run.exitCode, 1) << args[1];
-        EXPECT_NE(run.err.find(says), std::string::npos) << run.err;
-        EXPECT_EQ(run.out, "");
-    }
-    EXPECT_FALSE(std::filesystem::exists(dir.file("x.kdr")));
-    EXPECT_FALSE(std::filesystem::exists(dir.file("x.bmp")));
-
-    EXPECT_EQ(runCli({"convert", sample, "-o", dir.file("x.kdr"), "--colours", "8"}).exitCode, 2);
-    EXPECT_EQ(runCli({"convert", sample, "-o", dir.file("x.png")}).exitCode, 2);
-    EXPECT_EQ(runCli({"render", dir.file("x.kdr")}).exitCode, 2);
-    EXPECT_EQ(runCli({"convert", sample, "-o", dir.file("x.kdr"), "--adapt", "grey"}).exitCode, 2);
 }
 
 TEST(ConvertCli, PicturesAreWrittenAsPngForPngNames) {

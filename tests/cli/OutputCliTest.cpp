@@ -49,22 +49,6 @@ TEST(OutputCli, ChoicesReachTheFiles) {
     EXPECT_EQ(pnt.find("SPRITES_pnt0:"), std::string::npos);
 }
 
-TEST(OutputCli, ErrorsNameTheFileAndLeaveNothingBehind) {
-    LogoDocument doc;
-    auto run = runCli({"output", doc.dir.file("missing.kdr")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("missing.kdr"), std::string::npos);
-
-    const std::string folder = doc.dir.file("no-folder/x_pnt.asm");
-    run = runCli({"output", doc.path, "--pnt", folder});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find(folder), std::string::npos) << run.err;
-    EXPECT_EQ(run.out, "");
-
-    EXPECT_EQ(runCli({"output", doc.path, "--pgt-format", "hex"}).exitCode, 2);
-    EXPECT_EQ(runCli({"output"}).exitCode, 2);
-}
-
 // The rom command writes beside the program, so it runs from a copy in a temporary folder.
 struct ProgramCopy {
     kadro::test::TempDir dir;

@@ -64,35 +64,6 @@ TEST(ProjectCli, BuildShowAndOutputAProject) {
     EXPECT_TRUE(std::filesystem::exists(f.dir.file("TITLE.ASM")));
 }
 
-TEST(ProjectCli, ProblemsAreExplained) {
-    ProjectFolder f;
-    ASSERT_EQ(f.project({"new"}).exitCode, 0);
-    ASSERT_EQ(f.project({"add", "--section", "S"}).exitCode, 0);
-    ASSERT_EQ(f.project({"add", "--under", "1", "--item", "gone.kdr"}).exitCode, 0);
-
-    const auto missing = runCli({"project-output", f.prg});
-    EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_NE(missing.err.find("Item \"gone\" skipped: " + f.dir.file("gone.kdr") +
-                               ": cannot open the file"),
-              std::string::npos)
-        << missing.err;
-
-    const auto wrongPlace = f.project({"add", "--under", "1", "--section", "T"});
-    EXPECT_EQ(wrongPlace.exitCode, 1);
-    EXPECT_NE(wrongPlace.err.find("entry 1 (section) cannot hold that entry"), std::string::npos);
-    EXPECT_EQ(f.project({"add", "--under", "9", "--group", "G"}).exitCode, 1);
-    EXPECT_EQ(
-        f.project({"add", "--under", "2", "--sub-block", "B", "--rect", "0,0,256,8"}).exitCode, 2);
-    EXPECT_EQ(f.project({"add", "--group", "G", "--section", "S"}).exitCode, 2);
-    EXPECT_EQ(f.project({"frob"}).exitCode, 2);
-
-    ASSERT_TRUE(kadro::fileio::writeTextFile(f.dir.file("bad.prg"), "PRG1 nonsense", nullptr));
-    const auto bad = runCli({"project", "show", f.dir.file("bad.prg")});
-    EXPECT_EQ(bad.exitCode, 1);
-    EXPECT_EQ(bad.err, "kadro-cli: PRG文件错误!\n");
-    EXPECT_EQ(runCli({"project-output", f.dir.file("none.prg")}).exitCode, 1);
-}
-
 TEST(ProjectCli, OutputOfThreeConvertedPictures) {
     ProjectFolder f;
     const std::string samples = KADRO_SAMPLES_DIR;

@@ -129,36 +129,3 @@ TEST(ReduceCli, BestFitConvertsWhatFirstFitRefuses) {
         runCli({"convert", sample, "-o", dir.file("e.kdr"), "--palette-fit", "first"}).exitCode, 0);
     EXPECT_EQ(test::slurp(dir.file("d.kdr")), test::slurp(dir.file("e.kdr")));
 }
-
-TEST(ReduceCli, RefusesWhatCannotWork) {
-    test::TempDir dir;
-    const std::string input = photo(dir, 256, 240);
-    const auto usage = [&](std::vector<std::string> args, const std::string& says) {
-        const auto run = runCli(args);
-        EXPECT_EQ(run.exitCode, 2) << run.err;
-        EXPECT_NE(run.err.find(says), std::string::npos) << run.err;
-    };
-    usage({"convert", input, "-o", dir.file("x.kdr"), "--dither", "ordered"},
-          "--dither and --strength are options of --reduce");
-    usage({"convert", input, "-o", dir.file("x.kdr"), "--reduce", "--adapt", "rgb"},
-          "--adapt and --reduce both reduce the colours; give one of them");
-    usage({"reduce", input, "-o", dir.file("x.bmp"), "--strength", "1.5"},
-          "takes a number from 0 to 1, not '1.5'");
-    usage({"reduce", input, "-o", dir.file("x.gif")}, "written as .bmp or .png");
-    usage({"convert", input, "-o", dir.file("x.kdr"), "--palette-fit", "good"},
-          "takes first or best, not 'good'");
-
-    // Dithered, every cell is a tile of its own: 30 rows of 32 tiles need one bank a row when a
-    // bank ends at 0x400, and there are only 16 banks.
-    const auto banks = runCli({"convert", input, "-o", dir.file("x.kdr"), "--reduce", "--dither",
-                               "diffusion", "--end", "400"});
-    EXPECT_EQ(banks.exitCode, 1);
-    EXPECT_NE(banks.err.find("The area needs more than 16 pattern banks. Conversion stopped."),
-              std::string::npos)
-        << banks.err;
-    EXPECT_FALSE(std::filesystem::exists(dir.file("x.kdr")));
-
-    const auto document = runCli({"reduce", dir.file("x.kdr"), "-o", dir.file("x.bmp")});
-    EXPECT_EQ(document.exitCode, 1);
-    EXPECT_NE(document.err.find("shows console colours already"), std::string::npos);
-}

@@ -1,0 +1,2 @@
+	dw	frame2_BG
+	dw	pic_BG

@@ -1,0 +1,1 @@
+PRG1 nonsense
