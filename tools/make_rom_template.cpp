@@ -1,6 +1,8 @@
 // Writes the ROM template: a 512 KB image of 0xFF bytes whose last 8 KB bank holds the
 // assembled viewer program. The ROM builder later fills the picture areas and the
 // parameter block at the start of that bank, so the program must leave it untouched.
+#include "common/ChipRules.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
@@ -9,10 +11,10 @@
 
 namespace {
 
-constexpr std::size_t romSize = 0x80000;
-constexpr std::size_t programOffset = 0x7E000; // mapped at $E000 after reset
-constexpr std::size_t programSize = 0x2000;
-constexpr std::size_t reservedSize = 0x200;    // palette and parameter block
+constexpr std::size_t romSize = kadro::chip::romBytes;
+constexpr std::size_t programOffset = kadro::chip::romLastBank; // mapped at $E000 after reset
+constexpr std::size_t programSize = kadro::chip::romBankBytes;
+constexpr std::size_t reservedSize = 0x200; // palette and parameter block
 
 int fail(const char* message) {
     std::fprintf(stderr, "make_rom_template: %s\n", message);

@@ -108,7 +108,7 @@ bool loadInput(Context& context, Picture& picture, const std::string& path) {
         if (!image)
             return false;
         picture.attach(std::move(*image));
-        picture.values.currentPictureType = -1;
+        picture.values.currentPictureType = PictureType::Ordinary;
         return true;
     }
     if (!picture.loadKdr(path)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -35,6 +36,14 @@ inline constexpr const CharGeometry& geometry(int charSize) {
 inline constexpr int coloursPerTile(int colourCount) {
     return colourCount == 1 ? 4 : 16;
 }
+// Bit planes of a packed pixel: 4 with 16 colours, 2 with 4.
+inline constexpr int planes(int colourCount) {
+    return colourCount == 1 ? 2 : 4;
+}
+// A packed 8 x 8 tile: one byte a row in each plane.
+inline constexpr int packedTileBytes(int colourCount) {
+    return 8 * planes(colourCount);
+}
 // PGT pixels packed into one byte: two 4-bit pixels with 16 colours, four 2-bit pixels with 4.
 inline constexpr int pixelsPerByte(int colourCount) {
     return colourCount == 1 ? 4 : 2;
@@ -52,6 +61,14 @@ inline constexpr int bankStride(int colourCount) {
     return colourCount == 1 ? 0x1000 : 0x2000;
 }
 inline constexpr int maxBanks = 16;
+// The bank registers count pattern data in 2 KB blocks.
+inline constexpr int patternBlockBytes = 0x800;
+// A 512 KB ROM image, the test board's whole ROM and the block an animation's patterns never
+// straddle. Its last 8 KB bank holds the viewer program, which leaves its first bytes to the
+// palette and the parameters.
+inline constexpr std::size_t romBytes = 0x80000;
+inline constexpr std::size_t romBankBytes = 0x2000;
+inline constexpr std::size_t romLastBank = romBytes - romBankBytes;
 inline constexpr int maxEndAddress = 0x2000;
 inline constexpr int attributeBlock = 16; // pixels: palettes are chosen per 16 x 16 block
 inline constexpr int palettes = 16;
@@ -62,6 +79,18 @@ inline constexpr std::array<std::string_view, 2> colourCountNames{"16 Color", "4
 inline constexpr std::array<std::string_view, 2> compressNames{"Compress", "No Compress"};
 inline constexpr std::array<std::string_view, 3> colourModeNames{
     "VT03 NEW(4K HSL)", "TFT RGB(4K RGB)", "VT03 OLD(64 NES)"};
+inline constexpr int colourCounts = static_cast<int>(colourCountNames.size());
+inline constexpr int compressModes = static_cast<int>(compressNames.size());
+inline constexpr int colourModes = static_cast<int>(colourModeNames.size());
+
+// Whether stored settings name a colour count, character size, compression and colour mode the
+// chip has; an untrusted file may hold other values.
+inline constexpr bool knownSettings(int colourCount, int charSize, int compressMode,
+                                    int colourMode) {
+    const auto within = [](int value, int count) { return value >= 0 && value < count; };
+    return within(colourCount, colourCounts) && within(charSize, charSizeCount) &&
+           within(compressMode, compressModes) && within(colourMode, colourModes);
+}
 
 // A cell's attribute byte: its palette number in the low nibble; with 16 colours the two top
 // bits are the cell's switches.

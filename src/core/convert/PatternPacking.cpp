@@ -23,10 +23,10 @@ std::uint8_t planeByte(std::uint64_t row, int plane) {
 } // namespace
 
 std::vector<std::uint8_t> packPatterns(std::span<const std::uint8_t> pixels, int colourCount) {
-    const int planes = planesFor(colourCount);
-    const std::size_t perByte = colourCount == 1 ? 4 : 2;
+    const int planes = chip::planes(colourCount);
+    const auto perByte = static_cast<std::size_t>(chip::pixelsPerByte(colourCount));
     std::vector<std::uint8_t> packed(pixels.size() / perByte);
-    const std::size_t tileBytes = static_cast<std::size_t>(packedTileBytes(colourCount));
+    const std::size_t tileBytes = static_cast<std::size_t>(chip::packedTileBytes(colourCount));
     for (std::size_t i = 0; i < pixels.size(); i += 8) {
         const std::size_t tile = i / subTilePixels * tileBytes;
         const std::size_t row = (i % subTilePixels) / 8;
@@ -53,8 +53,8 @@ std::vector<std::uint8_t> packPatterns(std::span<const std::uint8_t> pixels, int
 }
 
 std::vector<std::uint8_t> unpackPatterns(std::span<const std::uint8_t> packed, int colourCount) {
-    const int planes = planesFor(colourCount);
-    const std::size_t tileBytes = static_cast<std::size_t>(packedTileBytes(colourCount));
+    const int planes = chip::planes(colourCount);
+    const std::size_t tileBytes = static_cast<std::size_t>(chip::packedTileBytes(colourCount));
     std::vector<std::uint8_t> pixels;
     pixels.reserve(packed.size() / tileBytes * subTilePixels);
     for (std::size_t tile = 0; tile + tileBytes <= packed.size(); tile += tileBytes)

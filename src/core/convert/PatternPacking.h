@@ -28,12 +28,6 @@ inline int unpackPixel(const std::uint8_t* tile, int planes, int row, int column
         value |= ((tile[8 * plane + row] >> bit) & 1) << plane;
     return value;
 }
-inline int planesFor(int colourCount) {
-    return colourCount == 1 ? 2 : 4;
-}
-inline int packedTileBytes(int colourCount) {
-    return 8 * planesFor(colourCount);
-}
 
 // 256 little-endian codes: the colour's VT03 code in the colour mode for a used slot (slots 0-3
 // of each palette only with 4 colours), 0xFFFF for the others.

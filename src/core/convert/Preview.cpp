@@ -50,7 +50,7 @@ bool Preview::drawCell(DibImage& image, int bankBase, int x, int y, int cell) co
     if (at + chip::pgtBytesPerChar(settings_.colourCount, settings_.charSize) >
         static_cast<std::int64_t>(results_.patternData.size()))
         return false;
-    const int planes = packing::planesFor(settings_.colourCount);
+    const int planes = chip::planes(settings_.colourCount);
     const Colour* colours = slotColours_.data() + 16 * attribute;
     const std::uint8_t* tile = results_.patternData.data() + at;
     for (int subY = 0; subY < g.height; subY += 8)
@@ -62,7 +62,7 @@ bool Preview::drawCell(DibImage& image, int bankBase, int x, int y, int cell) co
                         PixelStatus::Ok)
                         return false;
                 }
-            tile += packing::packedTileBytes(settings_.colourCount);
+            tile += chip::packedTileBytes(settings_.colourCount);
         }
     return true;
 }

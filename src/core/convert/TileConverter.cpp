@@ -164,7 +164,7 @@ std::string checkConversion(const ConversionSettings& s, const ConversionSource&
     const Selection& a = source.area;
     if (source.image.bitCount() != 24)
         return "请将位图转换为24位色处理!";
-    if (s.charSize > 3 || s.colourCount > 1 || s.compressMode > 1 || s.colourMode > 2)
+    if (!chip::knownSettings(s.colourCount, s.charSize, s.compressMode, s.colourMode))
         return "The conversion settings hold an unknown character size, colour count, "
                "compression or colour mode.";
     if (auto area = checkArea(a, source.image.width(), source.image.height(), s.charSize);

@@ -23,7 +23,7 @@ std::optional<std::vector<std::string>> runAnimationBatch(const AnimationBatch& 
         auto image = load(paths::resolve(batch.folder, frame));
         if (!image)
             return std::nullopt;
-        picture.values.currentPictureType = -1;
+        picture.values.currentPictureType = PictureType::Ordinary;
         picture.attach(std::move(*image));
         picture.settings.startAddress = start;
         if (!picture.transform(picture.animationChoice()) || !picture.convert())

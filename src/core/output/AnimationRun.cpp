@@ -18,8 +18,7 @@ namespace kadro {
 
 namespace {
 
-constexpr int tileBytes = 32; // one 16-colour 8 x 8 tile
-constexpr std::size_t spriteBankBytes = 2048;
+constexpr int tileBytes = chip::pgtBytesPerChar(0, 0); // one 16-colour 8 x 8 tile
 
 const char* const nameFileStart = "\n\n\t\torg\t$8000\n\n\t\tphs\t$8000\n";
 
@@ -49,7 +48,7 @@ std::string indexRecord(const std::string& stem, std::size_t patternLength, int 
     AsmText text;
     text.label(stem + "_BG");
     text.raw("\tdb\tV_Bank0+" + hex(patternLength / AnimationRun::romBlock * 16) + ",V_Bank1+" +
-             hex(patternLength / spriteBankBytes & 0xFF) + "\n");
+             hex(patternLength / chip::patternBlockBytes & 0xFF) + "\n");
     text.raw("\tdb\tPNT_Bank+" +
              hex(static_cast<std::size_t>(firstName / AnimationRun::namePageBytes)) + "\n");
     text.pointer(stem + "_pnt");
@@ -128,7 +127,8 @@ bool AnimationRun::processFrame(State& state, const std::string& entry) {
     if (const std::string problem = frameFileProblem(directory_, entry); !problem.empty())
         return stop(entry, problem);
     for (bool moved = false;; moved = true) {
-        const auto doc = convert_(entry, static_cast<std::uint16_t>(state.patternLength % 2048));
+        const auto doc = convert_(
+            entry, static_cast<std::uint16_t>(state.patternLength % chip::patternBlockBytes));
         if (!doc)
             return stop(entry, "cannot be loaded or converted");
         const ConvertedData data(doc->settings, doc->results);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ChipRules.h"
 #include "picture/KdrFile.h"
 
 #include <cstdint>
@@ -26,9 +27,9 @@ using FrameConverter = std::function<std::optional<KdrDocument>(const std::strin
 class AnimationRun {
 public:
     static constexpr const char* spriteBlockName = "Sprite_pgt.bin";
-    static constexpr std::size_t spriteBlockBytes = 2048;
+    static constexpr std::size_t spriteBlockBytes = chip::patternBlockBytes;
     static constexpr std::size_t reservedBytes = 0x4000; // sprite block and space after it
-    static constexpr std::size_t romBlock = 0x80000;     // 512 KB
+    static constexpr std::size_t romBlock = chip::romBytes;
     static constexpr int nameFileBytes = 0x8000;
     static constexpr int namePageBytes = 0x2000;
     // Bytes no step writes (after a sprite block, or skipped at a 512 KB jump): erased flash.

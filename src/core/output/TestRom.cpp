@@ -43,10 +43,10 @@ void writeParameters(std::vector<std::uint8_t>& image, const ConvertedData& data
                      std::size_t e, int panelIndex) {
     const ConversionSettings& s = data.settings();
     const std::size_t at = TestRom::parameterArea;
-    image[at + 0] = static_cast<std::uint8_t>(a / 0x2000);
+    image[at + 0] = static_cast<std::uint8_t>(a / chip::romBankBytes);
     image[at + 1] = static_cast<std::uint8_t>(s.width / 8);
     image[at + 2] = static_cast<std::uint8_t>(s.height / 8);
-    image[at + 3] = static_cast<std::uint8_t>((a + e) / 0x2000);
+    image[at + 3] = static_cast<std::uint8_t>((a + e) / chip::romBankBytes);
     image[at + 4] = static_cast<std::uint8_t>(s.width / 32);
     image[at + 5] = static_cast<std::uint8_t>(s.height / 32);
     image[at + 6] = TestRom::flags(s);
@@ -104,7 +104,8 @@ std::optional<std::vector<std::uint8_t>> TestRom::build(std::span<const std::uin
     const std::size_t end = a + e + attributes.size();
     if (end > paletteArea) {
         ui.showMessage("The picture does not fit into the test ROM: its data would reach " +
-                           hexText(end) + ", where the palette lies from 0x7E000 on",
+                           hexText(end) + ", where the palette lies from " + hexText(paletteArea) +
+                           " on",
                        MessageIcon::Warning);
         return std::nullopt;
     }

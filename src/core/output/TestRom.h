@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ChipRules.h"
 #include "output/ConvertedData.h"
 #include "output/VolumeFinder.h"
 
@@ -19,9 +20,10 @@ class UserInterface;
 // the converted picture laid into the areas it reads.
 class TestRom {
 public:
-    static constexpr std::size_t imageBytes = 0x80000;
-    static constexpr std::size_t paletteArea = 0x7E000; // palette, then the parameter bytes
-    static constexpr std::size_t parameterArea = 0x7E100;
+    static constexpr std::size_t imageBytes = chip::romBytes;
+    // The viewer's bank starts with the palette, then the parameter bytes.
+    static constexpr std::size_t paletteArea = chip::romLastBank;
+    static constexpr std::size_t parameterArea = paletteArea + 0x100;
     static constexpr const char* templateName = "Rom.b00";
     static constexpr const char* imageName = "Rom.b01";
     static constexpr const char* volumeLabel = "MS1";
@@ -70,7 +72,7 @@ public:
 
     // Start of the name bytes: the PGT rounded up to whole 8 KB banks.
     static std::size_t nameOffset(std::size_t patternBytes) {
-        return (patternBytes + 0x1FFF) / 0x2000 * 0x2000;
+        return (patternBytes + chip::romBankBytes - 1) / chip::romBankBytes * chip::romBankBytes;
     }
     // Distance from the names to the packed attributes.
     static std::size_t attributeDistance(std::size_t nameBytes) {

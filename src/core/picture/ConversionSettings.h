@@ -10,6 +10,16 @@
 
 namespace kadro {
 
+// What the picture on screen is. A converted document stores Converted as its picture type
+// byte; a header-only document keeps the type it stores.
+enum class PictureType : int { Ordinary = -1, None = 0, Converted = 3 };
+inline constexpr std::uint8_t storedPictureType(PictureType type) {
+    return static_cast<std::uint8_t>(type);
+}
+inline constexpr PictureType pictureTypeOf(std::uint8_t stored) {
+    return static_cast<PictureType>(stored);
+}
+
 // The settings every conversion, writer and dialog shares. Its 1120 bytes are also the head of
 // every ".kdr" document, so toBytes/fromBytes keep each field at its fixed offset.
 struct ConversionSettings {
@@ -21,7 +31,7 @@ struct ConversionSettings {
     std::uint8_t paletteFirst = 0;
     std::uint8_t paletteUsed = 0;
     std::int32_t headerVersion = 2;
-    std::uint8_t pictureType = 0;
+    std::uint8_t pictureType = 0; // storedPictureType
     std::uint8_t colourCount = 0; // 0 = 16 colours, 1 = 4 colours
     std::uint8_t charSize = 0;    // index into chip::charGeometry
     std::uint8_t pntAttributeMode = 0;
@@ -58,7 +68,7 @@ struct ConversionSettings {
 // Values the process keeps beside the header: what the picture on screen is, the background
 // colour of every palette and the list of used colours.
 struct ProcessValues {
-    int currentPictureType = 0; // -1 ordinary image, 3 converted data
+    PictureType currentPictureType = PictureType::None;
     Colour backgroundColour = 0;
     bool animationMode = false;
     std::vector<Colour> usedColours; // at most 256, in order of first appearance

@@ -26,11 +26,11 @@ std::string checkBankRow(const ConversionSettings& s, int k) {
 } // namespace
 
 std::string checkConvertedHeader(const ConversionSettings& s) {
-    if (s.charSize > 3)
+    if (s.charSize >= chip::charSizeCount)
         return "unknown character size " + std::to_string(s.charSize);
-    if (s.colourCount > 1)
+    if (s.colourCount >= chip::colourCounts)
         return "unknown colour count " + std::to_string(s.colourCount);
-    if (s.colourMode > 2)
+    if (s.colourMode >= chip::colourModes)
         return "unknown colour mode " + std::to_string(s.colourMode);
     if (s.width < 0 || s.height < 0 || s.width > 65535 || s.height > 65535)
         return "picture size out of range";
@@ -70,7 +70,7 @@ KdrReadResult parseKdr(const std::vector<std::uint8_t>& bytes) {
         return result;
     }
     result.document.settings = settings;
-    if (settings.pictureType != 3) {
+    if (pictureTypeOf(settings.pictureType) != PictureType::Converted) {
         result.status = KdrStatus::NotConverted;
         return result;
     }

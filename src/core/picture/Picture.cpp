@@ -11,8 +11,6 @@
 namespace kadro {
 
 namespace {
-constexpr int convertedType = 3;
-
 // A header-only document gives a blank of its size; untrusted sizes are held to what the
 // format modules accept before anything is allocated.
 bool plausibleSize(int width, int height) {
@@ -97,7 +95,7 @@ bool Picture::loadKdr(const std::string& path, bool convertedOnly) {
         const auto& s = read.document.settings;
         if (convertedOnly || !plausibleSize(s.width, s.height) || !createEmpty(s.width, s.height))
             return false;
-        values.currentPictureType = s.pictureType;
+        values.currentPictureType = pictureTypeOf(s.pictureType);
         return true;
     }
     case KdrStatus::Ok:
@@ -110,7 +108,7 @@ bool Picture::loadKdr(const std::string& path, bool convertedOnly) {
     converter->adoptResults(std::move(read.document.results));
     converter_ = std::move(converter);
     settings = read.document.settings;
-    values.currentPictureType = convertedType;
+    values.currentPictureType = PictureType::Converted;
     attach(std::move(*blank));
     return true;
 }
@@ -119,7 +117,7 @@ bool Picture::loadViaModule(const std::string& path) {
     auto loaded = loadPictureFile(programDirectory_, path, ui_);
     if (!loaded)
         return false;
-    values.currentPictureType = -1;
+    values.currentPictureType = PictureType::Ordinary;
     attach(std::move(*loaded));
     return true;
 }
@@ -180,7 +178,7 @@ bool Picture::transform(const ConversionChoice& choice) {
     if (!prepareTransform())
         return false;
     ConversionSettings s = settings;
-    s.pictureType = convertedType;
+    s.pictureType = storedPictureType(PictureType::Converted);
     s.colourCount = static_cast<std::uint8_t>(choice.colourCount);
     s.charSize = static_cast<std::uint8_t>(choice.charSize);
     s.colourMode = static_cast<std::uint8_t>(choice.colourMode);
@@ -225,7 +223,7 @@ bool Picture::convert() {
     settings = s;
     converter_ = std::move(converter);
     values.backgroundColour = pendingChoice_.backgroundColour;
-    values.currentPictureType = settings.pictureType;
+    values.currentPictureType = pictureTypeOf(settings.pictureType);
     image_.reset();
     reduced_.reset();
     blankSize_ = {s.width, s.height};

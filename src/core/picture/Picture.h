@@ -99,7 +99,9 @@ public:
                         const Reduction& reduction);
 
     // True when the picture shows converted data (outputs and ".kdr" saving are possible).
-    bool hasConversion() const { return values.currentPictureType == 3 && converter_ != nullptr; }
+    bool hasConversion() const {
+        return values.currentPictureType == PictureType::Converted && converter_ != nullptr;
+    }
     const TileConverter* converter() const { return converter_.get(); }
     // For edits of single results, such as one cell's name and attribute.
     TileConverter* converter() { return converter_.get(); }

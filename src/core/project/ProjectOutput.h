@@ -22,7 +22,7 @@ inline constexpr const char* projectOutputText = "Project output";
 // assembler text. Texts use "\n"; the writer turns them into CR LF.
 class ProjectOutput {
 public:
-    static constexpr int blockBytes = 2048;
+    static constexpr int blockBytes = chip::patternBlockBytes;
     static constexpr int fillUnit = 32768;
     static constexpr int bankGroupByte = 0x10;
     // Block numbers are printed as single db bytes by the console program's bank switching.

@@ -132,7 +132,7 @@ bool CKadroDoc::onNewDocument() {
     if (!picture_.createEmpty(size.width, size.height))
         return false;
     // A blank is an ordinary picture: no results to output, saved as a bitmap.
-    picture_.values.currentPictureType = -1;
+    picture_.values.currentPictureType = PictureType::Ordinary;
     path_.clear();
     modified_ = false;
     outputReady_ = false;
@@ -242,7 +242,7 @@ void CKadroDoc::fileSave() {
 }
 
 void CKadroDoc::fileSaveAs() {
-    const bool ordinary = picture_.values.currentPictureType == -1;
+    const bool ordinary = picture_.values.currentPictureType == PictureType::Ordinary;
     FilePrompt prompt;
     prompt.kind = FilePrompt::Kind::Save;
     prompt.filter =

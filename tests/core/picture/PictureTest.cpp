@@ -238,7 +238,7 @@ TEST(Picture, SavesByExtension) {
     fileio::writeFile(program.dir.file("h.kdr"), bytes, nullptr);
     ASSERT_TRUE(picture.loadKdr(program.dir.file("h.kdr")));
     EXPECT_EQ(picture.width(), 24);
-    EXPECT_EQ(picture.values.currentPictureType, 0);
+    EXPECT_EQ(picture.values.currentPictureType, PictureType::None);
 
     // One that claims 16384 x 4096 is refused, by a caller that needs converted data, before
     // 200 MB are allocated for its blank.
