@@ -80,6 +80,9 @@ public:
     void dragMoveTo(const QPoint& viewportPos);
     void finishDrag();
     bool isDragging() const { return dragging_; }
+    bool isScrolling() const { return scrollTimer_.isActive(); }
+    // One tick of the scroll timer while dragging: scrolls a line when the cursor is outside.
+    void scrollTick();
     QTreeWidgetItem* dropTarget() const { return itemOf(target_); }
     QColor dropTargetColour() const;
 
@@ -108,7 +111,6 @@ private:
     void move(EntryId (*step)(ProjectModel&, EntryId));
     void dropOn(EntryId source, EntryId target);
     void setDropTarget(EntryId target);
-    void scrollTick();
     void moveDragImage();
     void endDrag();
 
