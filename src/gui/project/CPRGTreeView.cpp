@@ -9,8 +9,8 @@
 #include "project/IncreaseSectionDialog.h"
 #include "project/ProjectCommands.h"
 #include "project/QtFilePrompt.h"
-#include "project/RegistrySettingsStore.h"
 #include "project/SubBlockDialog.h"
+#include "project/UserSettingsStore.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,7 +40,7 @@ std::optional<EntryFields> ask(const Fields& fields, QWidget* parent) {
 
 CPRGTreeView::CPRGTreeView(UserInterface& ui, ProjectTreeHost& host, QWidget* parent)
     : QTreeWidget(parent), ui_(ui), host_(host), prompt_(std::make_unique<QtFilePrompt>(this)),
-      settings_(std::make_unique<RegistrySettingsStore>()) {
+      settings_(std::make_unique<UserSettingsStore>()) {
     setObjectName(QStringLiteral("projectTree"));
     setHeaderHidden(true);
     setColumnCount(1);

@@ -19,7 +19,7 @@ class QMenu;
 namespace kadro::gui {
 
 class QtFilePrompt;
-class RegistrySettingsStore;
+class UserSettingsStore;
 
 // What the project tree asks of the window around it.
 class ProjectTreeHost {
@@ -39,7 +39,6 @@ class CPRGTreeView : public QTreeWidget {
 public:
     static constexpr int entryRole = Qt::UserRole;        // the entry's handle in the model
     static constexpr int itemDataRole = Qt::UserRole + 1; // its link to the records
-    static constexpr int contextMenuId = 166;
     static constexpr int scrollTimerMs = 75;
     static const QString contextMenuTitle; // "GROUP"
 
@@ -119,7 +118,7 @@ private:
     ProjectTreeHost& host_;
     // Held apart so that this header does not bring the core's file prompt into the GUI's.
     std::unique_ptr<QtFilePrompt> prompt_;
-    std::unique_ptr<RegistrySettingsStore> settings_;
+    std::unique_ptr<UserSettingsStore> settings_;
     std::vector<QAction*> actions_;
     std::vector<QAction*> contextActions_;
     QMenu* contextMenu_ = nullptr;
