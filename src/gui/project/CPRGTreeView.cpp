@@ -8,7 +8,7 @@
 #include "project/IncreaseDialog.h"
 #include "project/IncreaseSectionDialog.h"
 #include "project/ProjectCommands.h"
-#include "project/QtFilePrompt.h"
+#include "project/QtFileChooser.h"
 #include "project/SubBlockDialog.h"
 #include "project/UserSettingsStore.h"
 
