@@ -18,7 +18,7 @@ class QMenu;
 
 namespace kadro::gui {
 
-class QtFilePrompt;
+class QtFileChooser;
 class UserSettingsStore;
 
 // What the project tree asks of the window around it.
@@ -116,8 +116,8 @@ private:
     ProjectModel model_;
     UserInterface& ui_;
     ProjectTreeHost& host_;
-    // Held apart so that this header does not bring the core's file prompt into the GUI's.
-    std::unique_ptr<QtFilePrompt> prompt_;
+    // Held by pointer, so that this header does not include the core's project commands.
+    std::unique_ptr<QtFileChooser> files_;
     std::unique_ptr<UserSettingsStore> settings_;
     std::vector<QAction*> actions_;
     std::vector<QAction*> contextActions_;
