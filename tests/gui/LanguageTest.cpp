@@ -5,9 +5,9 @@
 #include "app/InfoBar.h"
 #include "app/Prompts.h"
 #include "app/QtUserInterface.h"
-#include "app/ToolBox.h"
 #include "document/CKadroDoc.h"
 #include "document/TransformationDialog.h"
+#include "view/ToolBox.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,9 +2,9 @@
 #include "app/CommandTable.h"
 #include "app/Prompts.h"
 #include "app/QtUserInterface.h"
-#include "app/UsedColourEdits.h"
 #include "picture/Picture.h"
 #include "project/ProgressDialog.h"
+#include "view/UsedColourEdits.h"
 
 #include <QAction>
 #include <QApplication>

@@ -6,12 +6,12 @@
 #include "app/CommandTable.h"
 #include "app/Language.h"
 #include "app/Prompts.h"
-#include "app/ToolBox.h"
 #include "app/UserSettings.h"
-#include "app/ViewMessage.h"
 #include "document/CKadroDoc.h"
 #include "output/TvEffect.h"
 #include "project/CPRGTreeView.h"
+#include "view/ToolBox.h"
+#include "view/ViewMessage.h"
 
 #include <QAction>
 #include <QActionGroup>
