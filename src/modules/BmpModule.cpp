@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstdint>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -63,7 +65,9 @@ bool parse(std::span<const std::uint8_t> f, Header& h) {
             h.masks = {readU32(f, 54), readU32(f, 58), readU32(f, 62)};
         }
     }
-    if (h.width <= 0 || h.height == 0 || planes != 1)
+    // -2^31 has no positive counterpart to turn a top-down height into.
+    if (h.width <= 0 || h.height == 0 || h.height == std::numeric_limits<int>::min() ||
+        planes != 1)
         return false;
     h.topDown = h.height < 0;
     h.height = h.topDown ? -h.height : h.height;

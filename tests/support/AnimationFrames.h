@@ -85,7 +85,8 @@ inline NameLayout nameLayout(const std::string& directory) {
 inline std::vector<int> indexPages(const std::string& directory) {
     std::vector<int> pages;
     const std::string text = fileText((std::filesystem::path(directory) / "ANIINDEX.asm").string());
-    const std::string key = "PNT_Bank+$";
+    // Whole db lines only: a frame's own name may hold the same letters in its label.
+    const std::string key = "\n\tdb\tPNT_Bank+$";
     for (auto at = text.find(key); at != std::string::npos; at = text.find(key, at + 1))
         pages.push_back(std::stoi(text.substr(at + key.size(), 2), nullptr, 16));
     return pages;

@@ -164,23 +164,26 @@ INSTANTIATE_TEST_SUITE_P(Formats, RealFiles, ::testing::Values("bmp", "png"));
 #endif
 
 TEST(FormatModule, AHeaderClaimingAHugeSizeIsRefused) {
-    // A BMP header that claims 100000 x 100000 pixels over a few bytes of data.
-    std::vector<std::uint8_t> bmp(54 + 16, 0);
-    bmp[0] = 'B';
-    bmp[1] = 'M';
-    auto put32 = [&](std::size_t at, std::uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            bmp[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-    };
-    put32(2, static_cast<std::uint32_t>(bmp.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, 100000);
-    put32(22, 100000);
-    bmp[26] = 1;
-    bmp[28] = 24;
-    test::TempDir dir;
-    ASSERT_TRUE(fileio::writeFile(dir.file("huge.bmp"), bmp, nullptr));
-    test::RecordingUserInterface ui;
-    EXPECT_FALSE(loadPictureFile(KADRO_BIN_DIR, dir.file("huge.bmp"), ui));
+    // BMP headers that claim 100000 x 100000 pixels, or a top-down height of -2^31 (whose
+    // negation does not fit an int), over a few bytes of data.
+    for (const std::uint32_t height : {100000u, 0x80000000u}) {
+        std::vector<std::uint8_t> bmp(54 + 16, 0);
+        bmp[0] = 'B';
+        bmp[1] = 'M';
+        auto put32 = [&](std::size_t at, std::uint32_t v) {
+            for (int i = 0; i < 4; ++i)
+                bmp[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+        };
+        put32(2, static_cast<std::uint32_t>(bmp.size()));
+        put32(10, 54);
+        put32(14, 40);
+        put32(18, 100000);
+        put32(22, height);
+        bmp[26] = 1;
+        bmp[28] = 24;
+        test::TempDir dir;
+        ASSERT_TRUE(fileio::writeFile(dir.file("huge.bmp"), bmp, nullptr));
+        test::RecordingUserInterface ui;
+        EXPECT_FALSE(loadPictureFile(KADRO_BIN_DIR, dir.file("huge.bmp"), ui)) << height;
+    }
 }
