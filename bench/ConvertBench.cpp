@@ -52,7 +52,7 @@ void convert(benchmark::State& state, const DibImage& image, int colourMode = 1)
     const ConversionSource source{image, Selection::fromSize(0, 0, s.width, s.height)};
     for (auto _ : state) {
         ConversionSettings run = s;
-        if (!converter->allocatePalettes(run, source, ui))
+        if (!converter->convert(run, source, ui))
             state.SkipWithError("conversion failed");
         benchmark::DoNotOptimize(converter->results().patternData.data());
         state.counters["banks"] = run.bankCount();

@@ -41,7 +41,7 @@ Converted convert(const DibImage& picture, int colourCount, PaletteFit fit) {
     source.paletteFit = fit;
     Converted out;
     const auto start = std::chrono::steady_clock::now();
-    out.ok = converter.allocatePalettes(s, source, ui);
+    out.ok = converter.convert(s, source, ui);
     out.ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     if (!out.ok)

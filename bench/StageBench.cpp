@@ -79,12 +79,12 @@ void convertEach(benchmark::State& state, const DibImage& img, bool cutOnly = fa
     const ConversionSource source{img, Selection::fromSize(0, 0, s.width, s.height)};
     if (cutOnly) {
         ConversionSettings fitted = s;
-        converter->allocatePalettes(fitted, source, ui);
+        converter->convert(fitted, source, ui);
     }
     for (auto _ : state) {
         ConversionSettings run = s;
         const bool done = cutOnly ? converter->convertTiles(run, source, ui)
-                                  : converter->allocatePalettes(run, source, ui);
+                                  : converter->convert(run, source, ui);
         if (!done)
             state.SkipWithError("conversion failed");
         benchmark::DoNotOptimize(converter->results().patternData.data());
@@ -187,7 +187,7 @@ void BM_AsmWriter(benchmark::State& state) {
         return;
     SilentUserInterface ui;
     ConversionSettings s = settingsFor(img);
-    if (!converter->allocatePalettes(s, {img, Selection::fromSize(0, 0, s.width, s.height)}, ui)) {
+    if (!converter->convert(s, {img, Selection::fromSize(0, 0, s.width, s.height)}, ui)) {
         state.SkipWithError("conversion failed");
         return;
     }

@@ -2,6 +2,9 @@
 add_library(kadro_options INTERFACE)
 target_compile_options(kadro_options INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
                                                -Wno-sign-conversion)
+if(KADRO_WARNINGS_AS_ERRORS)
+    target_compile_options(kadro_options INTERFACE -Werror)
+endif()
 if(KADRO_SANITIZE)
     target_compile_options(kadro_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer)
     target_link_options(kadro_options INTERFACE -fsanitize=address,undefined)

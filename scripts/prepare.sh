@@ -4,6 +4,8 @@ set -euo pipefail
 
 ROOT_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${KADRO_BUILD_DIR:-$ROOT_DIR/build}
+# A configure preset of CMakePresets.json: dev, or ci (warnings stop the build).
+PRESET=${KADRO_PRESET:-dev}
 
 PACKAGES=(
     build-essential cmake ninja-build pkg-config
@@ -35,7 +37,7 @@ install_missing() {
 
 build() {
     if [ ! -f "$BUILD_DIR/build.ninja" ]; then
-        cmake -S "$ROOT_DIR" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+        (cd "$ROOT_DIR" && cmake --preset "$PRESET" -B "$BUILD_DIR")
     fi
     cmake --build "$BUILD_DIR" -j "$(nproc)"
 }

@@ -9,8 +9,7 @@ ROOT_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 ASAN_DIR=${KADRO_ASAN_BUILD_DIR:-$ROOT_DIR/build-asan}
 
 if [ ! -f "$ASAN_DIR/build.ninja" ]; then
-    cmake -S "$ROOT_DIR" -B "$ASAN_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DKADRO_SANITIZE=ON -DKADRO_BUILD_BENCHMARKS=OFF
+    (cd "$ROOT_DIR" && cmake --preset asan -B "$ASAN_DIR")
 fi
 cmake --build "$ASAN_DIR" -j "$(nproc)"
 

@@ -6,7 +6,7 @@
 #include "output/FileOutputDialog.h"
 #include "palette/PaletteToolDialog.h"
 #include "palette/SelectColorDialog.h"
-#include "project/PntAttribDialog.h"
+#include "view/PntAttribDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>

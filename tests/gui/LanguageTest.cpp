@@ -5,9 +5,9 @@
 #include "app/InfoBar.h"
 #include "app/Prompts.h"
 #include "app/QtUserInterface.h"
-#include "app/ToolBox.h"
 #include "document/CKadroDoc.h"
 #include "document/TransformationDialog.h"
+#include "view/ToolBox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -186,16 +186,16 @@ private Q_SLOTS:
     }
 
     void theSettingChoosesOverTheLocale() {
-        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, CKadroApp::settingsName);
+        QSettings settings = userSettings();
         qputenv("LC_ALL", "zh_CN.UTF-8");
-        settings.remove(QLatin1String(languageKey));
+        settings.remove(languageSetting.key);
         QCOMPARE(chosenLanguage(settings), Language::Chinese);
-        settings.setValue(QLatin1String(languageKey), QStringLiteral("english"));
+        settings.setValue(languageSetting.key, QStringLiteral("english"));
         QCOMPARE(chosenLanguage(settings), Language::English);
-        settings.setValue(QLatin1String(languageKey), QStringLiteral("original"));
+        settings.setValue(languageSetting.key, QStringLiteral("original"));
         QCOMPARE(chosenLanguage(settings), Language::Original);
         qputenv("LC_ALL", "C");
-        settings.setValue(QLatin1String(languageKey), QStringLiteral("system"));
+        settings.setValue(languageSetting.key, QStringLiteral("system"));
         QCOMPARE(chosenLanguage(settings), Language::Original);
         for (Language language : {Language::Original, Language::English, Language::Chinese})
             QCOMPARE(languageOfSetting(settingOfLanguage(language)), language);

@@ -1,12 +1,9 @@
 #include "BlockColours.h"
 #include "app/CKadroApp.h"
-#include "app/CKadroView.h"
 #include "app/CMainFrame.h"
 #include "app/CommandIds.h"
 #include "app/InfoBar.h"
 #include "app/Prompts.h"
-#include "app/ToolBox.h"
-#include "app/ViewMessage.h"
 #include "colour/ReduceDialog.h"
 #include "document/CKadroDoc.h"
 #include "document/InformationText.h"
@@ -14,8 +11,11 @@
 #include "palette/PalSetupDialog.h"
 #include "palette/PaletteFile.h"
 #include "project/CPRGTreeView.h"
-#include "project/PntAttribDialog.h"
 #include "project/ProjectFile.h"
+#include "view/CKadroView.h"
+#include "view/PntAttribDialog.h"
+#include "view/ToolBox.h"
+#include "view/ViewMessage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -157,7 +157,6 @@ private Q_SLOTS:
 
     void startsWithAnEmptyPictureAndFirstSettings() {
         QVERIFY(start({}));
-        QCOMPARE(CKadroApp::ppuMode(), 0);
         QCOMPARE(QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("KADRO"))
                      .value(QStringLiteral("PPUMode"))
                      .toInt(),
@@ -178,7 +177,10 @@ private Q_SLOTS:
         QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("KADRO"))
             .setValue(QStringLiteral("PPUMode"), 2);
         QVERIFY(start({}));
-        QCOMPARE(CKadroApp::ppuMode(), 2);
+        QCOMPARE(QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("KADRO"))
+                     .value(QStringLiteral("PPUMode"))
+                     .toInt(),
+                 2);
         QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("KADRO"))
             .setValue(QStringLiteral("PPUMode"), 0);
     }

@@ -2,15 +2,12 @@
 #include "app/CommandTable.h"
 #include "app/Prompts.h"
 #include "app/QtUserInterface.h"
-#include "app/RegistryKey.h"
-#include "app/UsedColourEdits.h"
 #include "picture/Picture.h"
 #include "project/ProgressDialog.h"
+#include "view/UsedColourEdits.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace kadro;
@@ -47,7 +44,6 @@ ProgressDialog* openProgress() {
 class PictureEditsTest : public QObject {
     Q_OBJECT
     SilentUserInterface silent_;
-    QTemporaryDir dir_;
 
 private Q_SLOTS:
     void flashAlternatesAndRestoresOneColour() {
@@ -91,32 +87,6 @@ private Q_SLOTS:
         QCOMPARE(at(picture, 1, 1), Colour{0xFFFFFF});
         QCOMPARE(picture.values.usedColours[static_cast<std::size_t>(red)], Colour{0x00FF00});
         QVERIFY(!replaceUsedColour(picture, 7, 0));
-    }
-
-    void registryKeyRecordsEachCall() {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           dir_.filePath(QStringLiteral("settings")));
-        RegistryKey key;
-        QVERIFY(!key.hasValue(QStringLiteral("PPUMode"))); // not open yet
-        QVERIFY(key.open(QStringLiteral("Software\\KADRO")));
-        QCOMPARE(key.subKeyPath(), QStringLiteral("Software\\KADRO"));
-        QVERIFY(!key.hasValue(QStringLiteral("PPUMode")));
-        QCOMPARE(key.lastStatus(), RegistryKey::statusNotFound);
-        QVERIFY(key.writeDword(QStringLiteral("PPUMode"), 2));
-        QCOMPARE(key.lastType(), RegistryKey::typeDword);
-        QCOMPARE(key.lastSize(), 4);
-        std::int32_t mode = 0;
-        QVERIFY(key.readDword(QStringLiteral("PPUMode"), mode));
-        QCOMPARE(mode, 2);
-        QVERIFY(key.writeString(QStringLiteral("PRGPath"), QStringLiteral("/p/a.prg")));
-        QCOMPARE(key.lastType(), RegistryKey::typeString);
-        QCOMPARE(key.lastSize(), 9);
-        QString text;
-        QVERIFY(key.readString(QStringLiteral("PRGPath"), text));
-        QCOMPARE(text, QStringLiteral("/p/a.prg"));
-        key.close();
-        QVERIFY(!key.readDword(QStringLiteral("PPUMode"), mode));
-        QVERIFY(!key.open(QStringLiteral("KADRO")));
     }
 
     void commandsCarryTheirTextsKeysAndPrompts() {

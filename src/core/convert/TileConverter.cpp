@@ -176,8 +176,8 @@ std::string checkConversion(const ConversionSettings& s, const ConversionSource&
     return checkAddresses(s.startAddress, s.endAddress, s.charSize).problem;
 }
 
-bool TileConverter::allocatePalettes(ConversionSettings& settings, const ConversionSource& source,
-                                     UserInterface& ui) {
+bool TileConverter::convert(ConversionSettings& settings, const ConversionSource& source,
+                            UserInterface& ui) {
     if (auto problem = checkConversion(settings, source); !problem.empty()) {
         ui.showMessage(problem, MessageIcon::Warning);
         return false;

@@ -47,8 +47,7 @@ public:
 
     // The whole conversion: fits the palettes, runs the palette setup step (UserInterface::
     // setUpPalettes, or the animation palette file) and, when both succeed, convertTiles.
-    bool allocatePalettes(ConversionSettings& settings, const ConversionSource& source,
-                          UserInterface& ui);
+    bool convert(ConversionSettings& settings, const ConversionSource& source, UserInterface& ui);
     // Places a colour set into the palette table: the first of `count` palettes that already
     // holds it, else the first with room for the missing colours among its first `size` slots.
     bool fitColours(int count, int size, std::span<const Colour> colours);

@@ -218,7 +218,7 @@ bool Picture::convert() {
                                   animationPalettePath,
                                   pendingChoice_.paletteFit,
                                   pendingChoice_.paletteHints};
-    if (!converter->allocatePalettes(s, source, ui_))
+    if (!converter->convert(s, source, ui_))
         return false;
     settings = s;
     converter_ = std::move(converter);

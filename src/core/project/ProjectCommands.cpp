@@ -24,9 +24,9 @@ bool writeAs(ProjectModel& model, const std::string& path, UserInterface& ui) {
 
 } // namespace
 
-bool newProject(ProjectModel& model, FilePrompt& prompt, SettingsStore& settings,
+bool newProject(ProjectModel& model, FileChooser& files, SettingsStore& settings,
                 UserInterface& ui) {
-    const auto path = prompt.ask(projectRequest(FileRequest::Mode::Save, model.projectPath));
+    const auto path = files.ask(projectRequest(FileRequest::Mode::Save, model.projectPath));
     if (!path)
         return false;
     ProjectModel fresh;
@@ -39,9 +39,9 @@ bool newProject(ProjectModel& model, FilePrompt& prompt, SettingsStore& settings
     return true;
 }
 
-bool loadProject(ProjectModel& model, FilePrompt& prompt, SettingsStore& settings,
+bool loadProject(ProjectModel& model, FileChooser& files, SettingsStore& settings,
                  UserInterface& ui) {
-    const auto path = prompt.ask(projectRequest(FileRequest::Mode::Open, {}));
+    const auto path = files.ask(projectRequest(FileRequest::Mode::Open, {}));
     if (!path)
         return false;
     const bool loaded = readProjectFile(model, *path, ui) != 0;
@@ -53,16 +53,16 @@ bool loadProject(ProjectModel& model, FilePrompt& prompt, SettingsStore& setting
     return loaded;
 }
 
-bool saveProject(ProjectModel& model, FilePrompt& prompt, SettingsStore& settings,
+bool saveProject(ProjectModel& model, FileChooser& files, SettingsStore& settings,
                  UserInterface& ui) {
     if (model.projectPath != untitledProjectPath)
         return writeProjectFile(model, model.projectPath, ui);
-    return saveProjectAs(model, prompt, settings, ui);
+    return saveProjectAs(model, files, settings, ui);
 }
 
-bool saveProjectAs(ProjectModel& model, FilePrompt& prompt, SettingsStore& settings,
+bool saveProjectAs(ProjectModel& model, FileChooser& files, SettingsStore& settings,
                    UserInterface& ui) {
-    const auto path = prompt.ask(projectRequest(FileRequest::Mode::Save, model.projectPath));
+    const auto path = files.ask(projectRequest(FileRequest::Mode::Save, model.projectPath));
     if (!path || !writeAs(model, *path, ui))
         return false;
     settings.writeString(prgPathKey, *path);
@@ -82,9 +82,9 @@ void startUpProject(ProjectModel& model, const SettingsStore& settings, UserInte
     model.labelRootWithPath();
 }
 
-ProjectOutputReport outputProject(ProjectModel& model, FilePrompt& prompt, SettingsStore& settings,
+ProjectOutputReport outputProject(ProjectModel& model, FileChooser& files, SettingsStore& settings,
                                   UserInterface& ui) {
-    if (!saveProject(model, prompt, settings, ui) ||
+    if (!saveProject(model, files, settings, ui) ||
         readProjectFile(model, model.projectPath, ui) == 0)
         return {};
     model.labelRootWithPath();

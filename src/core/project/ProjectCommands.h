@@ -9,7 +9,7 @@
 
 namespace kadro {
 
-// A file prompt as the project commands ask it; the desktop program shows a file dialog.
+// The file question of a project command: open or save, the extension and the filter.
 struct FileRequest {
     enum class Mode { Open, Save };
     Mode mode = Mode::Open;
@@ -18,9 +18,10 @@ struct FileRequest {
     std::string initialName;
 };
 
-class FilePrompt {
+// Whoever answers a FileRequest with a path: the desktop program shows a file dialog.
+class FileChooser {
 public:
-    virtual ~FilePrompt() = default;
+    virtual ~FileChooser() = default;
     // The chosen path, or nothing for Cancel.
     virtual std::optional<std::string> ask(const FileRequest& request) = 0;
 };
@@ -39,23 +40,23 @@ inline constexpr const char* startUpRootLabel = "工程";
 
 // New Project: asks for the new file first, so Cancel leaves the current project untouched;
 // then an empty project with only the root is written there and remembered.
-bool newProject(ProjectModel& model, FilePrompt& prompt, SettingsStore& settings,
+bool newProject(ProjectModel& model, FileChooser& files, SettingsStore& settings,
                 UserInterface& ui);
 // Load: a successful read makes the file the current project and remembers it.
-bool loadProject(ProjectModel& model, FilePrompt& prompt, SettingsStore& settings,
+bool loadProject(ProjectModel& model, FileChooser& files, SettingsStore& settings,
                  UserInterface& ui);
 // Save: writes to the project's path without asking, or behaves as Save As when untitled.
-bool saveProject(ProjectModel& model, FilePrompt& prompt, SettingsStore& settings,
+bool saveProject(ProjectModel& model, FileChooser& files, SettingsStore& settings,
                  UserInterface& ui);
 // Save As: the new path is adopted only when the file was written.
-bool saveProjectAs(ProjectModel& model, FilePrompt& prompt, SettingsStore& settings,
+bool saveProjectAs(ProjectModel& model, FileChooser& files, SettingsStore& settings,
                    UserInterface& ui);
 // First display of the tree: a root entry, then the remembered project when there is one. A
 // remembered file that cannot be read is reported and the root stays alone.
 void startUpProject(ProjectModel& model, const SettingsStore& settings, UserInterface& ui);
 // Output: saves the project as Save does, reads it back so that the records are exactly the
 // tree's entries in tree order, and writes the project output beside the project file.
-ProjectOutputReport outputProject(ProjectModel& model, FilePrompt& prompt, SettingsStore& settings,
+ProjectOutputReport outputProject(ProjectModel& model, FileChooser& files, SettingsStore& settings,
                                   UserInterface& ui);
 
 } // namespace kadro

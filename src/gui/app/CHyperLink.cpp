@@ -13,11 +13,14 @@ namespace {
 const QColor linkColour(0x00, 0xFF, 0xFF);
 const QColor focusColour(0x00, 0x80, 0x80);
 const QColor visitedColour(0x80, 0x00, 0x80);
-const QColor hoverColour(0xFF, 0x00, 0x00);
 } // namespace
 
 CHyperLink::CHyperLink(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setFocusPolicy(Qt::TabFocus);
+    setCursor(Qt::PointingHandCursor);
+    QFont f = font();
+    f.setUnderline(true);
+    setFont(f);
     restyle();
 }
 
@@ -29,32 +32,17 @@ void CHyperLink::setUrl(const QString& url) {
     restyle();
 }
 
-void CHyperLink::setStyleFlags(unsigned flags) {
-    style_ = flags;
-    restyle();
-}
-
 QColor CHyperLink::textColour() const {
-    if (mouseOver_ && (style_ & useHover))
-        return hoverColour;
-    if (!(style_ & ignoreFocus) && focused_)
+    if (focused_)
         return focusColour;
     return visited_ ? visitedColour : linkColour;
 }
 
 void CHyperLink::restyle() {
-    QFont f = font();
-    f.setUnderline((style_ & underline) != 0);
-    setFont(f);
     QPalette p = palette();
     p.setColor(QPalette::WindowText, textColour());
     setPalette(p);
-    if (style_ & noHandCursor)
-        unsetCursor();
-    else
-        setCursor(Qt::PointingHandCursor);
-    if (style_ & adjustToFit)
-        setFixedSize(sizeHint());
+    setFixedSize(sizeHint());
     update();
 }
 
@@ -71,10 +59,7 @@ void CHyperLink::openLink() {
 
 void CHyperLink::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        if (style_ & focusOnClick)
-            setFocus(Qt::MouseFocusReason);
-        if (style_ & openOnPress)
-            openLink();
+        setFocus(Qt::MouseFocusReason);
         focused_ = true;
         restyle();
     }
@@ -82,7 +67,7 @@ void CHyperLink::mousePressEvent(QMouseEvent* event) {
 }
 
 void CHyperLink::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && focused_ && !(style_ & openOnPress))
+    if (event->button() == Qt::LeftButton && focused_)
         openLink();
     QLabel::mouseReleaseEvent(event);
 }
@@ -101,22 +86,9 @@ void CHyperLink::focusInEvent(QFocusEvent* event) {
 }
 
 void CHyperLink::focusOutEvent(QFocusEvent* event) {
-    mouseOver_ = false;
     focused_ = false;
     restyle();
     QLabel::focusOutEvent(event);
-}
-
-void CHyperLink::enterEvent(QEnterEvent* event) {
-    mouseOver_ = true;
-    restyle();
-    QLabel::enterEvent(event);
-}
-
-void CHyperLink::leaveEvent(QEvent* event) {
-    mouseOver_ = false;
-    restyle();
-    QLabel::leaveEvent(event);
 }
 
 } // namespace kadro::gui

@@ -5,13 +5,13 @@
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
 #include "app/Prompts.h"
-#include "app/RegistryKey.h"
+#include "app/UserSettings.h"
 #include "document/CKadroDoc.h"
 #include "output/BatchDialog.h"
 #include "output/PaletteSteps.h"
 #include "palette/PaletteToolDialog.h"
 #include "project/CPRGTreeView.h"
-#include "project/RegistrySettingsStore.h"
+#include "project/UserSettingsStore.h"
 
 #include <QAction>
 #include <QDir>
@@ -23,9 +23,6 @@
 
 namespace kadro::gui {
 
-int CKadroApp::ppuMode_ = 0;
-
-const QString CKadroApp::settingsName = QStringLiteral("KADRO");
 QString CKadroApp::openPictureTitle() {
     return tr("打开图像文件");
 }
@@ -41,10 +38,9 @@ bool isProjectFile(const QString& path) {
 }
 
 const QString recentGroup = QStringLiteral("Recent File List");
-
-QSettings userSettings() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, CKadroApp::settingsName);
-}
+// Nothing reads the mode any more, but the settings have held it since the first release, so a
+// first start still writes it.
+const Setting<int> ppuModeSetting{QStringLiteral("PPUMode"), 0};
 } // namespace
 
 CKadroApp::CKadroApp(QString programDirectory)
@@ -94,17 +90,8 @@ QWidget* CKadroApp::mainWindow() const {
 }
 
 void CKadroApp::readSettings() {
-    RegistryKey key;
-    key.open(QStringLiteral("Software\\") + settingsName);
-    std::int32_t mode = 0;
-    if (key.hasValue(QStringLiteral("PPUMode"))) {
-        if (key.readDword(QStringLiteral("PPUMode"), mode))
-            ppuMode_ = mode;
-    } else {
-        key.writeDword(QStringLiteral("PPUMode"), 0);
-        ppuMode_ = 0;
-    }
-    key.close();
+    if (!ppuModeSetting.isStored())
+        ppuModeSetting.write(ppuModeSetting.fallback);
 
     QSettings settings = userSettings();
     settings.beginGroup(recentGroup);
@@ -153,7 +140,7 @@ bool CKadroApp::initInstance(const QStringList& arguments) {
     // A project opened from a file manager becomes the remembered one, as Project > Load makes
     // it, so the tree reads it when it first shows.
     if (!arguments.isEmpty() && isProjectFile(arguments.first()))
-        RegistrySettingsStore().writeString(
+        UserSettingsStore().writeString(
             prgPathKey, QFileInfo(arguments.first()).absoluteFilePath().toStdString());
     frame_->show();
     return true;

@@ -22,7 +22,6 @@ class CKadroApp : public QObject {
     Q_OBJECT
 public:
     static constexpr int recentFileCount = 4;
-    static const QString settingsName; // "KADRO"
     static QString openPictureTitle(); // "打开图像文件"
     static QString openPictureFilter();
 
@@ -40,7 +39,6 @@ public:
 
     NewSize newPictureSize() const { return newPictureSize_; }
     void setNewPictureSize(const NewSize& size) { newPictureSize_ = size; }
-    static int ppuMode() { return ppuMode_; }
 
     QStringList recentFiles() const { return recentFiles_; }
     void addRecentFile(const QString& path);
@@ -70,7 +68,6 @@ private:
     int lastFilterIndex_ = 1;
     NewSize newPictureSize_{0, 0};
     QStringList recentFiles_;
-    static int ppuMode_;
 };
 
 } // namespace kadro::gui

@@ -6,11 +6,12 @@
 #include "app/CommandTable.h"
 #include "app/Language.h"
 #include "app/Prompts.h"
-#include "app/ToolBox.h"
-#include "app/ViewMessage.h"
+#include "app/UserSettings.h"
 #include "document/CKadroDoc.h"
 #include "output/TvEffect.h"
 #include "project/CPRGTreeView.h"
+#include "view/ToolBox.h"
+#include "view/ViewMessage.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -22,7 +23,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -34,9 +34,8 @@ namespace kadro::gui {
 namespace {
 const char* const readyText = QT_TRANSLATE_NOOP("kadro::gui::CMainFrame", "就绪");
 const QString applicationTitle = QStringLiteral("Kadro");
-const QString layoutGroup = QStringLiteral("Layout");
-const QString windowKey = QStringLiteral("Window");
-const QString panesKey = QStringLiteral("Panes");
+const Setting<QByteArray> windowSetting{QStringLiteral("Layout/Window")};
+const Setting<QByteArray> panesSetting{QStringLiteral("Layout/Panes")};
 } // namespace
 
 CMainFrame::CMainFrame(CKadroApp& app, CKadroDoc& document, Picture& picture)
@@ -84,21 +83,17 @@ CMainFrame::~CMainFrame() {
 
 // The window's size and the width of the project pane, as the person left them last time.
 void CMainFrame::restoreLayout() {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, CKadroApp::settingsName);
-    settings.beginGroup(layoutGroup);
-    if (!restoreGeometry(settings.value(windowKey).toByteArray())) {
+    if (!restoreGeometry(windowSetting.read())) {
         // The first start: 1024 x 768 where the screen has room for it and a title bar.
         const QRect screen = QApplication::primaryScreen()->availableGeometry();
         resize(std::min(1024, screen.width() * 9 / 10), std::min(768, screen.height() * 9 / 10));
     }
-    splitter_->restoreState(settings.value(panesKey).toByteArray());
+    splitter_->restoreState(panesSetting.read());
 }
 
 void CMainFrame::saveLayout() const {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, CKadroApp::settingsName);
-    settings.beginGroup(layoutGroup);
-    settings.setValue(windowKey, saveGeometry());
-    settings.setValue(panesKey, splitter_->saveState());
+    windowSetting.write(saveGeometry());
+    panesSetting.write(splitter_->saveState());
 }
 
 QAction* CMainFrame::frameAction(int id) {
@@ -246,8 +241,7 @@ void CMainFrame::createViewMenu() {
 void CMainFrame::createLanguageMenu(QMenu* view) {
     QMenu* language = view->addMenu(tr("Language"));
     auto* group = new QActionGroup(language);
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, CKadroApp::settingsName);
-    const QString chosen = settings.value(QLatin1String(languageKey)).toString();
+    const QString chosen = languageSetting.read();
     const std::pair<QString, QString> choices[] = {
         {QStringLiteral("system"), tr("The system's language")},
         {QStringLiteral("original"), tr("Original texts")},
@@ -260,8 +254,7 @@ void CMainFrame::createLanguageMenu(QMenu* view) {
         a->setChecked(value == chosen || (chosen.isEmpty() && value == QLatin1String("system")));
         group->addAction(a);
         connect(a, &QAction::triggered, this, [this, value] {
-            QSettings(QSettings::NativeFormat, QSettings::UserScope, CKadroApp::settingsName)
-                .setValue(QLatin1String(languageKey), value);
+            languageSetting.write(value);
             Prompts::message(this, tr("Kadro shows the new language when it starts again."),
                              PromptIcon::Information);
         });

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/CKadroView.h"
 #include "project/CPRGTreeView.h"
+#include "view/CKadroView.h"
 
 #include <QMainWindow>
 #include <QTimer>

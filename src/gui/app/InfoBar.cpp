@@ -4,7 +4,7 @@
 #include "app/ColourSwatch.h"
 #include "app/Language.h"
 #include "app/Prompts.h"
-#include "app/ViewMessage.h"
+#include "view/ViewMessage.h"
 
 #include <QCoreApplication>
 #include <QEvent>

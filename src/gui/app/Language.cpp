@@ -52,7 +52,7 @@ QString settingOfLanguage(Language language) {
 }
 
 Language chosenLanguage(const QSettings& settings) {
-    return languageOfSetting(settings.value(QLatin1String(languageKey)).toString());
+    return languageOfSetting(languageSetting.read(settings));
 }
 
 void useLanguage(Language language) {

@@ -1,18 +1,17 @@
 #pragma once
 
+#include "app/UserSettings.h"
 #include "common/Translation.h"
 
 #include <QString>
 
 #include <string_view>
 
-class QSettings;
-
 namespace kadro::gui {
 
 // The language setting under the program's settings: "system" (the locale decides, as when it
 // is missing), "original" (the system's own texts), "english" or "chinese".
-inline constexpr const char* languageKey = "Language";
+inline const Setting<QString> languageSetting{QStringLiteral("Language")};
 
 translation::Language languageOfSetting(const QString& value);
 QString settingOfLanguage(translation::Language language);

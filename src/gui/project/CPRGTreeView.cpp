@@ -8,9 +8,9 @@
 #include "project/IncreaseDialog.h"
 #include "project/IncreaseSectionDialog.h"
 #include "project/ProjectCommands.h"
-#include "project/QtFilePrompt.h"
-#include "project/RegistrySettingsStore.h"
+#include "project/QtFileChooser.h"
 #include "project/SubBlockDialog.h"
+#include "project/UserSettingsStore.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,8 +39,8 @@ std::optional<EntryFields> ask(const Fields& fields, QWidget* parent) {
 } // namespace
 
 CPRGTreeView::CPRGTreeView(UserInterface& ui, ProjectTreeHost& host, QWidget* parent)
-    : QTreeWidget(parent), ui_(ui), host_(host), prompt_(std::make_unique<QtFilePrompt>(this)),
-      settings_(std::make_unique<RegistrySettingsStore>()) {
+    : QTreeWidget(parent), ui_(ui), host_(host), files_(std::make_unique<QtFileChooser>(this)),
+      settings_(std::make_unique<UserSettingsStore>()) {
     setObjectName(QStringLiteral("projectTree"));
     setHeaderHidden(true);
     setColumnCount(1);
@@ -266,7 +266,7 @@ void CPRGTreeView::attribute() {
 }
 
 void CPRGTreeView::output() {
-    const ProjectOutputReport report = outputProject(model_, *prompt_, *settings_, ui_);
+    const ProjectOutputReport report = outputProject(model_, *files_, *settings_, ui_);
     rebuild(model_.tree.root());
     expandEntry(model_.tree.root());
     if (report.written)
@@ -277,23 +277,23 @@ void CPRGTreeView::output() {
 }
 
 void CPRGTreeView::load() {
-    if (loadProject(model_, *prompt_, *settings_, ui_))
+    if (loadProject(model_, *files_, *settings_, ui_))
         expanded_ = {model_.tree.root()};
     rebuild(model_.tree.root());
 }
 
 void CPRGTreeView::save() {
-    saveProject(model_, *prompt_, *settings_, ui_);
+    saveProject(model_, *files_, *settings_, ui_);
     rebuild(selectedEntry());
 }
 
 void CPRGTreeView::saveAs() {
-    saveProjectAs(model_, *prompt_, *settings_, ui_);
+    saveProjectAs(model_, *files_, *settings_, ui_);
     rebuild(selectedEntry());
 }
 
 void CPRGTreeView::newProject() {
-    if (kadro::newProject(model_, *prompt_, *settings_, ui_))
+    if (kadro::newProject(model_, *files_, *settings_, ui_))
         expanded_.clear();
     rebuild(model_.tree.root());
 }

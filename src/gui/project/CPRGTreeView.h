@@ -18,8 +18,8 @@ class QMenu;
 
 namespace kadro::gui {
 
-class QtFilePrompt;
-class RegistrySettingsStore;
+class QtFileChooser;
+class UserSettingsStore;
 
 // What the project tree asks of the window around it.
 class ProjectTreeHost {
@@ -39,7 +39,6 @@ class CPRGTreeView : public QTreeWidget {
 public:
     static constexpr int entryRole = Qt::UserRole;        // the entry's handle in the model
     static constexpr int itemDataRole = Qt::UserRole + 1; // its link to the records
-    static constexpr int contextMenuId = 166;
     static constexpr int scrollTimerMs = 75;
     static const QString contextMenuTitle; // "GROUP"
 
@@ -80,6 +79,9 @@ public:
     void dragMoveTo(const QPoint& viewportPos);
     void finishDrag();
     bool isDragging() const { return dragging_; }
+    bool isScrolling() const { return scrollTimer_.isActive(); }
+    // One tick of the scroll timer while dragging: scrolls a line when the cursor is outside.
+    void scrollTick();
     QTreeWidgetItem* dropTarget() const { return itemOf(target_); }
     QColor dropTargetColour() const;
 
@@ -108,16 +110,15 @@ private:
     void move(EntryId (*step)(ProjectModel&, EntryId));
     void dropOn(EntryId source, EntryId target);
     void setDropTarget(EntryId target);
-    void scrollTick();
     void moveDragImage();
     void endDrag();
 
     ProjectModel model_;
     UserInterface& ui_;
     ProjectTreeHost& host_;
-    // Held apart so that this header does not bring the core's file prompt into the GUI's.
-    std::unique_ptr<QtFilePrompt> prompt_;
-    std::unique_ptr<RegistrySettingsStore> settings_;
+    // Held by pointer, so that this header does not include the core's project commands.
+    std::unique_ptr<QtFileChooser> files_;
+    std::unique_ptr<UserSettingsStore> settings_;
     std::vector<QAction*> actions_;
     std::vector<QAction*> contextActions_;
     QMenu* contextMenu_ = nullptr;

@@ -22,7 +22,7 @@ struct Conversion {
         ConversionSource source{image, Selection::fromSize(0, 0, s.width, s.height), bg};
         source.paletteFit = fit;
         source.paletteHints = hints;
-        return converter.allocatePalettes(s, source, ui);
+        return converter.convert(s, source, ui);
     }
     // The picture as the console shows the converted data.
     DibImage rendered(const ConversionSettings& s) const {

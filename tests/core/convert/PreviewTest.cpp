@@ -45,8 +45,7 @@ TEST(Preview, DrawsWhatWasConvertedAcrossBanks) {
         auto s = test::settingsFor(64, 48);
         s.colourCount = static_cast<std::uint8_t>(colourCount);
         s.endAddress = 0x400; // 32 tiles a bank: rows 0-3, then rows 4-5
-        ASSERT_TRUE(
-            converter.allocatePalettes(s, {picture, Selection::fromSize(0, 0, 64, 48)}, ui));
+        ASSERT_TRUE(converter.convert(s, {picture, Selection::fromSize(0, 0, 64, 48)}, ui));
         ASSERT_EQ(s.bankStartRows[1], 32);
         ASSERT_EQ(s.patternBytes, colourCount == 0 ? 0x2000 + 16 * 32 : 0x1000 + 16 * 16);
         expectSame(converter, s, picture);
@@ -58,7 +57,7 @@ TEST(Preview, SkipsCellsWhoseDataIsMissing) {
     TileConverter converter(test::rgbTables());
     test::RecordingUserInterface ui;
     auto s = test::settingsFor(64, 48);
-    ASSERT_TRUE(converter.allocatePalettes(s, {picture, Selection::fromSize(0, 0, 64, 48)}, ui));
+    ASSERT_TRUE(converter.convert(s, {picture, Selection::fromSize(0, 0, 64, 48)}, ui));
 
     // A loaded document may name patterns past its pattern data, or lack name entries.
     ConversionResults damaged = converter.results();

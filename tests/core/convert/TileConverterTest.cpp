@@ -22,7 +22,7 @@ struct Conversion {
              bool animation = false, const std::string& aniPal = "ani.pal") {
         const ConversionSource source{image, Selection::fromSize(0, 0, s.width, s.height),
                                       background, animation, aniPal};
-        return converter.allocatePalettes(s, source, ui);
+        return converter.convert(s, source, ui);
     }
     int name(std::size_t cell) const {
         return bytes::readU16(converter.results().mapData, 2 * cell);
@@ -275,7 +275,7 @@ TEST(TileConverter, BlocksAreLaidFromTheAreaCorner) {
     Conversion c;
     auto s = test::settingsFor(32, 16);
     const ConversionSource source{image, Selection::fromSize(8, 0, 32, 16), bg};
-    ASSERT_TRUE(c.converter.allocatePalettes(s, source, c.ui)) << c.ui.messages.at(0);
+    ASSERT_TRUE(c.converter.convert(s, source, c.ui)) << c.ui.messages.at(0);
     EXPECT_EQ(c.converter.paletteTable()[1].colour, ink);
     EXPECT_EQ(c.converter.paletteTable()[2].used, 0u) << "the outside colour is not taken in";
     EXPECT_EQ(c.name(0), c.name(1));

@@ -16,7 +16,7 @@ using namespace kadro;
 
 namespace {
 
-struct FakePrompt : FilePrompt {
+struct FakeChooser : FileChooser {
     std::deque<std::optional<std::string>> answers;
     std::vector<FileRequest> asked;
     std::optional<std::string> ask(const FileRequest& request) override {
@@ -41,7 +41,7 @@ struct FakeSettings : SettingsStore {
 struct Session {
     test::TempDir dir;
     ProjectModel model;
-    FakePrompt prompt;
+    FakeChooser prompt;
     FakeSettings settings;
     test::RecordingUserInterface ui;
 

@@ -1,11 +1,11 @@
-#include "project/QtFilePrompt.h"
+#include "project/QtFileChooser.h"
 
 #include "app/Language.h"
 #include "app/Prompts.h"
 
 namespace kadro::gui {
 
-std::optional<std::string> QtFilePrompt::ask(const FileRequest& request) {
+std::optional<std::string> QtFileChooser::ask(const FileRequest& request) {
     gui::FilePrompt prompt;
     prompt.kind = request.mode == FileRequest::Mode::Open ? gui::FilePrompt::Kind::Open
                                                           : gui::FilePrompt::Kind::Save;

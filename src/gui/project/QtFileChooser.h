@@ -7,9 +7,9 @@ class QWidget;
 namespace kadro::gui {
 
 // The project commands' file questions, asked with the desktop program's file dialogs.
-class QtFilePrompt : public kadro::FilePrompt {
+class QtFileChooser : public kadro::FileChooser {
 public:
-    explicit QtFilePrompt(QWidget* parent) : parent_(parent) {}
+    explicit QtFileChooser(QWidget* parent) : parent_(parent) {}
     std::optional<std::string> ask(const FileRequest& request) override;
 
 private:

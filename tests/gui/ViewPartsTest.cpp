@@ -1,8 +1,8 @@
-#include "app/ZoomModel.h"
 #include "app/ColourCells.h"
 #include "app/CommandIds.h"
 #include "app/HexCode.h"
 #include "app/PathText.h"
+#include "app/ZoomModel.h"
 
 #include <QTest>
 
@@ -35,7 +35,9 @@ QString level(const ZoomModel& zoom) {
 
 } // namespace
 
-class ZoomModelTest : public QObject {
+// The parts of the view and its bars that need no window on screen: the zoom steps, the mapping
+// between view and picture, the colour cells, hex codes and path texts.
+class ViewPartsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void startsAtNormalWithOnlyNormalChecked() {
@@ -181,5 +183,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(ZoomModelTest)
-#include "ZoomModelTest.moc"
+QTEST_GUILESS_MAIN(ViewPartsTest)
+#include "ViewPartsTest.moc"

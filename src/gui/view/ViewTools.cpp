@@ -1,4 +1,4 @@
-#include "app/ViewTools.h"
+#include "view/ViewTools.h"
 
 namespace kadro::gui {
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/InfoBar.h"
-#include "app/UsedColourEdits.h"
-#include "app/ViewTools.h"
 #include "app/ZoomModel.h"
+#include "view/UsedColourEdits.h"
+#include "view/ViewTools.h"
 
 #include <QAbstractScrollArea>
 #include <QImage>

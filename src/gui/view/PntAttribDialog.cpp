@@ -1,4 +1,4 @@
-#include "project/PntAttribDialog.h"
+#include "view/PntAttribDialog.h"
 
 #include "app/HexCode.h"
 #include "common/ChipRules.h"

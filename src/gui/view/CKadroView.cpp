@@ -1,14 +1,14 @@
-#include "app/CKadroView.h"
+#include "view/CKadroView.h"
 
 #include "app/Artwork.h"
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
 #include "app/DibQImage.h"
-#include "app/UsedColourEdits.h"
-#include "app/ViewMessage.h"
 #include "document/CellEntry.h"
 #include "picture/Picture.h"
-#include "project/PntAttribDialog.h"
+#include "view/PntAttribDialog.h"
+#include "view/UsedColourEdits.h"
+#include "view/ViewMessage.h"
 
 #include <QAction>
 #include <QApplication>

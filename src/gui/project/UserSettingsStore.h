@@ -4,8 +4,8 @@
 
 namespace kadro::gui {
 
-// The project's remembered values in the user's settings "Software\KADRO".
-class RegistrySettingsStore : public SettingsStore {
+// The project's remembered values ("PRGPath") in the user's settings.
+class UserSettingsStore : public SettingsStore {
 public:
     std::optional<std::string> readString(const std::string& key) const override;
     void writeString(const std::string& key, const std::string& value) override;

@@ -1,4 +1,4 @@
-#include "app/ToolBox.h"
+#include "view/ToolBox.h"
 
 #include <QAction>
 #include <QApplication>

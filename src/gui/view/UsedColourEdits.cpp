@@ -1,4 +1,4 @@
-#include "app/UsedColourEdits.h"
+#include "view/UsedColourEdits.h"
 
 #include "picture/Picture.h"
 
