@@ -29,9 +29,11 @@ public:
     explicit ExactSearch(const PackingProblem& pr) : pr_(pr), assignment_(pr.sets.size(), -1) {
         order_.resize(pr.sets.size());
         std::iota(order_.begin(), order_.end(), 0);
-        std::stable_sort(order_.begin(), order_.end(), [&](int a, int b) {
-            return pr.sets[static_cast<std::size_t>(a)].count() >
-                   pr.sets[static_cast<std::size_t>(b)].count();
+        // Ties keep their set order (the index breaks them), as PalettePacker's order does.
+        std::sort(order_.begin(), order_.end(), [&](int a, int b) {
+            const int ca = pr.sets[static_cast<std::size_t>(a)].count();
+            const int cb = pr.sets[static_cast<std::size_t>(b)].count();
+            return ca != cb ? ca > cb : a < b;
         });
         comingUnion_.resize(order_.size() + 1);
         for (std::size_t i = order_.size(); i-- > 0;)

@@ -99,8 +99,11 @@ bool numberBlocks(std::span<const BlockColourSet> blocks, Colour background, int
     std::vector<std::size_t> order(blocks.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        return blockBits[a].count() > blockBits[b].count();
+    // Ties keep their block order; std::sort with the index as tie-break gives the stable order
+    // without stable_sort's temporary buffer, which ASan builds of GCC 12 report as mismatched.
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const int ca = blockBits[a].count(), cb = blockBits[b].count();
+        return ca != cb ? ca > cb : a < b;
     });
     auto& sets = out.problem.sets;
     out.setOfBlock.assign(blocks.size(), 0);
