@@ -119,8 +119,15 @@ constexpr std::string_view displayName(const std::array<std::string_view, N>& na
                : std::string_view{};
 }
 
-// Colour modes of the VT03 colour codes.
-enum ColourMode : int { HslMode = 0, RgbMode = 1, NesMode = 2 };
+// Colour modes of the VT03 colour codes. The number is the stored byte and the dialogs' list
+// index.
+enum class ColourMode : int { Hsl = 0, Rgb = 1, Nes = 2 };
+inline constexpr int colourModeIndex(ColourMode mode) {
+    return static_cast<int>(mode);
+}
+inline constexpr ColourMode colourModeOf(int stored) {
+    return static_cast<ColourMode>(stored);
+}
 
 // A code with any of these bits set is not a colour of the 4K palette.
 inline constexpr std::uint32_t noColourCodeBits = 0xC0C0;

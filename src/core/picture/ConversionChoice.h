@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ChipRules.h"
 #include "common/Colour.h"
 #include "picture/Selection.h"
 
@@ -19,7 +20,7 @@ enum class PaletteFit { First, Best };
 // dialog (its initial values are the defaults here), plus the background colour of every palette.
 struct ConversionChoice {
     Selection area;
-    int colourMode = 0;   // chip::ColourMode
+    chip::ColourMode colourMode = chip::ColourMode::Hsl;
     int colourCount = 0;  // 0 = 16 colours, 1 = 4 colours
     int charSize = 0;     // index into chip::charGeometry
     int compressMode = 0; // 0 = "Compress", 1 = "No Compress"

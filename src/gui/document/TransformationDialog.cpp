@@ -78,7 +78,7 @@ TransformationDialog::TransformationDialog(const TransformStart& start,
         count->setPalette(look);
     }
     // The defaults, or what a reduction of the picture chose.
-    colourMode_->setCurrentIndex(start.choice.colourMode);
+    colourMode_->setCurrentIndex(chip::colourModeIndex(start.choice.colourMode));
     colourSum_->setCurrentIndex(start.choice.colourCount);
     charSize_->setCurrentIndex(start.choice.charSize);
     mode_->setCurrentIndex(start.choice.compressMode);
@@ -191,7 +191,7 @@ ConversionChoice TransformationDialog::choice() const {
     ConversionChoice c;
     c.area = Selection::fromSize(x_->text().toInt(), y_->text().toInt(), width_->text().toInt(),
                                  height_->text().toInt());
-    c.colourMode = colourMode_->currentIndex();
+    c.colourMode = chip::colourModeOf(colourMode_->currentIndex());
     c.colourCount = colourSum_->currentIndex();
     c.charSize = charSize_->currentIndex();
     c.compressMode = mode_->currentIndex();

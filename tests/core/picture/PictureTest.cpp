@@ -38,7 +38,7 @@ DibImage landscape() {
 
 ConversionChoice rgbChoice(const Picture& p) {
     auto choice = p.initialChoice();
-    choice.colourMode = 1;
+    choice.colourMode = chip::ColourMode::Rgb;
     return choice;
 }
 
@@ -177,7 +177,7 @@ TEST(Picture, AReducedPictureConvertsAsTheReductionPlanned) {
     Picture picture(program.dir.path().string(), ui);
     picture.attach(std::move(*photo));
     ReduceSettings settings;
-    settings.colourMode = chip::RgbMode;
+    settings.colourMode = chip::ColourMode::Rgb;
     settings.colourCount = 1;
     settings.background = 0x123456;
     const auto reduction = picture.reduce(settings);
@@ -186,7 +186,7 @@ TEST(Picture, AReducedPictureConvertsAsTheReductionPlanned) {
     EXPECT_LE(picture.values.usedColourCount(), 64) << "the used colours are counted again";
 
     const ConversionChoice choice = picture.initialChoice();
-    EXPECT_EQ(choice.colourMode, chip::RgbMode);
+    EXPECT_EQ(choice.colourMode, chip::ColourMode::Rgb);
     EXPECT_EQ(choice.colourCount, 1);
     EXPECT_EQ(choice.backgroundColour, reduction->background) << "as the console shows it";
     EXPECT_EQ(choice.paletteFit, PaletteFit::Best);
