@@ -107,7 +107,8 @@ int main(int argc, char** argv) {
     }
     ReduceSettings settings;
     settings.colourMode = argc > 2 ? modeOf(argv[2]) : chip::ColourMode::Rgb;
-    settings.colourCount = argc > 3 && std::strcmp(argv[3], "4") == 0 ? 1 : 0;
+    settings.colourCount = argc > 3 && std::strcmp(argv[3], "4") == 0 ? chip::ColourCount::Four
+                                                                      : chip::ColourCount::Sixteen;
     const ModeColours mode(*tables, settings.colourMode);
     const int colours = chip::coloursPerTile(settings.colourCount);
 

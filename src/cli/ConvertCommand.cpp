@@ -90,9 +90,9 @@ std::optional<std::string> conflictOf(const CommandLine& line, const ConvertArgu
 ConversionChoice choiceFrom(const ConvertArguments& a) {
     ConversionChoice c;
     c.colourMode = chip::colourModeOf(choiceOf(colourModeChoices, a.colourMode).value);
-    c.colourCount = choiceOf(colourCountChoices, a.colours).value;
-    c.charSize = choiceOf(charSizeChoices, a.charSize).value;
-    c.compressMode = a.noCompress ? 1 : 0;
+    c.colourCount = chip::colourCountOf(choiceOf(colourCountChoices, a.colours).value);
+    c.charSize = chip::charSizeOf(choiceOf(charSizeChoices, a.charSize).value);
+    c.compressMode = a.noCompress ? chip::Compression::NoCompress : chip::Compression::Compress;
     if (!a.start.empty())
         c.startAddress = readAddressText(a.start);
     if (!a.end.empty())

@@ -55,7 +55,7 @@ int runReduce(Context& context, CommandLine& line) {
     const Choice& mode = choiceOf(colourModeChoices, colourMode);
     const Choice& count = choiceOf(colourCountChoices, colours);
     const auto reduction = picture.reduce(
-        reduceSettingsFrom(a, chip::colourModeOf(mode.value), count.value,
+        reduceSettingsFrom(a, chip::colourModeOf(mode.value), chip::colourCountOf(count.value),
                            background.empty() ? std::nullopt : parseColour(background)));
     if (!reduction)
         return exitFailed;

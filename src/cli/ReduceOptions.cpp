@@ -32,7 +32,7 @@ bool reduceOptionsGiven(const CommandLine& line) {
 }
 
 ReduceSettings reduceSettingsFrom(const ReduceArguments& a, chip::ColourMode colourMode,
-                                  int colourCount, std::optional<Colour> background) {
+                                  chip::ColourCount colourCount, std::optional<Colour> background) {
     ReduceSettings s;
     s.colourMode = colourMode;
     s.colourCount = colourCount;

@@ -21,6 +21,6 @@ bool reduceOptionsGiven(const CommandLine& line);
 // The settings of a reduction in a colour mode and count (the values of their choice tables),
 // with the background when one was given.
 ReduceSettings reduceSettingsFrom(const ReduceArguments& a, chip::ColourMode colourMode,
-                                  int colourCount, std::optional<Colour> background);
+                                  chip::ColourCount colourCount, std::optional<Colour> background);
 
 } // namespace kadro::cli

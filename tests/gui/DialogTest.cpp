@@ -331,7 +331,7 @@ private Q_SLOTS:
 
         TransformStart reduced = start();
         reduced.choice.colourMode = chip::ColourMode::Rgb;
-        reduced.choice.colourCount = 1;
+        reduced.choice.colourCount = chip::ColourCount::Four;
         reduced.choice.paletteFit = PaletteFit::Best;
         reduced.choice.paletteHints = {{0x102030, 0x405060}};
         TransformationDialog dialog(reduced, used_, {});
@@ -341,7 +341,7 @@ private Q_SLOTS:
         const ConversionChoice chosen = dialog.choice();
         QCOMPARE(chosen.paletteFit, PaletteFit::Best);
         QVERIFY(chosen.paletteHints == reduced.choice.paletteHints);
-        QCOMPARE(chosen.colourCount, 1);
+        QCOMPARE(chosen.colourCount, chip::ColourCount::Four);
     }
 
     void transformationCancelHandsNothingOn() {

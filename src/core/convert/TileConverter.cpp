@@ -167,13 +167,14 @@ std::string checkConversion(const ConversionSettings& s, const ConversionSource&
     if (!chip::knownSettings(s.colourCount, s.charSize, s.compressMode, s.colourMode))
         return "The conversion settings hold an unknown character size, colour count, "
                "compression or colour mode.";
-    if (auto area = checkArea(a, source.image.width(), source.image.height(), s.charSize);
+    if (auto area =
+            checkArea(a, source.image.width(), source.image.height(), chip::charSizeOf(s.charSize));
         !area.problem.empty())
         return area.problem;
     if (s.width != a.width() || s.height != a.height())
         return formatText("The settings' size %dx%d differs from the area's %dx%d.", s.width,
                           s.height, a.width(), a.height());
-    return checkAddresses(s.startAddress, s.endAddress, s.charSize).problem;
+    return checkAddresses(s.startAddress, s.endAddress, chip::charSizeOf(s.charSize)).problem;
 }
 
 bool TileConverter::convert(ConversionSettings& settings, const ConversionSource& source,

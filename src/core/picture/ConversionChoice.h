@@ -21,9 +21,9 @@ enum class PaletteFit { First, Best };
 struct ConversionChoice {
     Selection area;
     chip::ColourMode colourMode = chip::ColourMode::Hsl;
-    int colourCount = 0;  // 0 = 16 colours, 1 = 4 colours
-    int charSize = 0;     // index into chip::charGeometry
-    int compressMode = 0; // 0 = "Compress", 1 = "No Compress"
+    chip::ColourCount colourCount = chip::ColourCount::Sixteen;
+    chip::CharSize charSize = chip::CharSize::Size8x8;
+    chip::Compression compressMode = chip::Compression::Compress;
     std::uint16_t startAddress = 0;
     std::uint16_t endAddress = 0x2000;
     Colour backgroundColour = 0;
@@ -46,12 +46,13 @@ struct AddressCheck {
     Field field = Field::None;
     std::string problem; // empty when both addresses convert
 };
-AddressCheck checkAddresses(std::uint16_t startAddress, std::uint16_t endAddress, int charSize);
+AddressCheck checkAddresses(std::uint16_t startAddress, std::uint16_t endAddress,
+                            chip::CharSize charSize);
 
 inline constexpr const char* notWholeCharactersText = "当前区域与块大小不匹配!";
 
 // Whether a size is a whole number of characters of a character size.
-bool wholeCharacters(int width, int height, int charSize);
+bool wholeCharacters(int width, int height, chip::CharSize charSize);
 // Why an area cannot be taken from a picture (empty, or reaching outside it); empty when it can.
 std::string areaOutsideProblem(const Selection& area, int pictureWidth, int pictureHeight);
 
@@ -63,6 +64,7 @@ struct AreaCheck {
     Field field = Field::None;
     std::string problem; // empty when the area converts
 };
-AreaCheck checkArea(const Selection& area, int pictureWidth, int pictureHeight, int charSize);
+AreaCheck checkArea(const Selection& area, int pictureWidth, int pictureHeight,
+                    chip::CharSize charSize);
 
 } // namespace kadro

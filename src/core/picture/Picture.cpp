@@ -179,12 +179,12 @@ bool Picture::transform(const ConversionChoice& choice) {
         return false;
     ConversionSettings s = settings;
     s.pictureType = storedPictureType(PictureType::Converted);
-    s.colourCount = static_cast<std::uint8_t>(choice.colourCount);
-    s.charSize = static_cast<std::uint8_t>(choice.charSize);
+    s.colourCount = static_cast<std::uint8_t>(chip::colourCountIndex(choice.colourCount));
+    s.charSize = static_cast<std::uint8_t>(chip::charSizeIndex(choice.charSize));
     s.colourMode = static_cast<std::uint8_t>(chip::colourModeIndex(choice.colourMode));
     s.width = choice.area.width();
     s.height = choice.area.height();
-    s.compressMode = static_cast<std::uint8_t>(choice.compressMode);
+    s.compressMode = static_cast<std::uint8_t>(chip::compressionIndex(choice.compressMode));
     s.startAddress = choice.startAddress;
     s.endAddress = choice.endAddress;
     pendingSettings_ = s;

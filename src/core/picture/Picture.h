@@ -134,7 +134,7 @@ private:
     // What the last reduction of this image chose, for the next conversion's initial choice.
     struct Reduced {
         chip::ColourMode colourMode = chip::ColourMode::Hsl;
-        int colourCount = 0;
+        chip::ColourCount colourCount = chip::ColourCount::Sixteen;
         Colour background = 0;
         std::vector<std::vector<Colour>> palettes;
     };

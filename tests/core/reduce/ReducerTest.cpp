@@ -62,7 +62,7 @@ std::vector<BlockColourSet> blockSets(const DibImage& image, Selection area) {
 
 struct Case {
     chip::ColourMode colourMode;
-    int colourCount;
+    chip::ColourCount colourCount;
     int charSize;
     Dither dither;
 };
@@ -81,11 +81,14 @@ std::string nameOf(const Case& c) {
 // to the background and one palette, and the result converts with best-fit packing into exactly
 // what the console then shows.
 TEST(Reducer, ResultsKeepTheRulesAndConvertAsTheyAre) {
+    using chip::ColourCount;
     using chip::ColourMode;
-    const Case cases[] = {
-        {ColourMode::Hsl, 0, 0, Dither::None},      {ColourMode::Rgb, 0, 1, Dither::Ordered},
-        {ColourMode::Nes, 0, 2, Dither::Diffusion}, {ColourMode::Rgb, 1, 3, Dither::None},
-        {ColourMode::Hsl, 1, 0, Dither::Diffusion}, {ColourMode::Rgb, 0, 3, Dither::Diffusion}};
+    const Case cases[] = {{ColourMode::Hsl, ColourCount::Sixteen, 0, Dither::None},
+                          {ColourMode::Rgb, ColourCount::Sixteen, 1, Dither::Ordered},
+                          {ColourMode::Nes, ColourCount::Sixteen, 2, Dither::Diffusion},
+                          {ColourMode::Rgb, ColourCount::Four, 3, Dither::None},
+                          {ColourMode::Hsl, ColourCount::Four, 0, Dither::Diffusion},
+                          {ColourMode::Rgb, ColourCount::Sixteen, 3, Dither::Diffusion}};
     for (const auto& c : cases) {
         SCOPED_TRACE(nameOf(c));
         const DibImage original = photoLike(64, 48);
@@ -135,7 +138,7 @@ TEST(Reducer, ResultsKeepTheRulesAndConvertAsTheyAre) {
         converter.paletteTable() = paletteTableOf(packing, reduction->background);
         auto s = test::settingsFor(64, 48, c.charSize);
         s.colourMode = static_cast<std::uint8_t>(chip::colourModeIndex(c.colourMode));
-        s.colourCount = static_cast<std::uint8_t>(c.colourCount);
+        s.colourCount = static_cast<std::uint8_t>(chip::colourCountIndex(c.colourCount));
         const ConversionSource source{image, whole(image), reduction->background};
         ASSERT_TRUE(converter.convertTiles(s, source, ui)) << ui.messages.back();
         auto rendered = DibImage::createBlank(64, 48);
@@ -151,7 +154,8 @@ TEST(Reducer, DitheringDoesSomethingAndStrengthZeroDoesNothing) {
     const auto reduce = [&](Dither dither, float strength) {
         DibImage image = original;
         SilentUserInterface ui;
-        ReduceSettings settings{chip::ColourMode::Rgb, 0, std::nullopt, dither, strength};
+        ReduceSettings settings{chip::ColourMode::Rgb, chip::ColourCount::Sixteen, std::nullopt,
+                                dither, strength};
         EXPECT_TRUE(reducePicture(image, whole(image), settings, *shippedTables(), ui));
         return image;
     };
@@ -166,7 +170,8 @@ TEST(Reducer, AGivenBackgroundIsTheColourTheConsoleShowsForIt) {
     DibImage image = photoLike(32, 32);
     SilentUserInterface ui;
     // 0x123456 is coded with the top nibbles of its components, so the console shows 0x103050.
-    ReduceSettings settings{chip::ColourMode::Rgb, 0, Colour{0x563412}, Dither::None, 1};
+    ReduceSettings settings{chip::ColourMode::Rgb, chip::ColourCount::Sixteen, Colour{0x563412},
+                            Dither::None, 1};
     const auto reduction = reducePicture(image, whole(image), settings, *shippedTables(), ui);
     ASSERT_TRUE(reduction);
     EXPECT_EQ(reduction->background, 0x503010u);
