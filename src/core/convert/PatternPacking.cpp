@@ -96,7 +96,7 @@ ConversionResults packResults(ConversionSettings& settings, std::span<const std:
     std::copy(attributes.begin(), attributes.end(), results.mapData.begin() + 2 * names.size());
     results.patternData = packPatterns(pixels, settings.colourCount);
     results.paletteCodes =
-        paletteCodes(table, settings.colourCount, chip::colourModeOf(settings.colourMode), tables);
+        paletteCodes(table, settings.colourCount, settings.colourModeSetting(), tables);
 
     const int size = chip::coloursPerTile(settings.colourCount);
     int first = -1, used = 0;

@@ -13,7 +13,7 @@ Preview::Preview(const ConversionSettings& settings, const ConversionResults& re
     const std::size_t codes = std::min<std::size_t>(256, results.paletteCodes.size() / 2);
     for (std::size_t i = 0; i < codes; ++i)
         slotColours_[i] = tables.fromVt03Code(bytes::readU16(results.paletteCodes, 2 * i),
-                                              chip::colourModeOf(settings.colourMode));
+                                              settings.colourModeSetting());
 }
 
 int Preview::render(DibImage& image) const {

@@ -80,8 +80,8 @@ public:
     }
     static std::uint8_t flags(const ConversionSettings& s) {
         return static_cast<std::uint8_t>(
-            (chip::colourModeOf(s.colourMode) != chip::ColourMode::Nes ? 0x80 : 0) |
-            (s.colourCount == 0 ? 0x02 : 0));
+            (s.colourModeSetting() != chip::ColourMode::Nes ? 0x80 : 0) |
+            (s.colourCountSetting() == chip::ColourCount::Sixteen ? 0x02 : 0));
     }
 };
 

@@ -164,7 +164,7 @@ ConversionChoice Picture::initialChoice() const {
 ConversionChoice Picture::animationChoice() const {
     ConversionChoice choice;
     choice.area = Selection::fromSize(0, 0, width(), height());
-    choice.colourMode = chip::colourModeOf(settings.colourMode);
+    choice.colourMode = settings.colourModeSetting();
     choice.startAddress = settings.startAddress;
     choice.backgroundColour = values.backgroundColour;
     return choice;
@@ -179,12 +179,12 @@ bool Picture::transform(const ConversionChoice& choice) {
         return false;
     ConversionSettings s = settings;
     s.pictureType = storedPictureType(PictureType::Converted);
-    s.colourCount = static_cast<std::uint8_t>(chip::colourCountIndex(choice.colourCount));
-    s.charSize = static_cast<std::uint8_t>(chip::charSizeIndex(choice.charSize));
-    s.colourMode = static_cast<std::uint8_t>(chip::colourModeIndex(choice.colourMode));
+    s.set(choice.colourCount);
+    s.set(choice.charSize);
+    s.set(choice.colourMode);
     s.width = choice.area.width();
     s.height = choice.area.height();
-    s.compressMode = static_cast<std::uint8_t>(chip::compressionIndex(choice.compressMode));
+    s.set(choice.compressMode);
     s.startAddress = choice.startAddress;
     s.endAddress = choice.endAddress;
     pendingSettings_ = s;

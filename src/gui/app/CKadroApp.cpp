@@ -66,8 +66,8 @@ void CKadroApp::runPaletteTool() {
             // Beside the palette file: a desktop program has no working folder of its own.
             const QString folder = QFileInfo(palettePath).absolutePath();
             if (PaletteSteps::write(palettePath.toStdString(), target, levels,
-                                    chip::colourModeOf(picture_.settings.colourMode),
-                                    programDirectory(), folder.toStdString(), ui_) &&
+                                    picture_.settings.colourModeSetting(), programDirectory(),
+                                    folder.toStdString(), ui_) &&
                 frame_)
                 frame_->statusBar()->showMessage(
                     tr("%1 written in %2")
