@@ -32,7 +32,7 @@ Converted convert(const DibImage& picture, int colourCount, PaletteFit fit) {
     test::RecordingUserInterface ui;
     ConversionSettings s;
     s.pictureType = 3;
-    s.colourMode = chip::RgbMode;
+    s.colourMode = static_cast<std::uint8_t>(chip::colourModeIndex(chip::ColourMode::Rgb));
     s.colourCount = static_cast<std::uint8_t>(colourCount);
     s.width = picture.width();
     s.height = picture.height();

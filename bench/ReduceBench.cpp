@@ -28,7 +28,8 @@ void reduce(benchmark::State& state, const std::string& file, Dither dither) {
         state.SkipWithError("no corpus: run bench/corpus/make-corpus.sh build/bench/corpus");
         return;
     }
-    const ReduceSettings settings{chip::RgbMode, 0, std::nullopt, dither, 1.0f};
+    const ReduceSettings settings{chip::ColourMode::Rgb, chip::ColourCount::Sixteen, std::nullopt,
+                                  dither, 1.0f};
     const Selection area = Selection::fromSize(0, 0, image->width(), image->height());
     SilentUserInterface ui;
     double psnr = 0;

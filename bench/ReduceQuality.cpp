@@ -84,12 +84,12 @@ double ceiling(const DibImage& original, const ModeColours& mode) {
     return peakSignalToNoise(original, copy, whole(copy));
 }
 
-int modeOf(const char* name) {
+chip::ColourMode modeOf(const char* name) {
     if (std::strcmp(name, "rgb") == 0)
-        return chip::RgbMode;
+        return chip::ColourMode::Rgb;
     if (std::strcmp(name, "nes") == 0)
-        return chip::NesMode;
-    return chip::HslMode;
+        return chip::ColourMode::Nes;
+    return chip::ColourMode::Hsl;
 }
 
 } // namespace
@@ -106,8 +106,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     ReduceSettings settings;
-    settings.colourMode = argc > 2 ? modeOf(argv[2]) : chip::RgbMode;
-    settings.colourCount = argc > 3 && std::strcmp(argv[3], "4") == 0 ? 1 : 0;
+    settings.colourMode = argc > 2 ? modeOf(argv[2]) : chip::ColourMode::Rgb;
+    settings.colourCount = argc > 3 && std::strcmp(argv[3], "4") == 0 ? chip::ColourCount::Four
+                                                                      : chip::ColourCount::Sixteen;
     const ModeColours mode(*tables, settings.colourMode);
     const int colours = chip::coloursPerTile(settings.colourCount);
 

@@ -45,7 +45,8 @@ int runAdapt(Context& context, CommandLine& line) {
     if (!image)
         return exitFailed;
     const Choice& choice = choiceOf(adaptationChoices, mode);
-    if (!adaptToMode(*image, choice.value, context.programDirectory, context.ui))
+    if (!adaptToMode(*image, chip::colourModeOf(choice.value), context.programDirectory,
+                     context.ui))
         return exitFailed;
     std::string error;
     if (!writePicture(*image, out, &error))

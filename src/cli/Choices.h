@@ -20,15 +20,15 @@ using ChoiceTable = std::span<const Choice>;
 
 // The colour modes as the Transformation dialog names them; the value is the stored mode.
 inline constexpr std::array<Choice, 3> colourModeChoices{{
-    {"hsl", chip::colourModeNames[0], chip::HslMode},
-    {"rgb", chip::colourModeNames[1], chip::RgbMode},
-    {"nes", chip::colourModeNames[2], chip::NesMode},
+    {"hsl", chip::colourModeNames[0], chip::colourModeIndex(chip::ColourMode::Hsl)},
+    {"rgb", chip::colourModeNames[1], chip::colourModeIndex(chip::ColourMode::Rgb)},
+    {"nes", chip::colourModeNames[2], chip::colourModeIndex(chip::ColourMode::Nes)},
 }};
 // The colour adaptation commands of the menu, by the colour mode they reduce to.
 inline constexpr std::array<Choice, 3> adaptationChoices{{
-    {"hsl", "VT03 HSL 4K", chip::HslMode},
-    {"rgb", "VT03 RGB 4K", chip::RgbMode},
-    {"nes", "6561 64", chip::NesMode},
+    {"hsl", "VT03 HSL 4K", chip::colourModeIndex(chip::ColourMode::Hsl)},
+    {"rgb", "VT03 RGB 4K", chip::colourModeIndex(chip::ColourMode::Rgb)},
+    {"nes", "6561 64", chip::colourModeIndex(chip::ColourMode::Nes)},
 }};
 inline constexpr std::array<Choice, 2> colourCountChoices{{
     {"16", chip::colourCountNames[0], 0},

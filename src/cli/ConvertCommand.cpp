@@ -89,10 +89,10 @@ std::optional<std::string> conflictOf(const CommandLine& line, const ConvertArgu
 // The dialog's choice from the options; the area and background when they were given.
 ConversionChoice choiceFrom(const ConvertArguments& a) {
     ConversionChoice c;
-    c.colourMode = choiceOf(colourModeChoices, a.colourMode).value;
-    c.colourCount = choiceOf(colourCountChoices, a.colours).value;
-    c.charSize = choiceOf(charSizeChoices, a.charSize).value;
-    c.compressMode = a.noCompress ? 1 : 0;
+    c.colourMode = chip::colourModeOf(choiceOf(colourModeChoices, a.colourMode).value);
+    c.colourCount = chip::colourCountOf(choiceOf(colourCountChoices, a.colours).value);
+    c.charSize = chip::charSizeOf(choiceOf(charSizeChoices, a.charSize).value);
+    c.compressMode = a.noCompress ? chip::Compression::NoCompress : chip::Compression::Compress;
     if (!a.start.empty())
         c.startAddress = readAddressText(a.start);
     if (!a.end.empty())
@@ -169,7 +169,8 @@ int runConvert(Context& context, CommandLine& line) {
     }
     Picture picture(context.programDirectory, ui);
     if (!loadInput(context, picture, a.input) ||
-        (!a.adapt.empty() && !picture.adapt(choiceOf(adaptationChoices, a.adapt).value)))
+        (!a.adapt.empty() &&
+         !picture.adapt(chip::colourModeOf(choiceOf(adaptationChoices, a.adapt).value))))
         return exitFailed;
     const Selection area = a.area.empty()
                                ? Selection::fromSize(0, 0, picture.width(), picture.height())

@@ -22,8 +22,8 @@ int runPaletteSteps(Context& context, CommandLine& line) {
         return *exit;
 
     if (!PaletteSteps::write(palette, *parseColour(to), std::stoi(levels),
-                             choiceOf(colourModeChoices, mode).value, context.programDirectory, {},
-                             context.ui))
+                             chip::colourModeOf(choiceOf(colourModeChoices, mode).value),
+                             context.programDirectory, {}, context.ui))
         return exitFailed;
     std::cout << PaletteSteps::fileName << '\n';
     return exitOk;

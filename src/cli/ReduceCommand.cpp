@@ -54,8 +54,9 @@ int runReduce(Context& context, CommandLine& line) {
     picture.attach(std::move(*image));
     const Choice& mode = choiceOf(colourModeChoices, colourMode);
     const Choice& count = choiceOf(colourCountChoices, colours);
-    const auto reduction = picture.reduce(reduceSettingsFrom(
-        a, mode.value, count.value, background.empty() ? std::nullopt : parseColour(background)));
+    const auto reduction = picture.reduce(
+        reduceSettingsFrom(a, chip::colourModeOf(mode.value), chip::colourCountOf(count.value),
+                           background.empty() ? std::nullopt : parseColour(background)));
     if (!reduction)
         return exitFailed;
     std::string error;

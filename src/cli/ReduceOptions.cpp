@@ -31,8 +31,8 @@ bool reduceOptionsGiven(const CommandLine& line) {
     return line.given("--dither") || line.given("--strength");
 }
 
-ReduceSettings reduceSettingsFrom(const ReduceArguments& a, int colourMode, int colourCount,
-                                  std::optional<Colour> background) {
+ReduceSettings reduceSettingsFrom(const ReduceArguments& a, chip::ColourMode colourMode,
+                                  chip::ColourCount colourCount, std::optional<Colour> background) {
     ReduceSettings s;
     s.colourMode = colourMode;
     s.colourCount = colourCount;

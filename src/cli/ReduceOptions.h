@@ -20,7 +20,7 @@ void defineReduceOptions(CommandLine& line, ReduceArguments& a);
 bool reduceOptionsGiven(const CommandLine& line);
 // The settings of a reduction in a colour mode and count (the values of their choice tables),
 // with the background when one was given.
-ReduceSettings reduceSettingsFrom(const ReduceArguments& a, int colourMode, int colourCount,
-                                  std::optional<Colour> background);
+ReduceSettings reduceSettingsFrom(const ReduceArguments& a, chip::ColourMode colourMode,
+                                  chip::ColourCount colourCount, std::optional<Colour> background);
 
 } // namespace kadro::cli

@@ -47,7 +47,9 @@ TEST(ConvertCli, ConvertsTheSampleAndRendersWhatTheModeShows) {
             Colour want = 0, got = 0;
             original.getPixel(x, y, want);
             shown.getPixel(x, y, got);
-            ASSERT_EQ(got, tables.fromVt03Code(tables.toVt03Code(want, 1), 1)) << x << "," << y;
+            ASSERT_EQ(got, tables.fromVt03Code(tables.toVt03Code(want, chip::ColourMode::Rgb),
+                                               chip::ColourMode::Rgb))
+                << x << "," << y;
         }
 }
 

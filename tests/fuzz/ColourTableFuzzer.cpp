@@ -58,12 +58,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ColorTables tables = ColorTables::fromData(hslTable, nesTable);
     for (Colour probe : probes) {
         const auto nearest = scanNearest(hslTable, CandidateSet{0, false}, probe);
-        fuzz::check(tables.toVt03Code(probe, 0) == nearest.value_or(0),
+        fuzz::check(tables.toVt03Code(probe, chip::ColourMode::Hsl) == nearest.value_or(0),
                     "the nearest-colour search and the plain scan disagree");
-        for (int mode = 0; mode < 3; ++mode)
-            tables.fromVt03Code(tables.toVt03Code(probe, mode), mode);
+        for (int m = 0; m < chip::colourModes; ++m)
+            tables.fromVt03Code(tables.toVt03Code(probe, chip::colourModeOf(m)),
+                                chip::colourModeOf(m));
     }
-    fuzz::check(tables.countVt03Colours(probes, 0) <= static_cast<int>(probes.size()),
+    fuzz::check(tables.countVt03Colours(probes, chip::ColourMode::Hsl) <=
+                    static_cast<int>(probes.size()),
                 "more codes than colours");
     return 0;
 }

@@ -173,7 +173,7 @@ private Q_SLOTS:
                                 "Start address 0x10 is not a multiple of 0x20, so 8*8 characters "
                                 "could not be named from it.")});
         QCOMPARE(nexts, 0);
-        QCOMPARE(dialog->choice().colourMode, 2);
+        QVERIFY(dialog->choice().colourMode == chip::ColourMode::Nes);
         QTest::mouseClick(button(*dialog, QStringLiteral("Next")), Qt::LeftButton);
         QCOMPARE(nexts, 1);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -330,8 +330,8 @@ private Q_SLOTS:
         QCOMPARE(plain.choice().paletteFit, PaletteFit::Best);
 
         TransformStart reduced = start();
-        reduced.choice.colourMode = 1;
-        reduced.choice.colourCount = 1;
+        reduced.choice.colourMode = chip::ColourMode::Rgb;
+        reduced.choice.colourCount = chip::ColourCount::Four;
         reduced.choice.paletteFit = PaletteFit::Best;
         reduced.choice.paletteHints = {{0x102030, 0x405060}};
         TransformationDialog dialog(reduced, used_, {});
@@ -341,7 +341,7 @@ private Q_SLOTS:
         const ConversionChoice chosen = dialog.choice();
         QCOMPARE(chosen.paletteFit, PaletteFit::Best);
         QVERIFY(chosen.paletteHints == reduced.choice.paletteHints);
-        QCOMPARE(chosen.colourCount, 1);
+        QCOMPARE(chosen.colourCount, chip::ColourCount::Four);
     }
 
     void transformationCancelHandsNothingOn() {

@@ -26,7 +26,7 @@ inline const ColorTables& rgbModeTables() {
 // The colours the console shows exactly in the RGB 4K mode: a picture of them renders as it is.
 inline const std::vector<Colour>& rgbExactColours() {
     static const auto colours = [] {
-        const ModeColours mode(rgbModeTables(), chip::RgbMode);
+        const ModeColours mode(rgbModeTables(), chip::ColourMode::Rgb);
         std::vector<Colour> out;
         for (std::size_t i = 0; i < mode.size(); ++i)
             out.push_back(mode.colour(i));

@@ -152,11 +152,11 @@ std::shared_ptr<const ColorTables> ColorTables::shared(const std::string& progra
     return kept;
 }
 
-std::uint16_t ColorTables::toVt03Code(Colour colour, int colourMode) const {
+std::uint16_t ColorTables::toVt03Code(Colour colour, chip::ColourMode colourMode) const {
     switch (colourMode) {
-    case chip::RgbMode:
+    case chip::ColourMode::Rgb:
         return rgb4kCode(colour);
-    case chip::NesMode:
+    case chip::ColourMode::Nes:
         return static_cast<std::uint16_t>(*scanNearest(nes_, CandidateSet{0, true}, colour));
     default:
         // A table without a single colour has no nearer answer than code 0.
@@ -164,11 +164,11 @@ std::uint16_t ColorTables::toVt03Code(Colour colour, int colourMode) const {
     }
 }
 
-Colour ColorTables::fromVt03Code(std::uint16_t code, int colourMode) const {
+Colour ColorTables::fromVt03Code(std::uint16_t code, chip::ColourMode colourMode) const {
     switch (colourMode) {
-    case chip::RgbMode:
+    case chip::ColourMode::Rgb:
         return rgb4kColour(code);
-    case chip::NesMode:
+    case chip::ColourMode::Nes:
         // The chip reads six bits of an old-palette code; a larger code from a damaged file
         // must not reach past the table.
         return nes_[code & (nesPaletteEntries - 1)];
@@ -181,7 +181,8 @@ Colour ColorTables::fromTwelveBit(std::uint16_t value) {
     return makeColour((value & 0xF) << 4, ((value >> 4) & 0xF) << 4, ((value >> 8) & 0xF) << 4);
 }
 
-int ColorTables::countVt03Colours(std::span<const Colour> colours, int colourMode) const {
+int ColorTables::countVt03Colours(std::span<const Colour> colours,
+                                  chip::ColourMode colourMode) const {
     std::unordered_set<std::uint16_t> codes;
     for (Colour c : colours)
         codes.insert(toVt03Code(c, colourMode));

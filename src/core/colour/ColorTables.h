@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour/NearestColour.h"
+#include "common/ChipRules.h"
 #include "common/Colour.h"
 
 #include <array>
@@ -26,7 +27,7 @@ inline constexpr const char* hslTableErrorMessage = "RGB2HSL.TAB文件读取错�
 inline constexpr const char* nesPaletteErrorMessage = "6576(ok).act文件错误!";
 
 // The two lookup tables behind the VT03 colour codes, and the conversions between colour values
-// and codes in the three colour modes (chip::ColourMode).
+// and codes in the three colour modes.
 class ColorTables {
 public:
     // Reads both tables from the program's folder. A table that cannot be read shows
@@ -51,14 +52,14 @@ public:
     // Mode 0: the lowest code of the nearest colour of the HSL table (code 0 included; 0 when
     // the table holds no colour). Mode 1: the 4K RGB code. Mode 2: the lowest index of the
     // nearest old-palette colour. Other values are taken as mode 0.
-    std::uint16_t toVt03Code(Colour colour, int colourMode) const;
+    std::uint16_t toVt03Code(Colour colour, chip::ColourMode colourMode) const;
     // Mode 0: the HSL table entry (0xFFFFFFFF for a code that is no colour). Mode 2 reads the
     // code's low six bits, as the chip does.
-    Colour fromVt03Code(std::uint16_t code, int colourMode) const;
+    Colour fromVt03Code(std::uint16_t code, chip::ColourMode colourMode) const;
     // A 12-bit colour (red bits 0-3, green 4-7, blue 8-11) with each nibble at the top of its byte.
     static Colour fromTwelveBit(std::uint16_t value);
     // Distinct codes among the colours' codes in one mode.
-    int countVt03Colours(std::span<const Colour> colours, int colourMode) const;
+    int countVt03Colours(std::span<const Colour> colours, chip::ColourMode colourMode) const;
 
     std::span<const Colour> hslTable() const { return hsl_; }
     const std::array<Colour, nesPaletteEntries>& nesPalette() const { return nes_; }

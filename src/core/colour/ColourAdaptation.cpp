@@ -62,11 +62,11 @@ bool adapt64(DibImage& image, const std::string& programDirectory, UserInterface
     return true;
 }
 
-bool adaptToMode(DibImage& image, int colourMode, const std::string& programDirectory,
+bool adaptToMode(DibImage& image, chip::ColourMode colourMode, const std::string& programDirectory,
                  UserInterface& ui) {
-    if (colourMode == chip::RgbMode)
+    if (colourMode == chip::ColourMode::Rgb)
         return adaptRgb4k(image, ui);
-    if (colourMode == chip::NesMode)
+    if (colourMode == chip::ColourMode::Nes)
         return adapt64(image, programDirectory, ui);
     return adaptHsl4k(image, programDirectory, ui);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ChipRules.h"
 #include "picture/DibImage.h"
 
 #include <string>
@@ -26,7 +27,7 @@ bool adaptRgb4k(DibImage& image, UserInterface& ui);
 // "6561 64": nearest of the 64 colours of "6576(OK).ACT", the lowest entry on ties.
 bool adapt64(DibImage& image, const std::string& programDirectory, UserInterface& ui);
 // The one of the three that brings the picture to a colour mode's colours.
-bool adaptToMode(DibImage& image, int colourMode, const std::string& programDirectory,
+bool adaptToMode(DibImage& image, chip::ColourMode colourMode, const std::string& programDirectory,
                  UserInterface& ui);
 
 } // namespace kadro

@@ -32,9 +32,39 @@ inline constexpr const CharGeometry& geometry(int charSize) {
     return charGeometry[static_cast<std::size_t>(charSize & 3)];
 }
 
+// A conversion's choices in memory. The numbers are the stored bytes and the dialogs' list
+// indexes; only the file layouts and the lists convert.
+enum class ColourCount : int { Sixteen = 0, Four = 1 };
+enum class CharSize : int { Size8x8 = 0, Size8x16 = 1, Size16x8 = 2, Size16x16 = 3 };
+enum class Compression : int { Compress = 0, NoCompress = 1 };
+inline constexpr int colourCountIndex(ColourCount count) {
+    return static_cast<int>(count);
+}
+inline constexpr ColourCount colourCountOf(int stored) {
+    return static_cast<ColourCount>(stored);
+}
+inline constexpr int charSizeIndex(CharSize size) {
+    return static_cast<int>(size);
+}
+inline constexpr CharSize charSizeOf(int stored) {
+    return static_cast<CharSize>(stored);
+}
+inline constexpr int compressionIndex(Compression compression) {
+    return static_cast<int>(compression);
+}
+inline constexpr Compression compressionOf(int stored) {
+    return static_cast<Compression>(stored);
+}
+inline constexpr const CharGeometry& geometry(CharSize size) {
+    return geometry(charSizeIndex(size));
+}
+
 // colourCount: 0 = 16 colours, 1 = 4 colours.
 inline constexpr int coloursPerTile(int colourCount) {
     return colourCount == 1 ? 4 : 16;
+}
+inline constexpr int coloursPerTile(ColourCount count) {
+    return coloursPerTile(colourCountIndex(count));
 }
 // Bit planes of a packed pixel: 4 with 16 colours, 2 with 4.
 inline constexpr int planes(int colourCount) {
@@ -119,8 +149,15 @@ constexpr std::string_view displayName(const std::array<std::string_view, N>& na
                : std::string_view{};
 }
 
-// Colour modes of the VT03 colour codes.
-enum ColourMode : int { HslMode = 0, RgbMode = 1, NesMode = 2 };
+// Colour modes of the VT03 colour codes. The number is the stored byte and the dialogs' list
+// index.
+enum class ColourMode : int { Hsl = 0, Rgb = 1, Nes = 2 };
+inline constexpr int colourModeIndex(ColourMode mode) {
+    return static_cast<int>(mode);
+}
+inline constexpr ColourMode colourModeOf(int stored) {
+    return static_cast<ColourMode>(stored);
+}
 
 // A code with any of these bits set is not a colour of the 4K palette.
 inline constexpr std::uint32_t noColourCodeBits = 0xC0C0;

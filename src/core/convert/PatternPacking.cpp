@@ -65,8 +65,8 @@ std::vector<std::uint8_t> unpackPatterns(std::span<const std::uint8_t> packed, i
     return pixels;
 }
 
-std::vector<std::uint8_t> paletteCodes(const PaletteTable& table, int colourCount, int colourMode,
-                                       const ColorTables& tables) {
+std::vector<std::uint8_t> paletteCodes(const PaletteTable& table, int colourCount,
+                                       chip::ColourMode colourMode, const ColorTables& tables) {
     const int size = chip::coloursPerTile(colourCount);
     std::vector<std::uint8_t> codes(paletteCodeBytes, 0xFF);
     // The same colour sits in many slots (the background in every palette), and a code search may
@@ -95,7 +95,8 @@ ConversionResults packResults(ConversionSettings& settings, std::span<const std:
         bytes::writeU16(results.mapData, 2 * i, static_cast<std::uint16_t>(names[i]));
     std::copy(attributes.begin(), attributes.end(), results.mapData.begin() + 2 * names.size());
     results.patternData = packPatterns(pixels, settings.colourCount);
-    results.paletteCodes = paletteCodes(table, settings.colourCount, settings.colourMode, tables);
+    results.paletteCodes =
+        paletteCodes(table, settings.colourCount, settings.colourModeSetting(), tables);
 
     const int size = chip::coloursPerTile(settings.colourCount);
     int first = -1, used = 0;

@@ -31,8 +31,8 @@ inline int unpackPixel(const std::uint8_t* tile, int planes, int row, int column
 
 // 256 little-endian codes: the colour's VT03 code in the colour mode for a used slot (slots 0-3
 // of each palette only with 4 colours), 0xFFFF for the others.
-std::vector<std::uint8_t> paletteCodes(const PaletteTable& table, int colourCount, int colourMode,
-                                       const ColorTables& tables);
+std::vector<std::uint8_t> paletteCodes(const PaletteTable& table, int colourCount,
+                                       chip::ColourMode colourMode, const ColorTables& tables);
 
 // Builds the three result blocks from the converter's output and writes patternBytes,
 // paletteBytes, paletteFirst, paletteUsed and headerVersion into the settings. names and

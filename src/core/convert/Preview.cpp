@@ -12,8 +12,8 @@ Preview::Preview(const ConversionSettings& settings, const ConversionResults& re
     // Each slot's colour is looked up once, not once per pixel.
     const std::size_t codes = std::min<std::size_t>(256, results.paletteCodes.size() / 2);
     for (std::size_t i = 0; i < codes; ++i)
-        slotColours_[i] =
-            tables.fromVt03Code(bytes::readU16(results.paletteCodes, 2 * i), settings.colourMode);
+        slotColours_[i] = tables.fromVt03Code(bytes::readU16(results.paletteCodes, 2 * i),
+                                              settings.colourModeSetting());
 }
 
 int Preview::render(DibImage& image) const {

@@ -58,7 +58,8 @@ public:
     Passes(const ConversionSettings& s, const BlockIndex& index, const PaletteTable& table,
            UserInterface& ui)
         : s_(s), g_(s.geometry()), area_(index.area()), limit_(chip::coloursPerTile(s.colourCount)),
-          cutter_(index, table, s.charSize, limit_), store_(g_.tilePixelBytes, s.compressMode == 0),
+          cutter_(index, table, s.charSize, limit_),
+          store_(g_.tilePixelBytes, s.compressionSetting() == chip::Compression::Compress),
           tile_(static_cast<std::size_t>(g_.tilePixelBytes)), ui_(ui) {}
 
     bool run(CutOutput& out, std::string& message);
@@ -167,13 +168,13 @@ std::string checkConversion(const ConversionSettings& s, const ConversionSource&
     if (!chip::knownSettings(s.colourCount, s.charSize, s.compressMode, s.colourMode))
         return "The conversion settings hold an unknown character size, colour count, "
                "compression or colour mode.";
-    if (auto area = checkArea(a, source.image.width(), source.image.height(), s.charSize);
+    if (auto area = checkArea(a, source.image.width(), source.image.height(), s.charSizeSetting());
         !area.problem.empty())
         return area.problem;
     if (s.width != a.width() || s.height != a.height())
         return formatText("The settings' size %dx%d differs from the area's %dx%d.", s.width,
                           s.height, a.width(), a.height());
-    return checkAddresses(s.startAddress, s.endAddress, s.charSize).problem;
+    return checkAddresses(s.startAddress, s.endAddress, s.charSizeSetting()).problem;
 }
 
 bool TileConverter::convert(ConversionSettings& settings, const ConversionSource& source,

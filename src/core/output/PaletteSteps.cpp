@@ -60,9 +60,9 @@ bool PaletteSteps::write(const std::string& palettePath, Colour target, int leve
     return true;
 }
 
-bool PaletteSteps::write(const std::string& palettePath, Colour target, int levels, int colourMode,
-                         const std::string& programDirectory, const std::string& directory,
-                         UserInterface& ui) {
+bool PaletteSteps::write(const std::string& palettePath, Colour target, int levels,
+                         chip::ColourMode colourMode, const std::string& programDirectory,
+                         const std::string& directory, UserInterface& ui) {
     const auto tables = ColorTables::load(programDirectory, ui);
     if (!tables)
         return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ChipRules.h"
 #include "common/Colour.h"
 
 #include <array>
@@ -29,9 +30,9 @@ public:
                       const CodeOf& codeOf, const std::string& directory, UserInterface& ui);
     // The palette tool's run: write with the codes of a colour mode, from the colour tables in
     // the program's folder (a table that cannot be read is told, and nothing is written).
-    static bool write(const std::string& palettePath, Colour target, int levels, int colourMode,
-                      const std::string& programDirectory, const std::string& directory,
-                      UserInterface& ui);
+    static bool write(const std::string& palettePath, Colour target, int levels,
+                      chip::ColourMode colourMode, const std::string& programDirectory,
+                      const std::string& directory, UserInterface& ui);
 
     // One channel of step s: c + ((t - c) / levels) x s, the division truncating toward zero.
     static int stepChannel(int from, int to, int levels, int step) {

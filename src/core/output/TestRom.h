@@ -79,8 +79,9 @@ public:
         return nameBytes % 0x4000 == 0 ? nameBytes / 2 : (nameBytes / 0x4000 + 1) * 0x2000;
     }
     static std::uint8_t flags(const ConversionSettings& s) {
-        return static_cast<std::uint8_t>((s.colourMode != chip::NesMode ? 0x80 : 0) |
-                                         (s.colourCount == 0 ? 0x02 : 0));
+        return static_cast<std::uint8_t>(
+            (s.colourModeSetting() != chip::ColourMode::Nes ? 0x80 : 0) |
+            (s.colourCountSetting() == chip::ColourCount::Sixteen ? 0x02 : 0));
     }
 };
 

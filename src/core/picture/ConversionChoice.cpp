@@ -27,7 +27,8 @@ std::uint16_t readAddressText(std::string_view text) {
     return static_cast<std::uint16_t>(value);
 }
 
-AddressCheck checkAddresses(std::uint16_t startAddress, std::uint16_t endAddress, int charSize) {
+AddressCheck checkAddresses(std::uint16_t startAddress, std::uint16_t endAddress,
+                            chip::CharSize charSize) {
     char text[160];
     if (endAddress > chip::maxEndAddress) {
         std::snprintf(text, sizeof text,
@@ -52,7 +53,7 @@ AddressCheck checkAddresses(std::uint16_t startAddress, std::uint16_t endAddress
     return {};
 }
 
-bool wholeCharacters(int width, int height, int charSize) {
+bool wholeCharacters(int width, int height, chip::CharSize charSize) {
     const auto& g = chip::geometry(charSize);
     return width % g.width == 0 && height % g.height == 0;
 }
@@ -68,7 +69,8 @@ std::string areaOutsideProblem(const Selection& a, int pictureWidth, int picture
     return text;
 }
 
-AreaCheck checkArea(const Selection& a, int pictureWidth, int pictureHeight, int charSize) {
+AreaCheck checkArea(const Selection& a, int pictureWidth, int pictureHeight,
+                    chip::CharSize charSize) {
     using Field = AreaCheck::Field;
     const auto& g = chip::geometry(charSize);
     if (a.width() % g.width != 0)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ChipRules.h"
 #include "common/Colour.h"
 #include "picture/Selection.h"
 
@@ -19,10 +20,10 @@ enum class PaletteFit { First, Best };
 // dialog (its initial values are the defaults here), plus the background colour of every palette.
 struct ConversionChoice {
     Selection area;
-    int colourMode = 0;   // chip::ColourMode
-    int colourCount = 0;  // 0 = 16 colours, 1 = 4 colours
-    int charSize = 0;     // index into chip::charGeometry
-    int compressMode = 0; // 0 = "Compress", 1 = "No Compress"
+    chip::ColourMode colourMode = chip::ColourMode::Hsl;
+    chip::ColourCount colourCount = chip::ColourCount::Sixteen;
+    chip::CharSize charSize = chip::CharSize::Size8x8;
+    chip::Compression compressMode = chip::Compression::Compress;
     std::uint16_t startAddress = 0;
     std::uint16_t endAddress = 0x2000;
     Colour backgroundColour = 0;
@@ -45,12 +46,13 @@ struct AddressCheck {
     Field field = Field::None;
     std::string problem; // empty when both addresses convert
 };
-AddressCheck checkAddresses(std::uint16_t startAddress, std::uint16_t endAddress, int charSize);
+AddressCheck checkAddresses(std::uint16_t startAddress, std::uint16_t endAddress,
+                            chip::CharSize charSize);
 
 inline constexpr const char* notWholeCharactersText = "当前区域与块大小不匹配!";
 
 // Whether a size is a whole number of characters of a character size.
-bool wholeCharacters(int width, int height, int charSize);
+bool wholeCharacters(int width, int height, chip::CharSize charSize);
 // Why an area cannot be taken from a picture (empty, or reaching outside it); empty when it can.
 std::string areaOutsideProblem(const Selection& area, int pictureWidth, int pictureHeight);
 
@@ -62,6 +64,7 @@ struct AreaCheck {
     Field field = Field::None;
     std::string problem; // empty when the area converts
 };
-AreaCheck checkArea(const Selection& area, int pictureWidth, int pictureHeight, int charSize);
+AreaCheck checkArea(const Selection& area, int pictureWidth, int pictureHeight,
+                    chip::CharSize charSize);
 
 } // namespace kadro

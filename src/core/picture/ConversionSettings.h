@@ -61,8 +61,24 @@ struct ConversionSettings {
     int cellsAcross() const { return width / geometry().width; }
     int cellsDown() const { return height / geometry().height; }
     int bankStride() const { return chip::bankStride(colourCount); }
+
+    // The stored bytes as the rest of the program works with them. A byte from a file is
+    // checked (chip::knownSettings) before anything relies on it.
+    chip::ColourMode colourModeSetting() const { return chip::colourModeOf(colourMode); }
+    chip::ColourCount colourCountSetting() const { return chip::colourCountOf(colourCount); }
+    chip::CharSize charSizeSetting() const { return chip::charSizeOf(charSize); }
+    chip::Compression compressionSetting() const { return chip::compressionOf(compressMode); }
+    void set(chip::ColourMode mode) { colourMode = byteOf(chip::colourModeIndex(mode)); }
+    void set(chip::ColourCount count) { colourCount = byteOf(chip::colourCountIndex(count)); }
+    void set(chip::CharSize size) { charSize = byteOf(chip::charSizeIndex(size)); }
+    void set(chip::Compression compression) {
+        compressMode = byteOf(chip::compressionIndex(compression));
+    }
     // Banks listed in bankStartRows before the first -1 (at most 16 are meaningful).
     int bankCount() const;
+
+private:
+    static constexpr std::uint8_t byteOf(int index) { return static_cast<std::uint8_t>(index); }
 };
 
 // Values the process keeps beside the header: what the picture on screen is, the background

@@ -164,7 +164,7 @@ ConversionChoice Picture::initialChoice() const {
 ConversionChoice Picture::animationChoice() const {
     ConversionChoice choice;
     choice.area = Selection::fromSize(0, 0, width(), height());
-    choice.colourMode = settings.colourMode;
+    choice.colourMode = settings.colourModeSetting();
     choice.startAddress = settings.startAddress;
     choice.backgroundColour = values.backgroundColour;
     return choice;
@@ -179,12 +179,12 @@ bool Picture::transform(const ConversionChoice& choice) {
         return false;
     ConversionSettings s = settings;
     s.pictureType = storedPictureType(PictureType::Converted);
-    s.colourCount = static_cast<std::uint8_t>(choice.colourCount);
-    s.charSize = static_cast<std::uint8_t>(choice.charSize);
-    s.colourMode = static_cast<std::uint8_t>(choice.colourMode);
+    s.set(choice.colourCount);
+    s.set(choice.charSize);
+    s.set(choice.colourMode);
     s.width = choice.area.width();
     s.height = choice.area.height();
-    s.compressMode = static_cast<std::uint8_t>(choice.compressMode);
+    s.set(choice.compressMode);
     s.startAddress = choice.startAddress;
     s.endAddress = choice.endAddress;
     pendingSettings_ = s;
@@ -199,7 +199,7 @@ bool Picture::prepareTransform() {
     return pendingConverter_ != nullptr;
 }
 
-int Picture::availableColours(int colourMode) const {
+int Picture::availableColours(chip::ColourMode colourMode) const {
     if (!pendingConverter_)
         return 0;
     return pendingConverter_->colorTables().countVt03Colours(values.usedColours, colourMode);
@@ -231,7 +231,7 @@ bool Picture::convert() {
     return true;
 }
 
-bool Picture::adapt(int colourMode) {
+bool Picture::adapt(chip::ColourMode colourMode) {
     if (!current() || !adaptToMode(*current(), colourMode, programDirectory_, ui_))
         return false;
     colourStats(0, 0, width(), height());

@@ -73,7 +73,7 @@ public:
     // builds one itself when this was not called.
     bool prepareTransform();
     // Distinct VT03 colours among values.usedColours in a colour mode; 0 before prepareTransform.
-    int availableColours(int colourMode) const;
+    int availableColours(chip::ColourMode colourMode) const;
     // Starts a conversion with the person's choice: refuses an area that is not a whole number of
     // characters ("当前区域与块大小不匹配!") and builds a new converter (loading the colour
     // tables). Nothing visible changes until convert succeeds.
@@ -86,7 +86,7 @@ public:
     // The "VT03 color adaptation" command of a colour mode on the image, followed by a fresh
     // count of the used colours. False, with the person told why and no pixel changed, when
     // there is no image, it is not 24-bit, or a colour table cannot be read.
-    bool adapt(int colourMode);
+    bool adapt(chip::ColourMode colourMode);
 
     // Brings an area of the picture (the whole picture when none is given) to the console's
     // rules, its blocks laid from the area's corner as a conversion of that area lays them, and
@@ -133,8 +133,8 @@ private:
     bool transformed_ = false;
     // What the last reduction of this image chose, for the next conversion's initial choice.
     struct Reduced {
-        int colourMode = 0;
-        int colourCount = 0;
+        chip::ColourMode colourMode = chip::ColourMode::Hsl;
+        chip::ColourCount colourCount = chip::ColourCount::Sixteen;
         Colour background = 0;
         std::vector<std::vector<Colour>> palettes;
     };

@@ -11,9 +11,9 @@ namespace {
 // Every code of the mode that is a colour: codes without the no-colour bits for the two 4K
 // modes (the RGB mode's red levels 14 and 15 read back as no red, which the distinct colours
 // below fold away), the 64 entries of the old palette.
-std::vector<std::uint16_t> codesOf(int colourMode) {
+std::vector<std::uint16_t> codesOf(chip::ColourMode colourMode) {
     std::vector<std::uint16_t> codes;
-    if (colourMode == chip::NesMode) {
+    if (colourMode == chip::ColourMode::Nes) {
         for (std::uint16_t c = 0; c < nesPaletteEntries; ++c)
             codes.push_back(c);
         return codes;
@@ -26,7 +26,7 @@ std::vector<std::uint16_t> codesOf(int colourMode) {
 
 } // namespace
 
-ModeColours::ModeColours(const ColorTables& tables, int colourMode) {
+ModeColours::ModeColours(const ColorTables& tables, chip::ColourMode colourMode) {
     std::unordered_set<Colour> seen;
     for (std::uint16_t code : codesOf(colourMode)) {
         const Colour c = tables.fromVt03Code(code, colourMode);

@@ -13,7 +13,7 @@ namespace kadro {
 // so what the reducer shows is what the console shows.
 class ModeColours {
 public:
-    ModeColours(const ColorTables& tables, int colourMode);
+    ModeColours(const ColorTables& tables, chip::ColourMode colourMode);
 
     std::size_t size() const { return colours_.size(); }
     Colour colour(std::size_t i) const { return colours_[i]; }

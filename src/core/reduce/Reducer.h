@@ -13,8 +13,8 @@
 namespace kadro {
 
 struct ReduceSettings {
-    int colourMode = chip::HslMode;
-    int colourCount = 0; // 0 = 16 colours, 1 = 4 colours
+    chip::ColourMode colourMode = chip::ColourMode::Hsl;
+    chip::ColourCount colourCount = chip::ColourCount::Sixteen;
     // Slot 0 of every palette; without it the colour of the picture's pixel (0, 0), as the
     // conversion takes it.
     std::optional<Colour> background;

@@ -66,7 +66,7 @@ void CKadroApp::runPaletteTool() {
             // Beside the palette file: a desktop program has no working folder of its own.
             const QString folder = QFileInfo(palettePath).absolutePath();
             if (PaletteSteps::write(palettePath.toStdString(), target, levels,
-                                    picture_.settings.colourMode, programDirectory(),
+                                    picture_.settings.colourModeSetting(), programDirectory(),
                                     folder.toStdString(), ui_) &&
                 frame_)
                 frame_->statusBar()->showMessage(

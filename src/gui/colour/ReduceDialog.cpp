@@ -97,8 +97,8 @@ ReduceDialog::ReduceDialog(const DibImage& picture, const ColorTables& tables, U
 
 ReduceSettings ReduceDialog::settings() const {
     ReduceSettings s;
-    s.colourMode = mode_->currentIndex();
-    s.colourCount = colours_->currentIndex();
+    s.colourMode = chip::colourModeOf(mode_->currentIndex());
+    s.colourCount = chip::colourCountOf(colours_->currentIndex());
     s.dither = static_cast<Dither>(dither_->currentIndex());
     s.strength = static_cast<float>(strength_->value()) / 100.0f;
     return s;

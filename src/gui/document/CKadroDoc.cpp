@@ -64,9 +64,9 @@ void CKadroDoc::createActions() {
     addAction(cmd::output, &CKadroDoc::output);
     addAction(cmd::fileSave, &CKadroDoc::fileSave);
     addAction(cmd::reduceColours, &CKadroDoc::reduceColours);
-    const std::pair<int, int> adaptations[] = {{cmd::adaptHsl, chip::HslMode},
-                                               {cmd::adaptRgb, chip::RgbMode},
-                                               {cmd::adaptNes, chip::NesMode}};
+    const std::pair<int, chip::ColourMode> adaptations[] = {{cmd::adaptHsl, chip::ColourMode::Hsl},
+                                                            {cmd::adaptRgb, chip::ColourMode::Rgb},
+                                                            {cmd::adaptNes, chip::ColourMode::Nes}};
     for (const auto& [id, colourMode] : adaptations) {
         QAction* a = CommandTable::makeAction(id, this);
         connect(a, &QAction::triggered, this, [this, mode = colourMode] { adapt(mode); });
@@ -253,7 +253,7 @@ void CKadroDoc::fileSaveAs() {
         onSaveDocument(answer->path);
 }
 
-void CKadroDoc::adapt(int colourMode) {
+void CKadroDoc::adapt(chip::ColourMode colourMode) {
     if (!picture_.image())
         return;
     collectUsedColours();
@@ -324,7 +324,7 @@ void CKadroDoc::conversionAreaChanged(const AreaRect& area) {
     picture_.setSelection({area.left, area.top, area.right, area.bottom});
     picture_.colourStats(area.left, area.top, area.width(), area.height());
     if (transform_) {
-        const int mode = transform_->choice().colourMode;
+        const chip::ColourMode mode = transform_->choice().colourMode;
         transform_->showArea(area, picture_.values.usedColourCount(),
                              picture_.availableColours(mode));
     }

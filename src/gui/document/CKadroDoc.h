@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ZoomModel.h"
+#include "common/ChipRules.h"
 #include "document/TransformationDialog.h"
 
 #include <QObject>
@@ -67,7 +68,7 @@ public:
     void refresh();
     void transform();
     void output();
-    void adapt(int colourMode);
+    void adapt(chip::ColourMode colourMode);
     void reduceColours();
 
 Q_SIGNALS:

@@ -78,10 +78,10 @@ TransformationDialog::TransformationDialog(const TransformStart& start,
         count->setPalette(look);
     }
     // The defaults, or what a reduction of the picture chose.
-    colourMode_->setCurrentIndex(start.choice.colourMode);
-    colourSum_->setCurrentIndex(start.choice.colourCount);
-    charSize_->setCurrentIndex(start.choice.charSize);
-    mode_->setCurrentIndex(start.choice.compressMode);
+    colourMode_->setCurrentIndex(chip::colourModeIndex(start.choice.colourMode));
+    colourSum_->setCurrentIndex(chip::colourCountIndex(start.choice.colourCount));
+    charSize_->setCurrentIndex(chip::charSizeIndex(start.choice.charSize));
+    mode_->setCurrentIndex(chip::compressionIndex(start.choice.compressMode));
     paletteFit_->setCurrentIndex(start.choice.paletteFit == PaletteFit::Best ? 1 : 0);
     paletteFit_->setToolTip(
         tr("First fit gives each 16 x 16 block the first palette with room, as always; best fit "
@@ -179,7 +179,7 @@ void TransformationDialog::fieldsEdited() {
 
 bool TransformationDialog::areaFitsTiles() const {
     return wholeCharacters(width_->text().toInt(), height_->text().toInt(),
-                           charSize_->currentIndex());
+                           chip::charSizeOf(charSize_->currentIndex()));
 }
 
 void TransformationDialog::charSizeChanged() {
@@ -191,10 +191,10 @@ ConversionChoice TransformationDialog::choice() const {
     ConversionChoice c;
     c.area = Selection::fromSize(x_->text().toInt(), y_->text().toInt(), width_->text().toInt(),
                                  height_->text().toInt());
-    c.colourMode = colourMode_->currentIndex();
-    c.colourCount = colourSum_->currentIndex();
-    c.charSize = charSize_->currentIndex();
-    c.compressMode = mode_->currentIndex();
+    c.colourMode = chip::colourModeOf(colourMode_->currentIndex());
+    c.colourCount = chip::colourCountOf(colourSum_->currentIndex());
+    c.charSize = chip::charSizeOf(charSize_->currentIndex());
+    c.compressMode = chip::compressionOf(mode_->currentIndex());
     c.startAddress = readAddressText(startAddress_->text().toStdString());
     c.endAddress = readAddressText(endAddress_->text().toStdString());
     c.backgroundColour = background_;

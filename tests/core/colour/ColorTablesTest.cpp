@@ -32,8 +32,8 @@ TEST(ColorTablesLoad, FindsTheTablesWhateverTheCaseOfTheirNames) {
     RecordingUserInterface ui;
     const auto tables = ColorTables::load(dir.path().string(), ui);
     ASSERT_TRUE(tables) << (ui.messages.empty() ? "" : ui.messages[0]);
-    EXPECT_EQ(tables->toVt03Code(0x00335577, HslMode), 0x123);
-    EXPECT_EQ(tables->fromVt03Code(63, NesMode), 0x00FCFCFCu);
+    EXPECT_EQ(tables->toVt03Code(0x00335577, ColourMode::Hsl), 0x123);
+    EXPECT_EQ(tables->fromVt03Code(63, ColourMode::Nes), 0x00FCFCFCu);
 }
 
 TEST(ColorTablesLoad, MissingOrShortTablesAreRefusedWithTheirMessage) {
@@ -63,31 +63,31 @@ TEST(ColorTablesHsl, NearestColourSkipsNoColourEntriesAndKeepsTheLowestCode) {
     hsl[9] = hsl[40] = 0x0000F000;
     hsl[41] = 0x00000000;
     const auto t = ColorTables::fromData(hsl, greyPalette());
-    EXPECT_EQ(t.toVt03Code(0x0000FF00, HslMode), 9);
-    EXPECT_EQ(t.toVt03Code(0x00000000, HslMode), 41);
-    EXPECT_EQ(t.toVt03Code(0x00404040, HslMode), 5); // as far from 0x80 as from black
-    EXPECT_EQ(t.fromVt03Code(0xFFFF, HslMode), 0xFFFFFFFFu);
-    EXPECT_EQ(greyOnly.toVt03Code(0x00123456, HslMode), 0); // no colour at all
+    EXPECT_EQ(t.toVt03Code(0x0000FF00, ColourMode::Hsl), 9);
+    EXPECT_EQ(t.toVt03Code(0x00000000, ColourMode::Hsl), 41);
+    EXPECT_EQ(t.toVt03Code(0x00404040, ColourMode::Hsl), 5); // as far from 0x80 as from black
+    EXPECT_EQ(t.fromVt03Code(0xFFFF, ColourMode::Hsl), 0xFFFFFFFFu);
+    EXPECT_EQ(greyOnly.toVt03Code(0x00123456, ColourMode::Hsl), 0); // no colour at all
 }
 
 TEST(ColorTablesRgb, EdgeColoursAndRedLevels) {
     const ColorTables& t = greyOnly;
-    EXPECT_EQ(t.toVt03Code(0x000000FF, RgbMode), 13);
-    EXPECT_EQ(t.toVt03Code(0x00FF0000, RgbMode), 0x3C00);
-    EXPECT_EQ(t.toVt03Code(0x0000FF00, RgbMode), 0x0330);
-    EXPECT_EQ(t.toVt03Code(0x00FFFFFF, RgbMode), 0x3F3D);
-    EXPECT_EQ(t.fromVt03Code(0x3F3D, RgbMode), 0x00F0F0F0u);
-    EXPECT_EQ(t.toVt03Code(0x50, RgbMode), 4);
-    EXPECT_EQ(t.toVt03Code(0x40, RgbMode), 4);
-    EXPECT_EQ(t.fromVt03Code(4, RgbMode), 64u);
-    EXPECT_EQ(t.fromVt03Code(14, RgbMode), 0u);
-    EXPECT_EQ(t.fromVt03Code(0x3F0F, RgbMode), 0x00F0C000u);
+    EXPECT_EQ(t.toVt03Code(0x000000FF, ColourMode::Rgb), 13);
+    EXPECT_EQ(t.toVt03Code(0x00FF0000, ColourMode::Rgb), 0x3C00);
+    EXPECT_EQ(t.toVt03Code(0x0000FF00, ColourMode::Rgb), 0x0330);
+    EXPECT_EQ(t.toVt03Code(0x00FFFFFF, ColourMode::Rgb), 0x3F3D);
+    EXPECT_EQ(t.fromVt03Code(0x3F3D, ColourMode::Rgb), 0x00F0F0F0u);
+    EXPECT_EQ(t.toVt03Code(0x50, ColourMode::Rgb), 4);
+    EXPECT_EQ(t.toVt03Code(0x40, ColourMode::Rgb), 4);
+    EXPECT_EQ(t.fromVt03Code(4, ColourMode::Rgb), 64u);
+    EXPECT_EQ(t.fromVt03Code(14, ColourMode::Rgb), 0u);
+    EXPECT_EQ(t.fromVt03Code(0x3F0F, ColourMode::Rgb), 0x00F0C000u);
     // Every code of the 14 real levels reads back to itself.
     for (unsigned code = 0; code < 0x10000; ++code) {
         if ((code & 0xC0C0) != 0 || (code & 0xF) > 13)
             continue;
-        const Colour c = t.fromVt03Code(static_cast<std::uint16_t>(code), RgbMode);
-        ASSERT_EQ(t.toVt03Code(c, RgbMode), code) << std::hex << code;
+        const Colour c = t.fromVt03Code(static_cast<std::uint16_t>(code), ColourMode::Rgb);
+        ASSERT_EQ(t.toVt03Code(c, ColourMode::Rgb), code) << std::hex << code;
     }
 }
 
@@ -97,18 +97,18 @@ TEST(ColorTablesNes, NearestEntryWithTheLowerIndexOnTies) {
     p[3] = p[12] = makeColour(100, 0, 0);
     p[7] = makeColour(0, 100, 0);
     const auto t = ColorTables::fromData(test::emptyHslTable(), p);
-    EXPECT_EQ(t.toVt03Code(makeColour(50, 50, 0), NesMode), 3);
-    EXPECT_EQ(t.toVt03Code(makeColour(0, 90, 0), NesMode), 7);
-    EXPECT_EQ(t.toVt03Code(0x00FFFFFF, NesMode), 0);
+    EXPECT_EQ(t.toVt03Code(makeColour(50, 50, 0), ColourMode::Nes), 3);
+    EXPECT_EQ(t.toVt03Code(makeColour(0, 90, 0), ColourMode::Nes), 7);
+    EXPECT_EQ(t.toVt03Code(0x00FFFFFF, ColourMode::Nes), 0);
     // A code from a damaged document stays inside the table.
-    EXPECT_EQ(t.fromVt03Code(64 + 7, NesMode), makeColour(0, 100, 0));
+    EXPECT_EQ(t.fromVt03Code(64 + 7, ColourMode::Nes), makeColour(0, 100, 0));
 }
 
 TEST(ColorTables, TwelveBitColoursAndCodeCounts) {
     EXPECT_EQ(ColorTables::fromTwelveBit(0xABC), 0x00A0B0C0u);
     EXPECT_EQ(ColorTables::fromTwelveBit(0xF00F), 0x000000F0u);
     const std::vector<Colour> sameCode{0x00000040, 0x00000050, 0x0000004F, 0x0F0F0F5A};
-    EXPECT_EQ(greyOnly.countVt03Colours(sameCode, RgbMode), 1);
+    EXPECT_EQ(greyOnly.countVt03Colours(sameCode, ColourMode::Rgb), 1);
     const std::vector<Colour> greys{0x00000000, 0x00010101, 0x007F7F7F, 0x00808080, 0x00FFFFFF};
-    EXPECT_EQ(greyOnly.countVt03Colours(greys, NesMode), 3);
+    EXPECT_EQ(greyOnly.countVt03Colours(greys, ColourMode::Nes), 3);
 }

@@ -53,12 +53,12 @@ TEST(PatternPacking, PaletteCodesCoverUsedSlotsOfTheColourCount) {
     table[5] = {0xFF0000, 1}; // pure blue, beyond 4-colour palettes
     table[6] = {0xFFFFFF, 0};
     const auto& tables = *test::rgbTables();
-    auto codes = paletteCodes(table, 0, 1, tables);
+    auto codes = paletteCodes(table, 0, chip::ColourMode::Rgb, tables);
     ASSERT_EQ(codes.size(), 512u);
     EXPECT_EQ(codes[0] | codes[1] << 8, 13);
     EXPECT_EQ(codes[10] | codes[11] << 8, 0x3C00);
     EXPECT_EQ(codes[12] | codes[13] << 8, 0xFFFF) << "unused";
-    codes = paletteCodes(table, 1, 1, tables);
+    codes = paletteCodes(table, 1, chip::ColourMode::Rgb, tables);
     EXPECT_EQ(codes[10] | codes[11] << 8, 0xFFFF) << "slot 5 is not a 4-colour slot";
 
     ConversionSettings s;

@@ -38,7 +38,7 @@ DibImage landscape() {
 
 ConversionChoice rgbChoice(const Picture& p) {
     auto choice = p.initialChoice();
-    choice.colourMode = 1;
+    choice.colourMode = chip::ColourMode::Rgb;
     return choice;
 }
 
@@ -153,7 +153,7 @@ TEST(Picture, EachConversionChoosesItsPaletteFit) {
     Picture picture(program.dir.path().string(), ui);
     picture.attach(original);
     auto choice = rgbChoice(picture);
-    choice.colourCount = 1;
+    choice.colourCount = chip::ColourCount::Four;
     choice.backgroundColour = 0;
     ASSERT_TRUE(picture.transform(choice));
     EXPECT_FALSE(picture.convert());
@@ -177,8 +177,8 @@ TEST(Picture, AReducedPictureConvertsAsTheReductionPlanned) {
     Picture picture(program.dir.path().string(), ui);
     picture.attach(std::move(*photo));
     ReduceSettings settings;
-    settings.colourMode = chip::RgbMode;
-    settings.colourCount = 1;
+    settings.colourMode = chip::ColourMode::Rgb;
+    settings.colourCount = chip::ColourCount::Four;
     settings.background = 0x123456;
     const auto reduction = picture.reduce(settings);
     ASSERT_TRUE(reduction) << ui.messages.at(0);
@@ -186,8 +186,8 @@ TEST(Picture, AReducedPictureConvertsAsTheReductionPlanned) {
     EXPECT_LE(picture.values.usedColourCount(), 64) << "the used colours are counted again";
 
     const ConversionChoice choice = picture.initialChoice();
-    EXPECT_EQ(choice.colourMode, chip::RgbMode);
-    EXPECT_EQ(choice.colourCount, 1);
+    EXPECT_EQ(choice.colourMode, chip::ColourMode::Rgb);
+    EXPECT_EQ(choice.colourCount, chip::ColourCount::Four);
     EXPECT_EQ(choice.backgroundColour, reduction->background) << "as the console shows it";
     EXPECT_EQ(choice.paletteFit, PaletteFit::Best);
     EXPECT_EQ(choice.paletteHints, reduction->palettes);
@@ -280,28 +280,31 @@ TEST(ConversionChoice, AddressTextIsReadAsTheDialogReadsIt) {
 
 TEST(ConversionChoice, AddressChecksNameTheFieldToMend) {
     using Field = AddressCheck::Field;
-    EXPECT_EQ(checkAddresses(0, 0x2000, 0).field, Field::None);
-    EXPECT_TRUE(checkAddresses(0x40, 0x2000, 1).problem.empty());
+    using chip::CharSize;
+    EXPECT_EQ(checkAddresses(0, 0x2000, CharSize::Size8x8).field, Field::None);
+    EXPECT_TRUE(checkAddresses(0x40, 0x2000, CharSize::Size8x16).problem.empty());
     // "1G00" reads as 0 and "12345" as 0x2345: both are refused at the End field.
-    EXPECT_EQ(checkAddresses(0, 0, 0).field, Field::End);
-    const AddressCheck past = checkAddresses(0, 0x2345, 0);
+    EXPECT_EQ(checkAddresses(0, 0, CharSize::Size8x8).field, Field::End);
+    const AddressCheck past = checkAddresses(0, 0x2345, CharSize::Size8x8);
     EXPECT_EQ(past.field, Field::End);
     EXPECT_EQ(past.problem, "End address 0x2345 is above 0x2000, the size of a pattern bank.");
     // 16*8 characters step by 0x40 bytes of PGT.
-    EXPECT_EQ(checkAddresses(0x20, 0x2000, 2).field, Field::Start);
-    EXPECT_EQ(checkAddresses(0x20, 0x2000, 0).field, Field::None);
+    EXPECT_EQ(checkAddresses(0x20, 0x2000, CharSize::Size16x8).field, Field::Start);
+    EXPECT_EQ(checkAddresses(0x20, 0x2000, CharSize::Size8x8).field, Field::None);
 }
 
 TEST(ConversionChoice, AreaChecksNameTheFieldToMend) {
     using Field = AreaCheck::Field;
-    const auto check = [](int x, int y, int w, int h, int charSize = 0) {
+    const auto check = [](int x, int y, int w, int h,
+                          chip::CharSize charSize = chip::CharSize::Size8x8) {
         return checkArea(Selection::fromSize(x, y, w, h), 64, 32, charSize);
     };
     EXPECT_EQ(check(0, 0, 64, 32).field, Field::None);
     EXPECT_TRUE(check(0, 0, 64, 32).problem.empty());
     EXPECT_EQ(check(0, 0, 60, 32).field, Field::Width);
     EXPECT_EQ(check(0, 0, 60, 32).problem, notWholeCharactersText);
-    EXPECT_EQ(check(0, 0, 64, 24, 3).field, Field::Height) << "16*16 characters";
+    EXPECT_EQ(check(0, 0, 64, 24, chip::CharSize::Size16x16).field, Field::Height)
+        << "16*16 characters";
     // Whole characters come first, even for an area that also reaches outside.
     EXPECT_EQ(check(0, 0, 60, 40).problem, notWholeCharactersText);
     const AreaCheck wide = check(8, 0, 64, 32);

@@ -61,14 +61,14 @@ std::vector<BlockColourSet> blockSets(const DibImage& image, Selection area) {
 }
 
 struct Case {
-    int colourMode;
-    int colourCount;
+    chip::ColourMode colourMode;
+    chip::ColourCount colourCount;
     int charSize;
     Dither dither;
 };
 
 std::string nameOf(const Case& c) {
-    return "mode " + std::to_string(c.colourMode) + ", " +
+    return "mode " + std::to_string(chip::colourModeIndex(c.colourMode)) + ", " +
            std::to_string(chip::coloursPerTile(c.colourCount)) + " colours, " +
            std::string(chip::geometry(c.charSize).label) + ", dither " +
            std::to_string(static_cast<int>(c.dither));
@@ -81,9 +81,14 @@ std::string nameOf(const Case& c) {
 // to the background and one palette, and the result converts with best-fit packing into exactly
 // what the console then shows.
 TEST(Reducer, ResultsKeepTheRulesAndConvertAsTheyAre) {
-    const Case cases[] = {{0, 0, 0, Dither::None},      {1, 0, 1, Dither::Ordered},
-                          {2, 0, 2, Dither::Diffusion}, {1, 1, 3, Dither::None},
-                          {0, 1, 0, Dither::Diffusion}, {1, 0, 3, Dither::Diffusion}};
+    using chip::ColourCount;
+    using chip::ColourMode;
+    const Case cases[] = {{ColourMode::Hsl, ColourCount::Sixteen, 0, Dither::None},
+                          {ColourMode::Rgb, ColourCount::Sixteen, 1, Dither::Ordered},
+                          {ColourMode::Nes, ColourCount::Sixteen, 2, Dither::Diffusion},
+                          {ColourMode::Rgb, ColourCount::Four, 3, Dither::None},
+                          {ColourMode::Hsl, ColourCount::Four, 0, Dither::Diffusion},
+                          {ColourMode::Rgb, ColourCount::Sixteen, 3, Dither::Diffusion}};
     for (const auto& c : cases) {
         SCOPED_TRACE(nameOf(c));
         const DibImage original = photoLike(64, 48);
@@ -132,8 +137,8 @@ TEST(Reducer, ResultsKeepTheRulesAndConvertAsTheyAre) {
         TileConverter converter(shippedTables());
         converter.paletteTable() = paletteTableOf(packing, reduction->background);
         auto s = test::settingsFor(64, 48, c.charSize);
-        s.colourMode = static_cast<std::uint8_t>(c.colourMode);
-        s.colourCount = static_cast<std::uint8_t>(c.colourCount);
+        s.colourMode = static_cast<std::uint8_t>(chip::colourModeIndex(c.colourMode));
+        s.colourCount = static_cast<std::uint8_t>(chip::colourCountIndex(c.colourCount));
         const ConversionSource source{image, whole(image), reduction->background};
         ASSERT_TRUE(converter.convertTiles(s, source, ui)) << ui.messages.back();
         auto rendered = DibImage::createBlank(64, 48);
@@ -149,7 +154,8 @@ TEST(Reducer, DitheringDoesSomethingAndStrengthZeroDoesNothing) {
     const auto reduce = [&](Dither dither, float strength) {
         DibImage image = original;
         SilentUserInterface ui;
-        ReduceSettings settings{chip::RgbMode, 0, std::nullopt, dither, strength};
+        ReduceSettings settings{chip::ColourMode::Rgb, chip::ColourCount::Sixteen, std::nullopt,
+                                dither, strength};
         EXPECT_TRUE(reducePicture(image, whole(image), settings, *shippedTables(), ui));
         return image;
     };
@@ -164,7 +170,8 @@ TEST(Reducer, AGivenBackgroundIsTheColourTheConsoleShowsForIt) {
     DibImage image = photoLike(32, 32);
     SilentUserInterface ui;
     // 0x123456 is coded with the top nibbles of its components, so the console shows 0x103050.
-    ReduceSettings settings{chip::RgbMode, 0, Colour{0x563412}, Dither::None, 1};
+    ReduceSettings settings{chip::ColourMode::Rgb, chip::ColourCount::Sixteen, Colour{0x563412},
+                            Dither::None, 1};
     const auto reduction = reducePicture(image, whole(image), settings, *shippedTables(), ui);
     ASSERT_TRUE(reduction);
     EXPECT_EQ(reduction->background, 0x503010u);
@@ -199,13 +206,15 @@ TEST(ModeColours, EachModeShowsItsColoursAsTheyAre) {
     // Red has 14 levels in the RGB mode; the 4K table has 2,540 distinct colours.
     const std::size_t expected[] = {2540, 14 * 16 * 16, 0};
     for (int m = 0; m < 3; ++m) {
-        const ModeColours mode(tables, m);
+        const ModeColours mode(tables, chip::colourModeOf(m));
         if (m < 2)
             EXPECT_EQ(mode.size(), expected[m]);
         else
             EXPECT_LE(mode.size(), 64u);
         for (std::size_t i = 0; i < mode.size(); ++i)
-            ASSERT_EQ(tables.fromVt03Code(tables.toVt03Code(mode.colour(i), m), m), mode.colour(i));
+            ASSERT_EQ(tables.fromVt03Code(tables.toVt03Code(mode.colour(i), chip::colourModeOf(m)),
+                                          chip::colourModeOf(m)),
+                      mode.colour(i));
     }
 }
 
