@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -128,24 +129,37 @@ std::uint32_t bigEndian(const std::uint8_t* p) {
 
 constexpr std::size_t signatureBytes = 8;
 
-// The signature and the critical chunks, up to and including IEND; nothing when a chunk reaches
-// past the end of the file or there is no IEND.
-bool criticalChunks(std::span<const std::uint8_t> f, std::vector<std::uint8_t>& out) {
-    out.assign(f.begin(), f.begin() + signatureBytes);
-    for (std::size_t at = signatureBytes; f.size() - at >= 12;) {
+// The signature and the critical chunks, up to and including IEND: the file's own bytes when it
+// holds no other chunk, else a copy made in `copy`; nothing when a chunk reaches past the end of
+// the file or there is no IEND.
+std::optional<std::span<const std::uint8_t>> criticalChunks(std::span<const std::uint8_t> f,
+                                                            std::vector<std::uint8_t>& copy) {
+    std::size_t end = 0;
+    bool ancillary = false;
+    for (std::size_t at = signatureBytes; end == 0 && f.size() - at >= 12;) {
         const std::size_t length = bigEndian(f.data() + at);
         if (length > 0x7FFFFFFF || length > f.size() - at - 12)
-            return false;
+            return std::nullopt;
         const std::uint8_t* type = f.data() + at + 4;
         // Bit 5 of the first letter marks an ancillary chunk.
-        if ((type[0] & 0x20) == 0)
-            out.insert(out.end(), f.begin() + static_cast<std::ptrdiff_t>(at),
-                       f.begin() + static_cast<std::ptrdiff_t>(at + 12 + length));
-        if (std::memcmp(type, "IEND", 4) == 0)
-            return true;
+        ancillary |= (type[0] & 0x20) != 0;
         at += 12 + length;
+        if (std::memcmp(type, "IEND", 4) == 0)
+            end = at;
     }
-    return false;
+    if (end == 0)
+        return std::nullopt;
+    if (!ancillary)
+        return f.first(end);
+    copy.assign(f.begin(), f.begin() + signatureBytes);
+    for (std::size_t at = signatureBytes; at < end;) {
+        const std::size_t next = at + 12 + bigEndian(f.data() + at);
+        if ((f[at + 4] & 0x20) == 0)
+            copy.insert(copy.end(), f.begin() + static_cast<std::ptrdiff_t>(at),
+                        f.begin() + static_cast<std::ptrdiff_t>(next));
+        at = next;
+    }
+    return std::span<const std::uint8_t>(copy);
 }
 
 bool recognises(std::span<const std::uint8_t> f) {
@@ -237,10 +251,11 @@ bool decodeRows(const Decoding& d, const spng_ihdr& ihdr, const RowForm& form, v
 
 bool readPixels(std::span<const std::uint8_t> f, int width, int height,
                 const kadro::PixelRows& out) {
-    std::vector<std::uint8_t> critical;
-    if (!criticalChunks(f, critical))
+    std::vector<std::uint8_t> copy;
+    const auto critical = criticalChunks(f, copy);
+    if (!critical)
         return false;
-    Decoding d(critical);
+    Decoding d(*critical);
     spng_ihdr ihdr{};
     if (!d.header(ihdr) || ihdr.width != static_cast<std::uint32_t>(width) ||
         ihdr.height != static_cast<std::uint32_t>(height))
