@@ -2,6 +2,7 @@
 // other converters uses: screen-sized with reused tiles (256 x 240), all tiles unique
 // (512 x 512) and 16 full banks (2048 x 1024, 4096 unique tiles repeated). Items are pixels.
 
+#include "Decoders.h"
 #include "SeededPictures.h"
 
 #include "common/FileIo.h"
@@ -92,9 +93,11 @@ void convertEach(benchmark::State& state, const DibImage& img, bool cutOnly = fa
     pixels(state, img);
 }
 
-// Reading the picture file through its module: the file read, the decoding and the 24-bit copy.
+// Reading the picture file through its module (third argument 0) or through the decoder
+// kadro-cli carries (1): the file read, the decoding and the 24-bit picture.
 void BM_Decode(benchmark::State& state) {
     const bool png = state.range(1) != 0;
+    const bool carried = state.range(2) != 0;
     const Canvas& c = picture(static_cast<int>(state.range(0)));
     const std::string path = (std::filesystem::temp_directory_path() /
                               ("kadro-bench-decode" + std::string(png ? ".png" : ".bmp")))
@@ -109,16 +112,18 @@ void BM_Decode(benchmark::State& state) {
     fileio::writeFile(path, {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()},
                       nullptr);
     SilentUserInterface ui;
+    const PictureDecoder& decoder = png ? modules::pngDecoder : modules::bmpDecoder;
     for (auto _ : state) {
-        auto loaded = loadPictureFile(KADRO_BIN_DIR, path, ui);
+        auto loaded = carried ? FormatModuleLoader::decode(decoder, path)
+                              : loadPictureFile(KADRO_BIN_DIR, path, ui);
         if (!loaded)
-            state.SkipWithError("no module beside the program");
+            state.SkipWithError("the picture was not read");
         benchmark::DoNotOptimize(loaded);
     }
     state.SetItemsProcessed(state.iterations() * c.width * c.height);
     std::filesystem::remove(path);
 }
-BENCHMARK(BM_Decode)->ArgsProduct({{0, 1, 2}, {0, 1}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Decode)->ArgsProduct({{0, 1, 2}, {0, 1}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 // Every pixel's colour numbered within its 16 x 16 block.
 void BM_ColourNumbers(benchmark::State& state) {

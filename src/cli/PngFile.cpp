@@ -7,8 +7,6 @@
 
 #include <spng.h>
 
-#include <dlfcn.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -18,38 +16,6 @@
 namespace kadro::cli {
 
 namespace {
-
-// libspng, the library the PNG module reads with, opened only when a picture is written as PNG:
-// every other run of the command line starts without loading it and zlib.
-struct Spng {
-    decltype(&spng_ctx_new) ctxNew = nullptr;
-    decltype(&spng_ctx_free) ctxFree = nullptr;
-    decltype(&spng_set_option) setOption = nullptr;
-    decltype(&spng_set_ihdr) setIhdr = nullptr;
-    decltype(&spng_encode_image) encodeImage = nullptr;
-    decltype(&spng_get_png_buffer) getPngBuffer = nullptr;
-};
-
-template <typename F> bool bind(void* library, const char* name, F& into) {
-    into = reinterpret_cast<F>(dlsym(library, name));
-    return into != nullptr;
-}
-
-const Spng* spng() {
-    static const std::optional<Spng> opened = []() -> std::optional<Spng> {
-        void* library = dlopen("libspng.so.0", RTLD_NOW | RTLD_LOCAL);
-        Spng s;
-        if (!library || !bind(library, "spng_ctx_new", s.ctxNew) ||
-            !bind(library, "spng_ctx_free", s.ctxFree) ||
-            !bind(library, "spng_set_option", s.setOption) ||
-            !bind(library, "spng_set_ihdr", s.setIhdr) ||
-            !bind(library, "spng_encode_image", s.encodeImage) ||
-            !bind(library, "spng_get_png_buffer", s.getPngBuffer))
-            return std::nullopt;
-        return s;
-    }();
-    return opened ? &*opened : nullptr;
-}
 
 // The picture's rows top to bottom as 8-bit RGB.
 std::vector<std::uint8_t> rgbRows(const DibImage& image) {
@@ -69,12 +35,9 @@ std::vector<std::uint8_t> rgbRows(const DibImage& image) {
 
 // The whole file in memory.
 std::optional<std::vector<std::uint8_t>> encode(const DibImage& image) {
-    const Spng* png = spng();
-    if (!png)
-        return std::nullopt;
-    const std::unique_ptr<spng_ctx, decltype(&spng_ctx_free)> ctx(png->ctxNew(SPNG_CTX_ENCODER),
-                                                                  png->ctxFree);
-    if (!ctx || png->setOption(ctx.get(), SPNG_ENCODE_TO_BUFFER, 1) != 0)
+    const std::unique_ptr<spng_ctx, decltype(&spng_ctx_free)> ctx(spng_ctx_new(SPNG_CTX_ENCODER),
+                                                                  spng_ctx_free);
+    if (!ctx || spng_set_option(ctx.get(), SPNG_ENCODE_TO_BUFFER, 1) != 0)
         return std::nullopt;
     spng_ihdr header{};
     header.width = static_cast<std::uint32_t>(image.width());
@@ -82,14 +45,14 @@ std::optional<std::vector<std::uint8_t>> encode(const DibImage& image) {
     header.bit_depth = 8;
     header.color_type = SPNG_COLOR_TYPE_TRUECOLOR;
     const std::vector<std::uint8_t> rows = rgbRows(image);
-    if (png->setIhdr(ctx.get(), &header) != 0 ||
-        png->encodeImage(ctx.get(), rows.data(), rows.size(), SPNG_FMT_PNG, SPNG_ENCODE_FINALIZE) !=
-            0)
+    if (spng_set_ihdr(ctx.get(), &header) != 0 ||
+        spng_encode_image(ctx.get(), rows.data(), rows.size(), SPNG_FMT_PNG,
+                          SPNG_ENCODE_FINALIZE) != 0)
         return std::nullopt;
     std::size_t length = 0;
     int error = 0;
     const std::unique_ptr<void, decltype(&std::free)> buffer(
-        png->getPngBuffer(ctx.get(), &length, &error), std::free);
+        spng_get_png_buffer(ctx.get(), &length, &error), std::free);
     if (!buffer || error != 0)
         return std::nullopt;
     const auto* bytes = static_cast<const std::uint8_t*>(buffer.get());

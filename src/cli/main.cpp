@@ -2,6 +2,10 @@
 #include "Text.h"
 #include "Version.h"
 
+#include "Decoders.h"
+#include "colour/ColorTables.h"
+#include "picture/FormatModule.h"
+
 #include <filesystem>
 #include <iostream>
 #include <vector>
@@ -66,6 +70,12 @@ int main(int argc, char** argv) {
     mallopt(M_TRIM_THRESHOLD, 256 << 20);
     mallopt(M_MMAP_THRESHOLD, 64 << 20);
 #endif
+    // BMP and PNG, the pictures scripts feed most, are decoded here instead of through a module
+    // opened for each run.
+    kadro::FormatModuleLoader::provide(kadro::formatTypeNamed("BMP"), kadro::modules::bmpDecoder);
+    kadro::FormatModuleLoader::provide(kadro::formatTypeNamed("PNG"), kadro::modules::pngDecoder);
+    // A run is short: the colour table file is mapped, not copied.
+    kadro::ColorTables::mapTableFiles(true);
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty())
         return printHelp(std::cerr), exitUsage;

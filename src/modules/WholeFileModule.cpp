@@ -31,7 +31,7 @@ bool readWholeFile(ImageRequest& r) {
         return false;
     bool ok = std::fseek(f, 0, SEEK_END) == 0;
     const long size = ok ? std::ftell(f) : -1;
-    ok = ok && size >= 0 && static_cast<std::size_t>(size) <= maxFileBytes &&
+    ok = ok && size >= 0 && static_cast<std::size_t>(size) <= maxPictureFileBytes &&
          std::fseek(f, 0, SEEK_SET) == 0;
     auto* h = ok ? static_cast<Held*>(std::malloc(sizeof(Held) + static_cast<std::size_t>(size)))
                  : nullptr;
@@ -51,7 +51,7 @@ bool sizeAccepted(int width, int height) {
 
 } // namespace
 
-int serveRequest(ImageRequest* request, const Decoder& decoder) {
+int serveRequest(ImageRequest* request, const PictureDecoder& decoder) {
     if (!request || request->version != imageRequestVersion)
         return 0;
     ImageRequest& r = *request;
@@ -74,7 +74,7 @@ int serveRequest(ImageRequest* request, const Decoder& decoder) {
             return 0;
         if (!r.moduleBlock && !readWholeFile(r))
             return 0;
-        return decoder.read(held(r), width, height, r.rowTable) ? 1 : 0;
+        return decoder.read(held(r), width, height, PixelRows{r.rowTable}) ? 1 : 0;
     }
     default:
         return 0;

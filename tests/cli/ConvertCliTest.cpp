@@ -2,12 +2,15 @@
 #include "TempDir.h"
 
 #include "colour/ColorTables.h"
+#include "common/FileIo.h"
 #include "common/UserInterface.h"
 #include "palette/PaletteFile.h"
 #include "picture/FormatModule.h"
 #include "picture/KdrFile.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace kadro;
 using kadro::test::runCli;
@@ -119,4 +122,34 @@ TEST(ConvertCli, PicturesAreWrittenAsPngForPngNames) {
     const auto unwritable = runCli({"render", dir.file("s.kdr"), "-o", dir.file("no/s.png")});
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_NE(unwritable.err.find(dir.file("no/s.png")), std::string::npos) << unwritable.err;
+}
+
+// kadro-cli decodes BMP and PNG itself: copied alone with its colour tables it converts both
+// alike, while a format it reads through a module still needs that module beside it.
+TEST(ConvertCli, ReadsBmpAndPngWithoutTheirModules) {
+    namespace fs = std::filesystem;
+    test::TempDir bare, dir;
+    for (const char* name : {"kadro-cli", hslTableFileName, nesPaletteFileName})
+        fs::copy_file(fs::path(KADRO_BIN_DIR) / name, bare.path() / name);
+    const std::string program = bare.file("kadro-cli");
+    ASSERT_EQ(test::runProgram(program, {"convert", sample, "-o", dir.file("b.kdr")}).exitCode, 0);
+    ASSERT_EQ(test::runProgram(program, {"render", dir.file("b.kdr"), "-o", dir.file("r.png")})
+                  .exitCode,
+              0);
+    ASSERT_EQ(test::runProgram(program, {"render", dir.file("b.kdr"), "-o", dir.file("r.bmp")})
+                  .exitCode,
+              0);
+    for (const char* name : {"r.png", "r.bmp"}) {
+        const auto run = test::runProgram(program, {"convert", dir.file(name), "-o",
+                                                    dir.file(std::string(name) + ".kdr")});
+        ASSERT_EQ(run.exitCode, 0) << name << ": " << run.err;
+    }
+    EXPECT_EQ(test::slurp(dir.file("r.png.kdr")), test::slurp(dir.file("r.bmp.kdr")));
+
+    ASSERT_TRUE(fileio::writeTextFile(dir.file("x.gif"), "GIF89a", nullptr));
+    const auto gif =
+        test::runProgram(program, {"convert", dir.file("x.gif"), "-o", dir.file("x.kdr")});
+    EXPECT_EQ(gif.exitCode, 1);
+    EXPECT_EQ(gif.err, "kadro-cli: " + dir.file("x.gif") +
+                           ": no GIF module (GIFMODULE.so) beside the program\n");
 }

@@ -1,9 +1,16 @@
 // Picture files of one format (KADRO_FUZZ_FORMAT), read through the core's loader and whichever
 // module the build made for that format: a picture that loads is a 24-bit image within the
-// loader's limits whose every pixel can be read.
+// loader's limits whose every pixel can be read. For the formats kadro-cli decodes itself
+// (KADRO_FUZZ_CARRIED), the decoder it carries must give the very same picture or refuse too.
 #include "FuzzSupport.h"
 
 #include "picture/FormatModule.h"
+
+#ifdef KADRO_FUZZ_CARRIED
+#include "Decoders.h"
+
+#include <algorithm>
+#endif
 
 #ifndef KADRO_FUZZ_FORMAT
 #error "KADRO_FUZZ_FORMAT must name the picture format this harness feeds"
@@ -17,6 +24,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::CountingUserInterface ui;
     const auto image = loadPictureFile(KADRO_BIN_DIR, path, ui);
     fuzz::check(ui.messages == 0, "a picture of a known format was given a message");
+#ifdef KADRO_FUZZ_CARRIED
+    const auto carried = FormatModuleLoader::decode(modules::KADRO_FUZZ_CARRIED, path);
+    fuzz::check(image.has_value() == carried.has_value() &&
+                    (!image || std::ranges::equal(image->block(), carried->block())),
+                "the carried decoder and the module disagree");
+#endif
     if (!image)
         return 0;
     fuzz::check(image->bitCount() == 24 && image->width() > 0 && image->height() > 0 &&

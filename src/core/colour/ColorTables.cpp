@@ -7,6 +7,7 @@
 #include "common/ProgramFiles.h"
 #include "common/UserInterface.h"
 
+#include <atomic>
 #include <bit>
 #include <cstdio>
 #include <cstring>
@@ -59,6 +60,22 @@ bool readTableInto(const std::string& programDirectory, std::string_view name,
     return whole;
 }
 
+// The HSL table mapped where it lies (the table is stored little-endian); nothing when it
+// cannot be, and the caller reads it instead.
+std::shared_ptr<const std::uint8_t> mapHslTable(const std::string& programDirectory) {
+    if constexpr (std::endian::native != std::endian::little)
+        return nullptr;
+    const std::string directory =
+        programfiles::folderOf(programDirectory, hslTableFileName, programfiles::Room::Data);
+    auto mapped = fileio::mapPrefix(paths::join(directory, hslTableFileName), hslTableBytes);
+    if (!mapped)
+        if (const auto found = fileio::findCaseInsensitive(directory, hslTableFileName))
+            mapped = fileio::mapPrefix(*found, hslTableBytes);
+    return mapped;
+}
+
+std::atomic<bool> mappingTables{false};
+
 std::uint16_t rgb4kCode(Colour colour) {
     const int green = greenOf(colour);
     const int code = chip::redLevelOfNibble[static_cast<std::size_t>(redOf(colour) >> 4)] |
@@ -78,8 +95,19 @@ Colour rgb4kColour(std::uint16_t code) {
 
 ColorTables::ColorTables(std::vector<Colour> hslTable,
                          const std::array<Colour, nesPaletteEntries>& nes)
-    : hsl_(std::move(hslTable)), nes_(nes) {
-    hsl_.resize(hslTableEntries, chip::noColourMark);
+    : nes_(nes) {
+    hslTable.resize(hslTableEntries, chip::noColourMark);
+    auto store = std::make_shared<const std::vector<Colour>>(std::move(hslTable));
+    hsl_ = *store;
+    hslStore_ = std::move(store);
+}
+
+ColorTables::ColorTables(std::shared_ptr<const void> store, std::span<const Colour> hslTable,
+                         const std::array<Colour, nesPaletteEntries>& nes)
+    : hslStore_(std::move(store)), hsl_(hslTable), nes_(nes) {}
+
+void ColorTables::mapTableFiles(bool map) {
+    mappingTables = map;
 }
 
 const NearestColourSearch& ColorTables::hslSearch() const {
@@ -129,6 +157,16 @@ ColorTables::readNesPalette(const std::string& programDirectory, UserInterface& 
 
 std::optional<ColorTables> ColorTables::load(const std::string& programDirectory,
                                              UserInterface& ui) {
+    if (mappingTables) {
+        if (auto mapped = mapHslTable(programDirectory)) {
+            const auto nes = readNesPalette(programDirectory, ui);
+            if (!nes)
+                return std::nullopt;
+            const std::span<const Colour> table(reinterpret_cast<const Colour*>(mapped.get()),
+                                                hslTableEntries);
+            return ColorTables(std::move(mapped), table, *nes);
+        }
+    }
     auto hsl = readHslTable(programDirectory, ui);
     if (!hsl)
         return std::nullopt;

@@ -38,6 +38,10 @@ public:
     // program). A failed read is not kept, so the next call tries again and tells again.
     static std::shared_ptr<const ColorTables> shared(const std::string& programDirectory,
                                                      UserInterface& ui);
+    // Whether load maps the HSL table file instead of copying it into memory: for short runs
+    // (the command line), where mapping saves most of the cost of reading; a long-running
+    // program keeps its copy, safe from the file being rewritten under it.
+    static void mapTableFiles(bool map);
     // Tables already in memory: 65536 HSL entries (values above 0xFFFFFF mark no colour) and
     // the 64 old-palette colours.
     static ColorTables fromData(std::vector<Colour> hslTable,
@@ -66,12 +70,15 @@ public:
 
 private:
     ColorTables(std::vector<Colour> hslTable, const std::array<Colour, nesPaletteEntries>& nes);
+    ColorTables(std::shared_ptr<const void> store, std::span<const Colour> hslTable,
+                const std::array<Colour, nesPaletteEntries>& nes);
 
     // Every colour of the HSL table, code 0 included; built the first time a code is asked for
     // in that mode, since the other modes and most commands never need it.
     const NearestColourSearch& hslSearch() const;
 
-    std::vector<Colour> hsl_;
+    std::shared_ptr<const void> hslStore_; // what hsl_ lies in: a vector or a mapped file
+    std::span<const Colour> hsl_;
     std::array<Colour, nesPaletteEntries> nes_{};
     struct LazySearch {
         std::once_flag built;

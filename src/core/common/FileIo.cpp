@@ -9,6 +9,13 @@
 #include <fstream>
 #include <random>
 
+#if defined(__unix__)
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace kadro::fileio {
 
 namespace fs = std::filesystem;
@@ -25,6 +32,30 @@ std::optional<std::vector<std::uint8_t>> readFile(const std::string& path,
     if (!bytes || bytes->size() != size)
         return std::nullopt;
     return bytes;
+}
+
+std::shared_ptr<const std::uint8_t> mapPrefix(const std::string& path, std::size_t count) {
+#if defined(__unix__)
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    struct stat st {};
+    void* at = MAP_FAILED;
+    if (count > 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+        static_cast<std::uintmax_t>(st.st_size) >= count)
+        at = ::mmap(nullptr, count, PROT_READ, MAP_PRIVATE, fd, 0);
+    ::close(fd);
+    if (at == MAP_FAILED)
+        return nullptr;
+    return std::shared_ptr<const std::uint8_t>(static_cast<const std::uint8_t*>(at),
+                                               [count](const std::uint8_t* p) {
+                                                   ::munmap(const_cast<std::uint8_t*>(p), count);
+                                               });
+#else
+    (void)path;
+    (void)count;
+    return nullptr;
+#endif
 }
 
 std::optional<std::vector<std::uint8_t>> readPrefix(const std::string& path, std::size_t count) {

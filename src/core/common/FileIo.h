@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -16,6 +17,11 @@ std::optional<std::vector<std::uint8_t>> readFile(const std::string& path,
 
 // At most count bytes from the start of the file (fewer when the file is shorter).
 std::optional<std::vector<std::uint8_t>> readPrefix(const std::string& path, std::size_t count);
+
+// The first count bytes of a file mapped read-only, kept while a copy of the pointer lives;
+// nothing when the file is shorter or cannot be mapped. The file must not shrink meanwhile, so
+// this is for the program's own data files in runs that are short.
+std::shared_ptr<const std::uint8_t> mapPrefix(const std::string& path, std::size_t count);
 
 // The name of an existing entry of dir that equals name without regard to case, or nothing.
 std::optional<std::string> findCaseInsensitive(const std::string& dir, std::string_view name);

@@ -1,5 +1,6 @@
 #include "picture/FormatModule.h"
 
+#include "common/FileIo.h"
 #include "common/Paths.h"
 #include "common/ProgramFiles.h"
 #include "common/UserInterface.h"
@@ -47,29 +48,67 @@ void fillPixelHeader(ImageRequest& r, int width, int height) {
     r.colourMasks[3] = 0;
 }
 
-// Rows stay in storage order; each 32-bit pixel keeps its three low bytes (blue, green, red).
+// One row of 32-bit pixels as a 24-bit row: each pixel keeps its three low bytes (blue, green,
+// red), and the padding after the pixels is zero.
+void storeTrueColourRow(const std::uint32_t* in, int width, std::uint8_t* line) {
+    int x = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        // Four pixels make three whole words: no byte-by-byte stores.
+        for (; x + 4 <= width; x += 4) {
+            const std::uint32_t p0 = in[x] & 0xFFFFFF, p1 = in[x + 1] & 0xFFFFFF,
+                                p2 = in[x + 2] & 0xFFFFFF, p3 = in[x + 3] & 0xFFFFFF;
+            const std::uint32_t words[3] = {p0 | p1 << 24, p1 >> 8 | p2 << 16, p2 >> 16 | p3 << 8};
+            std::memcpy(line + 3 * x, words, sizeof words);
+        }
+    }
+    for (; x < width; ++x) {
+        line[3 * x] = static_cast<std::uint8_t>(in[x]);
+        line[3 * x + 1] = static_cast<std::uint8_t>(in[x] >> 8);
+        line[3 * x + 2] = static_cast<std::uint8_t>(in[x] >> 16);
+    }
+    std::memset(line + 3 * width, 0, static_cast<std::size_t>(width % 4));
+}
+
+// Rows stay in storage order.
 std::optional<DibImage> toTrueColour(const std::uint32_t* pixels, int width, int height) {
     return DibImage::fromStoredRows(width, height, [&](int row, std::uint8_t* line) {
-        const std::uint32_t* in = pixels + static_cast<std::size_t>(row) * width;
-        int x = 0;
-        if constexpr (std::endian::native == std::endian::little) {
-            // Four pixels make three whole words: no byte-by-byte stores.
-            for (; x + 4 <= width; x += 4) {
-                const std::uint32_t p0 = in[x] & 0xFFFFFF, p1 = in[x + 1] & 0xFFFFFF,
-                                    p2 = in[x + 2] & 0xFFFFFF, p3 = in[x + 3] & 0xFFFFFF;
-                const std::uint32_t words[3] = {p0 | p1 << 24, p1 >> 8 | p2 << 16,
-                                                p2 >> 16 | p3 << 8};
-                std::memcpy(line + 3 * x, words, sizeof words);
-            }
-        }
-        for (; x < width; ++x) {
-            line[3 * x] = static_cast<std::uint8_t>(in[x]);
-            line[3 * x + 1] = static_cast<std::uint8_t>(in[x] >> 8);
-            line[3 * x + 2] = static_cast<std::uint8_t>(in[x] >> 16);
-        }
-        // The padding after the pixels: the first byte zero, the others as well.
-        std::memset(line + 3 * width, 0, static_cast<std::size_t>(width % 4));
+        storeTrueColourRow(pixels + static_cast<std::size_t>(row) * width, width, line);
     });
+}
+
+bool sizeAccepted(int width, int height) {
+    return width > 0 && height > 0 && width <= maxModuleSide && height <= maxModuleSide &&
+           static_cast<long long>(width) * height <= maxModulePixels;
+}
+
+// The zero-filled pixels the protocol promises, rows stored bottom-up, and the table of rows
+// counted from the top.
+struct PixelBuffer {
+    std::unique_ptr<std::uint32_t[], decltype(&std::free)> pixels{nullptr, &std::free};
+    std::vector<std::uint32_t*> rows;
+
+    bool allocate(int width, int height) {
+        pixels.reset(static_cast<std::uint32_t*>(
+            std::calloc(static_cast<std::size_t>(width) * height, sizeof(std::uint32_t))));
+        if (!pixels)
+            return false;
+        rows.resize(static_cast<std::size_t>(height));
+        for (int row = 0; row < height; ++row)
+            rows[static_cast<std::size_t>(row)] =
+                pixels.get() + static_cast<std::size_t>(height - row - 1) * width;
+        return true;
+    }
+};
+
+std::array<const PictureDecoder*, 16>& providedDecoders() {
+    static std::array<const PictureDecoder*, 16> decoders{};
+    return decoders;
+}
+
+const PictureDecoder* providedDecoder(int type) {
+    return type >= 1 && type <= static_cast<int>(formatTable.size())
+               ? providedDecoders()[static_cast<std::size_t>(type - 1)]
+               : nullptr;
 }
 
 } // namespace
@@ -137,7 +176,14 @@ std::string FormatModuleLoader::libraryFileName(std::string_view formatName) {
     return std::string(formatName) + "MODULE" + librarySuffix;
 }
 
+void FormatModuleLoader::provide(int type, const PictureDecoder& decoder) {
+    if (type >= 1 && type <= static_cast<int>(formatTable.size()))
+        providedDecoders()[static_cast<std::size_t>(type - 1)] = &decoder;
+}
+
 bool FormatModuleLoader::hasModule(int type) {
+    if (providedDecoder(type))
+        return true;
     return type >= 1 && type <= static_cast<int>(formatTable.size()) && slot(type).entry;
 }
 
@@ -154,6 +200,8 @@ std::optional<DibImage> FormatModuleLoader::load(const std::string& path, UserIn
         ui.showMessage("无效的文件类型", MessageIcon::Warning, "错误");
         return std::nullopt;
     }
+    if (const PictureDecoder* decoder = providedDecoder(type))
+        return decode(*decoder, path);
     if (!hasModule(type))
         return std::nullopt;
     return runRequest(slot(type).entry, path);
@@ -179,24 +227,15 @@ std::optional<DibImage> FormatModuleLoader::runRequest(FormatModuleEntry entry,
         return std::nullopt;
 
     const int width = r.description.width, height = r.description.height;
-    if (width <= 0 || height <= 0 || width > maxModuleSide || height > maxModuleSide ||
-        static_cast<long long>(width) * height > maxModulePixels)
+    if (!sizeAccepted(width, height))
         return std::nullopt;
 
     fillPixelHeader(r, width, height);
-    // Zero-filled as the protocol promises; fresh pages from calloc are zero already.
-    const std::unique_ptr<std::uint32_t[], decltype(&std::free)> pixels(
-        static_cast<std::uint32_t*>(
-            std::calloc(static_cast<std::size_t>(width) * height, sizeof(std::uint32_t))),
-        &std::free);
-    if (!pixels)
+    PixelBuffer buffer;
+    if (!buffer.allocate(width, height))
         return std::nullopt;
-    std::vector<std::uint32_t*> rows(static_cast<std::size_t>(height));
-    for (int row = 0; row < height; ++row)
-        rows[static_cast<std::size_t>(row)] =
-            pixels.get() + static_cast<std::size_t>(height - row - 1) * width;
-    r.pixels = pixels.get();
-    r.rowTable = rows.data();
+    r.pixels = buffer.pixels.get();
+    r.rowTable = buffer.rows.data();
     // A module that already delivered everything while describing is not asked again.
     int ok = 1;
     if (r.progressState <= 3) {
@@ -208,7 +247,44 @@ std::optional<DibImage> FormatModuleLoader::runRequest(FormatModuleEntry entry,
     r.rowTable = nullptr;
     if (ok == 0)
         return std::nullopt;
-    return toTrueColour(pixels.get(), width, height);
+    return toTrueColour(buffer.pixels.get(), width, height);
+}
+
+std::optional<DibImage> FormatModuleLoader::decode(const PictureDecoder& decoder,
+                                                   const std::string& path) {
+    const auto file = fileio::readFile(path, maxPictureFileBytes);
+    int width = 0, height = 0;
+    if (!file || !decoder.recognises(*file) || !decoder.describe(*file, width, height) ||
+        !sizeAccepted(width, height))
+        return std::nullopt;
+    if (!decoder.rowsInOrder) {
+        PixelBuffer buffer;
+        if (!buffer.allocate(width, height) ||
+            !decoder.read(*file, width, height, PixelRows{buffer.rows.data()}))
+            return std::nullopt;
+        return toTrueColour(buffer.pixels.get(), width, height);
+    }
+    // Each finished row goes straight into its place in the picture (stored bottom-up), from
+    // one row of 32-bit pixels that every row of the table shares.
+    auto image = DibImage::createBlank(width, height);
+    if (!image)
+        return std::nullopt;
+    struct Target {
+        std::vector<std::uint32_t> row;
+        std::uint8_t* pixels;
+        std::size_t stride;
+        int width, height;
+    } target{std::vector<std::uint32_t>(static_cast<std::size_t>(width)), image->pixels().data(),
+             static_cast<std::size_t>(image->stride()), width, height};
+    const std::vector<std::uint32_t*> rows(static_cast<std::size_t>(height), target.row.data());
+    const auto store = [](void* context, int row) {
+        auto& t = *static_cast<Target*>(context);
+        storeTrueColourRow(t.row.data(), t.width,
+                           t.pixels + static_cast<std::size_t>(t.height - 1 - row) * t.stride);
+    };
+    if (!decoder.read(*file, width, height, PixelRows{rows.data(), store, &target}))
+        return std::nullopt;
+    return image;
 }
 
 std::optional<DibImage> loadPictureFile(const std::string& moduleDirectory, const std::string& path,

@@ -2,6 +2,7 @@
 
 #include "picture/DibImage.h"
 #include "picture/ImageRequest.h"
+#include "picture/PictureDecoder.h"
 
 #include <array>
 #include <mutex>
@@ -36,6 +37,14 @@ inline constexpr std::array<FormatEntry, 13> formatTable{{
     {13, "PSD", {"PSD"}},
 }};
 
+// The type of a format named in the table, or 0.
+constexpr int formatTypeNamed(std::string_view name) {
+    for (const auto& entry : formatTable)
+        if (entry.name == name)
+            return entry.type;
+    return 0;
+}
+
 // Sizes a module may describe; larger claims are refused before anything is allocated.
 inline constexpr int maxModuleSide = 16384;
 inline constexpr long long maxModulePixels = 64LL * 1024 * 1024;
@@ -61,7 +70,12 @@ public:
     // however many pictures are read (a batch, a project, the desktop program).
     static FormatModuleLoader& shared(const std::string& moduleDirectory);
 
-    // Opens the format's module when that has not been tried yet.
+    // A decoder the program carries for a format, used by every loader of the process instead
+    // of the format's module, which is then never opened. Set before pictures are read.
+    static void provide(int type, const PictureDecoder& decoder);
+
+    // Whether the format can be read: a decoder the program carries, or its module (opened
+    // when that has not been tried yet).
     bool hasModule(int type);
     // Replaces a format's entry point; how tests speak the protocol without a library.
     void setEntryPoint(int type, FormatModuleEntry entry);
@@ -72,6 +86,9 @@ public:
 
     // Runs identify, describe and read on one request with one entry point.
     static std::optional<DibImage> runRequest(FormatModuleEntry entry, const std::string& path);
+    // The same steps with a decoder the program carries, from one reading of the file; a
+    // decoder that gives its rows in order writes them straight into the picture.
+    static std::optional<DibImage> decode(const PictureDecoder& decoder, const std::string& path);
 
 private:
     struct Slot {

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <optional>
+
 using namespace kadro;
 using namespace kadro::chip;
 using test::RecordingUserInterface;
@@ -23,7 +26,15 @@ std::array<Colour, nesPaletteEntries> greyPalette() {
 const ColorTables greyOnly = ColorTables::fromData(test::emptyHslTable(), greyPalette());
 } // namespace
 
-TEST(ColorTablesLoad, FindsTheTablesWhateverTheCaseOfTheirNames) {
+// Both ways of reading the table files: copied into memory, and mapped as kadro-cli does.
+class ColorTablesLoad : public testing::TestWithParam<bool> {
+protected:
+    void SetUp() override { ColorTables::mapTableFiles(GetParam()); }
+    void TearDown() override { ColorTables::mapTableFiles(false); }
+};
+INSTANTIATE_TEST_SUITE_P(CopiedAndMapped, ColorTablesLoad, testing::Bool());
+
+TEST_P(ColorTablesLoad, FindsTheTablesWhateverTheCaseOfTheirNames) {
     TempDir dir;
     std::vector<Colour> hsl = test::emptyHslTable();
     hsl[0x123] = 0x00345678;
@@ -36,7 +47,29 @@ TEST(ColorTablesLoad, FindsTheTablesWhateverTheCaseOfTheirNames) {
     EXPECT_EQ(tables->fromVt03Code(63, ColourMode::Nes), 0x00FCFCFCu);
 }
 
-TEST(ColorTablesLoad, MissingOrShortTablesAreRefusedWithTheirMessage) {
+// The first 65536 entries of a longer file are the table; a copy of the tables keeps them
+// after the tables it was made from are gone.
+TEST_P(ColorTablesLoad, LongerFilesGiveTheirFirstEntriesToEveryCopy) {
+    TempDir dir;
+    std::vector<Colour> hsl(hslTableEntries + 100, 0x00010203);
+    hsl[0] = 0x00AABBCC;
+    hsl[hslTableEntries - 1] = 0x00F0F0F0;
+    hsl[hslTableEntries] = 0x00FFFFFF;
+    test::writeHslTable(dir.path().string(), hsl);
+    test::writeNesPalette(dir.path().string(), greyPalette());
+    RecordingUserInterface ui;
+    auto loaded = std::make_unique<std::optional<ColorTables>>(
+        ColorTables::load(dir.path().string(), ui));
+    ASSERT_TRUE(*loaded);
+    const ColorTables copy = **loaded;
+    loaded.reset();
+    ASSERT_EQ(copy.hslTable().size(), hslTableEntries);
+    EXPECT_EQ(copy.fromVt03Code(0, ColourMode::Hsl), 0x00AABBCCu);
+    EXPECT_EQ(copy.fromVt03Code(0xFFFF, ColourMode::Hsl), 0x00F0F0F0u);
+    EXPECT_EQ(copy.toVt03Code(0x00FFFFFF, ColourMode::Hsl), 0xFFFF);
+}
+
+TEST_P(ColorTablesLoad, MissingOrShortTablesAreRefusedWithTheirMessage) {
     struct Case {
         std::size_t hslEntries, nesEntries; // 0 = no file
         const char* message;
