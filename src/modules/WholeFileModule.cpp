@@ -44,11 +44,6 @@ bool readWholeFile(ImageRequest& r) {
     return ok && h;
 }
 
-bool sizeAccepted(int width, int height) {
-    return width > 0 && height > 0 && width <= maxModuleSide && height <= maxModuleSide &&
-           static_cast<long long>(width) * height <= maxModulePixels;
-}
-
 } // namespace
 
 int serveRequest(ImageRequest* request, const PictureDecoder& decoder) {
@@ -62,7 +57,7 @@ int serveRequest(ImageRequest* request, const PictureDecoder& decoder) {
         if (!r.moduleBlock && !readWholeFile(r))
             return 0;
         int width = 0, height = 0;
-        if (!decoder.describe(held(r), width, height) || !sizeAccepted(width, height))
+        if (!decoder.describe(held(r), width, height) || !moduleSizeAccepted(width, height))
             return 0;
         r.description.width = width;
         r.description.height = height;
@@ -70,7 +65,7 @@ int serveRequest(ImageRequest* request, const PictureDecoder& decoder) {
     }
     case CommandReadPixels: {
         const int width = r.pixelHeader.width, height = r.pixelHeader.height;
-        if (!r.rowTable || !sizeAccepted(width, height))
+        if (!r.rowTable || !moduleSizeAccepted(width, height))
             return 0;
         if (!r.moduleBlock && !readWholeFile(r))
             return 0;

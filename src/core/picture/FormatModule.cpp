@@ -76,11 +76,6 @@ std::optional<DibImage> toTrueColour(const std::uint32_t* pixels, int width, int
     });
 }
 
-bool sizeAccepted(int width, int height) {
-    return width > 0 && height > 0 && width <= maxModuleSide && height <= maxModuleSide &&
-           static_cast<long long>(width) * height <= maxModulePixels;
-}
-
 // The zero-filled pixels the protocol promises, rows stored bottom-up, and the table of rows
 // counted from the top.
 struct PixelBuffer {
@@ -227,7 +222,7 @@ std::optional<DibImage> FormatModuleLoader::runRequest(FormatModuleEntry entry,
         return std::nullopt;
 
     const int width = r.description.width, height = r.description.height;
-    if (!sizeAccepted(width, height))
+    if (!moduleSizeAccepted(width, height))
         return std::nullopt;
 
     fillPixelHeader(r, width, height);
@@ -255,7 +250,7 @@ std::optional<DibImage> FormatModuleLoader::decode(const PictureDecoder& decoder
     const auto file = fileio::readFile(path, maxPictureFileBytes);
     int width = 0, height = 0;
     if (!file || !decoder.recognises(*file) || !decoder.describe(*file, width, height) ||
-        !sizeAccepted(width, height))
+        !moduleSizeAccepted(width, height))
         return std::nullopt;
     if (!decoder.rowsInOrder) {
         PixelBuffer buffer;

@@ -49,6 +49,11 @@ constexpr int formatTypeNamed(std::string_view name) {
 inline constexpr int maxModuleSide = 16384;
 inline constexpr long long maxModulePixels = 64LL * 1024 * 1024;
 
+constexpr bool moduleSizeAccepted(int width, int height) {
+    return width > 0 && height > 0 && width <= maxModuleSide && height <= maxModuleSide &&
+           static_cast<long long>(width) * height <= maxModulePixels;
+}
+
 // Reads pictures through the format modules found in one folder. A module is opened when a
 // picture of its format is first asked for, and stays open; a module that cannot be loaded
 // leaves its format unavailable.
