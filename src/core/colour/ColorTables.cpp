@@ -157,23 +157,19 @@ ColorTables::readNesPalette(const std::string& programDirectory, UserInterface& 
 
 std::optional<ColorTables> ColorTables::load(const std::string& programDirectory,
                                              UserInterface& ui) {
-    if (mappingTables) {
-        if (auto mapped = mapHslTable(programDirectory)) {
-            const auto nes = readNesPalette(programDirectory, ui);
-            if (!nes)
-                return std::nullopt;
-            const std::span<const Colour> table(reinterpret_cast<const Colour*>(mapped.get()),
-                                                hslTableEntries);
-            return ColorTables(std::move(mapped), table, *nes);
-        }
-    }
-    auto hsl = readHslTable(programDirectory, ui);
-    if (!hsl)
+    // A table that cannot be mapped is read, and refused with its message when that fails too.
+    auto mapped = mappingTables ? mapHslTable(programDirectory) : nullptr;
+    std::optional<std::vector<Colour>> hsl;
+    if (!mapped && !(hsl = readHslTable(programDirectory, ui)))
         return std::nullopt;
     const auto nes = readNesPalette(programDirectory, ui);
     if (!nes)
         return std::nullopt;
-    return ColorTables(std::move(*hsl), *nes);
+    if (!mapped)
+        return ColorTables(std::move(*hsl), *nes);
+    const std::span<const Colour> table(reinterpret_cast<const Colour*>(mapped.get()),
+                                        hslTableEntries);
+    return ColorTables(std::move(mapped), table, *nes);
 }
 
 std::shared_ptr<const ColorTables> ColorTables::shared(const std::string& programDirectory,

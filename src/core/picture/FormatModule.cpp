@@ -95,15 +95,17 @@ struct PixelBuffer {
     }
 };
 
+bool knownType(int type) {
+    return type >= 1 && type <= static_cast<int>(formatTable.size());
+}
+
 std::array<const PictureDecoder*, 16>& providedDecoders() {
     static std::array<const PictureDecoder*, 16> decoders{};
     return decoders;
 }
 
 const PictureDecoder* providedDecoder(int type) {
-    return type >= 1 && type <= static_cast<int>(formatTable.size())
-               ? providedDecoders()[static_cast<std::size_t>(type - 1)]
-               : nullptr;
+    return knownType(type) ? providedDecoders()[static_cast<std::size_t>(type - 1)] : nullptr;
 }
 
 } // namespace
@@ -172,18 +174,16 @@ std::string FormatModuleLoader::libraryFileName(std::string_view formatName) {
 }
 
 void FormatModuleLoader::provide(int type, const PictureDecoder& decoder) {
-    if (type >= 1 && type <= static_cast<int>(formatTable.size()))
+    if (knownType(type))
         providedDecoders()[static_cast<std::size_t>(type - 1)] = &decoder;
 }
 
 bool FormatModuleLoader::hasModule(int type) {
-    if (providedDecoder(type))
-        return true;
-    return type >= 1 && type <= static_cast<int>(formatTable.size()) && slot(type).entry;
+    return providedDecoder(type) || (knownType(type) && slot(type).entry);
 }
 
 void FormatModuleLoader::setEntryPoint(int type, FormatModuleEntry entry) {
-    if (type < 1 || type > static_cast<int>(formatTable.size()))
+    if (!knownType(type))
         return;
     Slot& s = slot(type);
     s.entry = entry;
